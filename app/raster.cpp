@@ -1,0 +1,61 @@
+#include "app/raster.h"
+
+#include <algorithm>
+#include <cassert>
+#include <stdexcept>
+
+Raster::Raster(int width, int height, Rgb fill) : m_width(0), m_height(0)
+{
+    Resize(width, height, fill);
+}
+
+Rgb Raster::Pixel(int x, int y) const
+{
+    assert(Contains(x, y));
+    const std::size_t i = Offset(x, y);
+    return Rgb{m_bytes[i], m_bytes[i + 1], m_bytes[i + 2]};
+}
+
+void Raster::Put(int x, int y, Rgb colour)
+{
+    if (!Contains(x, y))
+        return;
+    const std::size_t i = Offset(x, y);
+    m_bytes[i] = colour.r;
+    m_bytes[i + 1] = colour.g;
+    m_bytes[i + 2] = colour.b;
+}
+
+void Raster::Fill(int left, int top, int right, int bottom, Rgb colour)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_width);
+    bottom = std::min(bottom, m_height);
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            Put(x, y, colour);
+}
+
+void Raster::Resize(int width, int height, Rgb fill)
+{
+    if (width < 0 || height < 0)
+        throw std::invalid_argument("raster size must not be negative");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height) * 3);
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        bytes[i] = fill.r;
+        bytes[i + 1] = fill.g;
+        bytes[i + 2] = fill.b;
+    }
+    const int keepW = std::min(width, m_width);
+    const int keepH = std::min(height, m_height);
+    for (int y = 0; y < keepH; ++y) {
+        const auto from = m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(0, y));
+        std::copy(from, from + keepW * 3,
+                  bytes.begin() + static_cast<std::ptrdiff_t>(y) * width * 3);
+    }
+    m_bytes = std::move(bytes);
+    m_width = width;
+    m_height = height;
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Vorlen needs to build, run and test.
+# Quiet and quick when everything is already there; uses sudo when not root.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  libwxgtk3.2-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libpng-dev
+  nlohmann-json3-dev libcli11-dev
+  libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null; then
+    echo "error: these packages are missing and sudo is not available: ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the core
+# tests, the GUI and end-to-end tests under a private X server, and the core
+# tests once more built with AddressSanitizer and UBSan.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+
+build=${VORLEN_BUILD_DIR:-$root/build}
+"$root/scripts/build.sh"
+# A private HOME so that no test reads or writes the user's settings.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+echo "== tests"
+HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
+  xvfb-run -a -s '-screen 0 1600x1200x24' \
+  ctest --test-dir "$build" --output-on-failure -j 2
+
+echo "== core tests with AddressSanitizer and UBSan"
+san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
+VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_SANITIZE=ON -DVORLEN_GUI=OFF -DVORLEN_BENCH=OFF
+HOME=$home XDG_CONFIG_HOME=$home/.config \
+  ctest --test-dir "$san" --output-on-failure -j 2

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "app/text.h"
+
+TEST(MonoFont, IsFixedWidthWithALineOfThirteenToSixteenPixels)
+{
+    const MonoFont& font = MonoFont::Default();
+    EXPECT_GE(font.LineHeight(), 13);
+    EXPECT_LE(font.LineHeight(), 16);
+    const int cell = font.Measure("M").width;
+    EXPECT_GT(cell, 4);
+    EXPECT_EQ(font.Measure("iiiiiiiiii").width, 10 * cell);
+    EXPECT_EQ(font.Measure("     100.0").width, 10 * cell);
+    EXPECT_EQ(font.Measure("").width, 0);
+    // The widest label of a picture fits the space the plots leave for it.
+    EXPECT_LE(font.Measure("Amplitudska karakteristika ulaznog signala | X(k) | :").width, 800 - 250);
+}
+
+TEST(MonoFont, PrefersDejaVuSansMono)
+{
+    // fonts-dejavu-core is one of the program's dependencies.
+    EXPECT_NE(MonoFont::Default().Path().find("DejaVuSansMono"), std::string::npos);
+}
+
+TEST(MonoFont, AMissingFontFileIsAClearError)
+{
+    try {
+        MonoFont::Load("/nonexistent/font.ttf");
+        FAIL() << "no error";
+    } catch (const FontError& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/font.ttf"), std::string::npos);
+    }
+}
+
+TEST(MonoFont, MalformedUtf8IsDrawnNotDropped)
+{
+    const MonoFont& font = MonoFont::Default();
+    const int cell = font.Measure("M").width;
+    EXPECT_EQ(font.Measure("a\xff" "b").width, 3 * cell);
+    EXPECT_EQ(font.Measure("\xc3").width, cell);
+    EXPECT_EQ(font.Measure("\xc5\xa1").width, cell);  // one letter, two bytes
+}
