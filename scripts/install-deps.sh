@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libgtk-3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libpng-dev
   nlohmann-json3-dev libcli11-dev

@@ -1,0 +1,100 @@
+#include "app/main_frame.h"
+
+#include <algorithm>
+
+#include <wx/display.h>
+
+#include "app/command_ids.h"
+#include "app/plot_window.h"
+#include "app/recent_files.h"
+
+namespace {
+constexpr int kPreferredClientWidth = 840;
+constexpr int kPreferredClientHeight = 640;
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
+    EVT_MENU(cmd::kDft, CMainFrame::OnDft)
+    EVT_MENU(cmd::kSignalGenerator, CMainFrame::OnSignalGenerator)
+    EVT_MENU(cmd::kDecimationTime, CMainFrame::OnDecimationTime)
+    EVT_MENU(cmd::kDecimationFrequency, CMainFrame::OnDecimationFrequency)
+    EVT_MENU(cmd::kInterpolationTime, CMainFrame::OnInterpolationTime)
+    EVT_MENU(cmd::kInterpolationFrequency, CMainFrame::OnInterpolationFrequency)
+    EVT_MENU(cmd::kFilterSpectrum, CMainFrame::OnFilterSpectrum)
+    EVT_MENU(cmd::kFilterParams, CMainFrame::OnFilterParams)
+    EVT_MENU(cmd::kDecimatorDiagram, CMainFrame::OnDecimatorDiagram)
+    EVT_MENU(cmd::kInterpolatorDiagram, CMainFrame::OnInterpolatorDiagram)
+    EVT_MENU(cmd::kDecimatorParams, CMainFrame::OnDecimatorParams)
+    EVT_MENU(cmd::kInterpolatorParams, CMainFrame::OnInterpolatorParams)
+    EVT_MENU(cmd::kConversionFrequency, CMainFrame::OnConversionFrequency)
+    EVT_MENU(cmd::kConverterParams, CMainFrame::OnConverterParams)
+    EVT_MENU(cmd::kConverterDiagram, CMainFrame::OnConverterDiagram)
+    EVT_MENU(cmd::kConversionTime, CMainFrame::OnConversionTime)
+    EVT_MENU(cmd::kAdHocFilter, CMainFrame::OnAdHocFilter)
+    EVT_MENU(cmd::kEditUndo, CMainFrame::OnIgnoredKey)
+    EVT_MENU(cmd::kEditCut, CMainFrame::OnIgnoredKey)
+    EVT_MENU(cmd::kEditCopy, CMainFrame::OnIgnoredKey)
+    EVT_MENU(cmd::kEditPaste, CMainFrame::OnIgnoredKey)
+    EVT_MENU(cmd::kNextPane, CMainFrame::OnIgnoredKey)
+    EVT_MENU(cmd::kPrevPane, CMainFrame::OnIgnoredKey)
+wxEND_EVENT_TABLE()
+
+CMainFrame::CMainFrame(wxDocManager* manager)
+    : wxDocParentFrame(manager, nullptr, wxID_ANY, "Vorlen")
+{
+    m_menus = CreateMainMenuBar();
+    SetMenuBar(m_menus.bar);
+    SetAcceleratorTable(CreateAcceleratorTable());
+    // A command runs once the menu bar has finished its own handling, so
+    // that a modal dialog never starts inside it.
+    auto later = [this](int id) { return [this, id] { CallAfter([this, id] { RunCommand(id); }); }; };
+    MakeTitleACommand(m_menus.signalGenerator, later(cmd::kSignalGenerator));
+    MakeTitleACommand(m_menus.dft, later(cmd::kDft));
+    MakeTitleACommand(m_menus.adHocFilter, later(cmd::kAdHocFilter));
+    // The plot area fills the client area: a frame's only child is sized
+    // to it.
+    m_plot = new CPlotWindow(this);
+
+    // GTK's natural size for a frame is tiny; open large enough for the
+    // 800 x 600 pictures, within the screen.
+    const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(this) == wxNOT_FOUND
+                                        ? 0u
+                                        : static_cast<unsigned>(wxDisplay::GetFromWindow(this)))
+                              .GetClientArea();
+    SetClientSize(std::min(kPreferredClientWidth, screen.width * 9 / 10),
+                  std::min(kPreferredClientHeight, screen.height * 9 / 10));
+}
+
+void CMainFrame::ShowRecentFiles(const RecentFileList& files)
+{
+    ::ShowRecentFiles(m_menus.file, files);
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(this);
+    ProcessWindowEvent(event);
+}
+
+// Analyses and dialogs arrive with the views and dialogs; until then their
+// commands are routed here and do nothing.
+void CMainFrame::OnDft(wxCommandEvent&) {}
+void CMainFrame::OnFilterSpectrum(wxCommandEvent&) {}
+void CMainFrame::OnDecimationTime(wxCommandEvent&) {}
+void CMainFrame::OnDecimationFrequency(wxCommandEvent&) {}
+void CMainFrame::OnInterpolationTime(wxCommandEvent&) {}
+void CMainFrame::OnInterpolationFrequency(wxCommandEvent&) {}
+void CMainFrame::OnConversionTime(wxCommandEvent&) {}
+void CMainFrame::OnConversionFrequency(wxCommandEvent&) {}
+void CMainFrame::OnSignalGenerator(wxCommandEvent&) {}
+void CMainFrame::OnFilterParams(wxCommandEvent&) {}
+void CMainFrame::OnDecimatorParams(wxCommandEvent&) {}
+void CMainFrame::OnInterpolatorParams(wxCommandEvent&) {}
+void CMainFrame::OnConverterParams(wxCommandEvent&) {}
+void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) {}
+void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) {}
+void CMainFrame::OnConverterDiagram(wxCommandEvent&) {}
+void CMainFrame::OnAdHocFilter(wxCommandEvent&) {}
+
+void CMainFrame::OnIgnoredKey(wxCommandEvent&) {}

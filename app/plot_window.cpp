@@ -1,0 +1,76 @@
+#include "app/plot_window.h"
+
+#include <algorithm>
+
+#include <wx/bitmap.h>
+#include <wx/dcbuffer.h>
+#include <wx/image.h>
+#include <wx/region.h>
+
+wxBEGIN_EVENT_TABLE(CPlotWindow, wxWindow)
+    EVT_PAINT(CPlotWindow::OnPaint)
+    EVT_SIZE(CPlotWindow::OnSize)
+wxEND_EVENT_TABLE()
+
+CPlotWindow::CPlotWindow(wxWindow* parent)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE),
+      m_raster(kMinWidth, kMinHeight)
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetBackgroundColour(wxColour(kBackground.r, kBackground.g, kBackground.b));
+}
+
+void CPlotWindow::ShowPicture()
+{
+    m_commandPaint = true;
+    Refresh(false);
+    Update();
+}
+
+void CPlotWindow::ErasePicture()
+{
+    m_raster.Fill(0, 0, m_raster.Width(), m_raster.Height(), kBackground);
+    m_commandPaint = true;
+    Refresh(false);
+}
+
+void CPlotWindow::OnSize(wxSizeEvent& event)
+{
+    const wxSize size = GetClientSize();
+    const int width = std::max(size.x, kMinWidth);
+    const int height = std::max(size.y, kMinHeight);
+    if (width != m_raster.Width() || height != m_raster.Height())
+        m_raster.Resize(width, height, kBackground);
+    event.Skip();
+}
+
+void CPlotWindow::OnPaint(wxPaintEvent&)
+{
+    wxAutoBufferedPaintDC dc(this);
+    const wxRegion damaged = GetUpdateRegion();
+    if (!m_commandPaint) {
+        // Nothing is redrawn from a model: what the window system asks to
+        // repaint comes back empty until a command draws again.
+        for (wxRegionIterator it(damaged); it; ++it) {
+            const wxRect r = it.GetRect();
+            m_raster.Fill(r.x, r.y, r.x + r.width, r.y + r.height, kBackground);
+        }
+    }
+    m_commandPaint = false;
+
+    // Only the part of the raster inside the window is converted and shown.
+    const wxSize client = GetClientSize();
+    const int width = std::min(client.x, m_raster.Width());
+    const int height = std::min(client.y, m_raster.Height());
+    if (width <= 0 || height <= 0)
+        return;
+    wxImage image(width, height, false);
+    unsigned char* out = image.GetData();
+    const auto bytes = m_raster.Bytes();
+    const std::size_t rowBytes = static_cast<std::size_t>(m_raster.Width()) * 3;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(bytes.data() + static_cast<std::size_t>(y) * rowBytes,
+                    static_cast<std::size_t>(width) * 3,
+                    out + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3);
+    dc.DrawBitmap(wxBitmap(image, 24), 0, 0, false);
+}

@@ -1,0 +1,113 @@
+#include "app/vorlen_doc.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/file.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/vorlen_app.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CVorlenDoc, wxDocument);
+
+wxBEGIN_EVENT_TABLE(CVorlenDoc, wxDocument)
+    EVT_MENU(cmd::kFileSave, CVorlenDoc::OnSaveCommand)
+    EVT_MENU(cmd::kFileSaveAs, CVorlenDoc::OnSaveAsCommand)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+constexpr const char* kUntitled = "Untitled";
+
+void ReportFailure(const wxString& message)
+{
+    wxMessageBox(message, "Vorlen", wxOK | wxICON_EXCLAMATION, wxGetApp().MainFrame());
+}
+
+}  // namespace
+
+bool CVorlenDoc::OnNewDocument()
+{
+    Modify(false);
+    SetDocumentSaved(false);
+    SetFilename(kUntitled, true);
+    UpdateAllViews();
+    return true;
+}
+
+bool CVorlenDoc::OpenFile(const wxString& path)
+{
+    const wxString absolute = wxFileName(path).GetAbsolutePath();
+    if (!DoOpenDocument(absolute)) {
+        ReportFailure("Failed to open document.");
+        return false;
+    }
+    Modify(false);
+    SetDocumentSaved(true);
+    SetFilename(absolute, true);
+    UpdateAllViews();
+    wxGetApp().AddRecentFile(absolute);
+    return true;
+}
+
+bool CVorlenDoc::Save()
+{
+    if (!GetDocumentSaved())
+        return SaveAs();
+    return OnSaveDocument(GetFilename());
+}
+
+bool CVorlenDoc::SaveAs()
+{
+    const wxFileName current(GetFilename());
+    wxFileDialog dialog(GetDocumentWindow(), "Save As", GetDocumentSaved() ? current.GetPath() : wxString(),
+                        current.GetFullName(), "All Files (*.*)|*",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    const wxString path = wxFileName(dialog.GetPath()).GetAbsolutePath();
+    if (!OnSaveDocument(path))
+        return false;
+    SetFilename(path, true);
+    wxGetApp().AddRecentFile(path);
+    return true;
+}
+
+wxString CVorlenDoc::GetUserReadableName() const
+{
+    if (!GetDocumentSaved())
+        return kUntitled;
+    return wxFileName(GetFilename()).GetFullName();
+}
+
+bool CVorlenDoc::DoSaveDocument(const wxString& path)
+{
+    // The document holds nothing, so saving creates or empties the file.
+    wxLogNull quiet;
+    wxFile file;
+    if (wxFileName::DirExists(path) || !file.Create(path, true)) {
+        ReportFailure("Failed to save document.");
+        return false;
+    }
+    return file.Close();
+}
+
+bool CVorlenDoc::DoOpenDocument(const wxString& path)
+{
+    // Any readable file will do; its contents are not needed.
+    wxLogNull quiet;
+    wxFile file;
+    return wxFileName::FileExists(path) && file.Open(path, wxFile::read);
+}
+
+void CVorlenDoc::OnSaveCommand(wxCommandEvent&)
+{
+    Save();
+}
+
+void CVorlenDoc::OnSaveAsCommand(wxCommandEvent&)
+{
+    SaveAs();
+}
