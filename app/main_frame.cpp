@@ -57,10 +57,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
 
     // GTK's natural size for a frame is tiny; open large enough for the
     // 800 x 600 pictures, within the screen.
-    const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(this) == wxNOT_FOUND
-                                        ? 0u
-                                        : static_cast<unsigned>(wxDisplay::GetFromWindow(this)))
-                              .GetClientArea();
+    const wxRect screen = wxDisplay(this).GetClientArea();
     SetClientSize(std::min(kPreferredClientWidth, screen.width * 9 / 10),
                   std::min(kPreferredClientHeight, screen.height * 9 / 10));
 }

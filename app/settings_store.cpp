@@ -54,7 +54,7 @@ std::vector<std::string> LoadRecentFiles()
     config->SetPath(kSection);
     for (std::size_t i = 0; i < RecentFileList::kCapacity; ++i) {
         wxString value;
-        if (config->Read(ValueName(i), &value))
+        if (config->Read(ValueName(i), &value) && !value.empty())
             files.push_back(value.ToStdString(wxConvUTF8));
     }
     return files;

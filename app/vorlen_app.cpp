@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include <wx/cmdline.h>
-#include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 
 #include "app/command_ids.h"
+#include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
 #include "app/text.h"
@@ -144,10 +144,10 @@ void CVorlenApp::OnFileOpen(wxCommandEvent&)
     CVorlenDoc* doc = Document();
     if (!doc)
         return;
-    wxFileDialog dialog(m_frame, "Open", wxString(), wxString(), "All Files (*.*)|*",
+    wxFileDialog dialog(m_frame, "Open", wxString(), wxString(), kAllFilesFilter,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK)
-        doc->OpenFile(dialog.GetPath());
+        doc->OpenFile(ChosenPath(dialog));
 }
 
 void CVorlenApp::OnRecentFile(wxCommandEvent& event)

@@ -1,12 +1,12 @@
 #include "app/vorlen_doc.h"
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/file.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include "app/command_ids.h"
+#include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/vorlen_app.h"
 
@@ -63,11 +63,11 @@ bool CVorlenDoc::SaveAs()
 {
     const wxFileName current(GetFilename());
     wxFileDialog dialog(GetDocumentWindow(), "Save As", GetDocumentSaved() ? current.GetPath() : wxString(),
-                        current.GetFullName(), "All Files (*.*)|*",
+                        current.GetFullName(), kAllFilesFilter,
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return false;
-    const wxString path = wxFileName(dialog.GetPath()).GetAbsolutePath();
+    const wxString path = ChosenPath(dialog);
     if (!OnSaveDocument(path))
         return false;
     SetFilename(path, true);
