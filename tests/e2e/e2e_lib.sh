@@ -1,0 +1,80 @@
+# Helpers for end-to-end tests of the real vorlen binary under X.
+# Each test sources this file after setting VORLEN to the binary's path.
+
+set -euo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[[ -n "${DISPLAY:-}" ]] || fail "no X display: run under xvfb-run"
+for tool in xdotool import convert; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+done
+
+E2E_HOME=$(mktemp -d)
+export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/.config
+VORLEN_PID=""
+cleanup() {
+  [[ -n "$VORLEN_PID" ]] && kill "$VORLEN_PID" 2>/dev/null || true
+  rm -rf "$E2E_HOME"
+}
+trap cleanup EXIT
+
+# start_vorlen [args...]: starts the program and waits for its main window.
+start_vorlen() {
+  "$VORLEN" "$@" >"$E2E_HOME/out.log" 2>&1 &
+  VORLEN_PID=$!
+  for _ in $(seq 100); do
+    WINDOW=$(xdotool search --all --pid "$VORLEN_PID" --name ' - Vorlen$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$WINDOW" ]] && { sleep 0.5; return 0; }
+    sleep 0.1
+  done
+  cat "$E2E_HOME/out.log" >&2
+  fail "the main window did not appear"
+}
+
+window_title() { xdotool getwindowname "$WINDOW"; }
+
+# wait_exit: waits for the program to end and prints its exit status.
+wait_exit() {
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$VORLEN_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  wait "$VORLEN_PID" || status=$?
+  VORLEN_PID=""
+  echo "$status"
+}
+
+# Position of the main window's top-left corner on the screen.
+window_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  echo "$X $Y"
+}
+
+# click_at X Y: a click at window coordinates.
+click_at() {
+  read -r ox oy < <(window_origin)
+  xdotool mousemove $((ox + $1)) $((oy + $2)) click 1
+  sleep 0.5
+}
+
+# screenshot FILE: the whole screen as PNG.
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: "r,g,b" of one pixel of a screenshot.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# choose_from_file_menu KEY...: opens the File menu with a click, moves with
+# the given keys and presses Return.
+choose_from_file_menu() {
+  click_at 18 12
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.2
+  done
+  xdotool key Return
+  sleep 0.5
+}
