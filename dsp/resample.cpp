@@ -18,11 +18,13 @@ float SampleAt(std::span<const float> input, std::int64_t at)
 
 int Downsample(std::span<const float> input, int factor, int length, std::span<float> output)
 {
+    // M <= 0 is no step at all: nothing is kept, and nothing is divided by it.
     if (factor <= 0) {
         return 0;
     }
     // count = length / M, truncated; a negative length keeps nothing.
-    const std::int64_t count = std::min<std::int64_t>(length / factor, static_cast<std::int64_t>(output.size()));
+    const std::int64_t count =
+        std::min<std::int64_t>(length / factor, static_cast<std::int64_t>(output.size()));
     for (std::int64_t i = 0; i < count; ++i) {
         output[static_cast<std::size_t>(i)] = SampleAt(input, i * factor);
     }
