@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "app/workspace.h"
+#include "dsp/dft.h"
+
+namespace {
+constexpr double kTwoPi = 6.283185307179586;
+
+std::vector<float> Magnitudes(int count)
+{
+    std::vector<float> m(static_cast<std::size_t>(count));
+    SpectrumMagnitudes(m, count);
+    return m;
+}
+}  // namespace
+
+TEST(Dft, TonesLandInTheirBins)
+{
+    std::vector<float> x(100);
+    for (int n = 0; n < 100; ++n) {
+        x[n] = static_cast<float>(std::cos(kTwoPi * 5 * n / 100));
+    }
+    ComputeDft(x, 100);
+    const std::vector<float> m = Magnitudes(100);
+    for (int k = 0; k < 100; ++k) {
+        EXPECT_NEAR(m[k], k == 5 || k == 95 ? 50.0f : 0.0f, 1e-4) << k;
+    }
+}
+
+TEST(Dft, MatchesTheTermByTermReferenceWithinRounding)
+{
+    std::mt19937 random(12345);
+    std::uniform_real_distribution<float> uniform(-1.0f, 1.0f);
+    for (int count : {1, 2, 3, 7, 100, 133, 999, 1500}) {
+        std::vector<float> noise(static_cast<std::size_t>(count));
+        std::generate(noise.begin(), noise.end(), [&] { return uniform(random); });
+        const std::span<const float> full(noise);
+        // The second is shorter than N: the missing samples count as zero.
+        for (std::span<const float> x : {full, full.first(std::min<std::size_t>(full.size(), 100))}) {
+            ComputeDftLiteral(x, count);
+            const std::vector<SpectrumEntry> reference(g_spectrum.begin(), g_spectrum.begin() + count);
+            ComputeDft(x, count);
+            float largest = 0.0f;
+            for (const SpectrumEntry& e : reference) {
+                largest = std::max(largest, Magnitude(e));
+            }
+            for (int k = 0; k < count; ++k) {
+                ASSERT_NEAR(g_spectrum[k].re, reference[k].re, 1e-5f * largest) << count << " " << k;
+                ASSERT_NEAR(g_spectrum[k].im, reference[k].im, 1e-5f * largest) << count << " " << k;
+            }
+        }
+    }
+}
+
+TEST(Dft, WritesOnlyTheEntriesItOwns)
+{
+    const std::vector<float> x(100, 1.0f);
+    g_spectrum.fill(SpectrumEntry{7.0f, 7.0f});
+    for (int count : {0, -1, -2147483647}) {
+        ComputeDft(x, count);
+    }
+    auto untouched = [](SpectrumEntry e) { return e.im == 7.0f; };
+    EXPECT_TRUE(std::all_of(g_spectrum.begin(), g_spectrum.end(), untouched));
+    ComputeDft(x, 50);  // entries from 50 on keep what they held
+    EXPECT_EQ(g_spectrum[0].re, 50.0f);
+    EXPECT_EQ(g_spectrum[50].re, 7.0f);
+
+    // Above 1500: X(0)..X(1499) of the 1600-point transform of 100 ones,
+    // |X(k)| = |sin(100 pi k / 1600) / sin(pi k / 1600)|.
+    ComputeDft(x, 1600);
+    const double k = 1499;
+    const double expected = std::abs(std::sin(k * kTwoPi * 50 / 1600) / std::sin(k * kTwoPi / 3200));
+    EXPECT_NEAR(Magnitude(g_spectrum[1499]), expected, 1e-3);
+
+    EXPECT_EQ(Magnitude(SpectrumEntry{3e30f, -4e30f}), 5e30f);  // no overflow in the squares
+    std::vector<float> guarded(12, -1.0f);
+    SpectrumMagnitudes(std::span<float>(guarded).subspan(1, 10), 5000);
+    EXPECT_EQ(guarded[0], -1.0f);
+    EXPECT_EQ(guarded[11], -1.0f);
+}
