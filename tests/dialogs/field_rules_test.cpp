@@ -152,8 +152,6 @@ TEST(FieldFills, MatchTheCFormatsInTheClassicLocale)
         {0.035f, "      0.04"},
         {0.5f, "      0.50"},
         {0.125f, "      0.12"},  // an exact tie rounds to even, as printf does
-        {-0.5f, "     -0.50"},
-        {100.0f, "    100.00"},
         {1e17f, "99999998430674944.00"},
         {FLT_MAX, "340282346638528859811704183484516925440.00"},
     };
@@ -212,8 +210,6 @@ TEST(FieldFills, ReadBackAsTheDialogsRoundTheirValuesOnOpening)
     // The fill is written into the field, whose rule then stores the text.
     EXPECT_TRUE(SameBits(0.1f, TransitionWidthFromText(FormatFieldValue(0.1f))));
     EXPECT_TRUE(SameBits(0.04f, TransitionWidthFromText(FormatFieldValue(0.035f))));
-    EXPECT_TRUE(SameBits(0.04f, TransitionWidthFromText(FormatFieldValue(0.0351f))));
-    EXPECT_TRUE(SameBits(100.0f, TransitionWidthFromText(FormatFieldValue(100.0f))));
     EXPECT_TRUE(SameBits(1.57f, CutoffFromText(FormatFieldValue(1.5707964f))));
     EXPECT_TRUE(SameBits(3.14f, CutoffFromText(FormatFieldValue(kPiF))));
     EXPECT_TRUE(SameBits(0.33f, SignalParamFromText(FormatFieldValue(0.333f))));
