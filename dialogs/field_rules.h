@@ -52,7 +52,7 @@ std::int32_t FactorFromText(std::string_view text);
 
 // "%10.2f": two decimals, right-aligned in ten characters (0.1f gives
 // "      0.10"). The a=, df and fg fills. A value too wide for ten characters
-// is given whole, however long (1e17f gives all of its 21 characters).
+// is given whole, however long (1e17f gives all of its 20 characters).
 std::string FormatFieldValue(float value);
 
 // "%10d": a factor right-aligned in ten characters.

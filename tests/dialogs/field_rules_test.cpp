@@ -213,7 +213,7 @@ TEST(FieldFills, ReadBackAsTheDialogsRoundTheirValuesOnOpening)
     EXPECT_TRUE(SameBits(1.57f, CutoffFromText(FormatFieldValue(1.5707964f))));
     EXPECT_TRUE(SameBits(3.14f, CutoffFromText(FormatFieldValue(kPiF))));
     EXPECT_TRUE(SameBits(0.33f, SignalParamFromText(FormatFieldValue(0.333f))));
-    // Fills longer than the dialog's old 19-character buffer come back whole.
+    // Fills of 20 characters and more are written and read back whole.
     EXPECT_TRUE(SameBits(1e17f, TransitionWidthFromText(FormatFieldValue(1e17f))));
     EXPECT_TRUE(SameBits(FLT_MAX, TransitionWidthFromText(FormatFieldValue(FLT_MAX))));
     EXPECT_TRUE(SameBits(-FLT_MAX, SignalParamFromText(FormatFieldValue(-FLT_MAX))));
