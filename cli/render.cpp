@@ -1,0 +1,97 @@
+#include "cli/render.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/raster.h"
+#include "app/surface.h"
+#include "app/workspace.h"
+#include "cli/output_file.h"
+#include "cli/png_writer.h"
+#include "cli/render_dump.h"
+#include "dialogs/field_rules.h"
+
+namespace {
+
+constexpr const char* kProgram = "vorlen-render: ";
+
+// Both files are written in full before either is renamed into place, so a
+// failure leaves the previous files (if any) as they were.
+void WriteOutputs(const RenderOptions& options, const Raster& raster, const DumpJson* dump)
+{
+    PendingFile picture(options.output);
+    std::unique_ptr<PendingFile> numbers;
+    if (dump != nullptr) {
+        numbers = std::make_unique<PendingFile>(options.dump);
+    }
+    try {
+        WritePng(picture.Stream(), raster);
+    } catch (const OutputError& error) {
+        throw OutputError("cannot write " + options.output + ": " + error.what());
+    }
+    if (numbers) {
+        const std::string text = DumpText(*dump);
+        if (std::fwrite(text.data(), 1, text.size(), numbers->Stream()) != text.size()) {
+            throw OutputError("cannot write " + options.dump + ": write error");
+        }
+    }
+    picture.Commit();
+    if (numbers) {
+        numbers->Commit();
+    }
+}
+
+}  // namespace
+
+void ApplyToWorkspace(const RenderOptions& options)
+{
+    if (options.signalParam) {
+        g_signalParam = SignalParamFromText(*options.signalParam);
+    }
+    if (options.transitionWidth) {
+        g_transitionWidth = TransitionWidthFromText(*options.transitionWidth);
+    }
+    if (options.cutoff) {
+        g_cutoff = CutoffFromText(*options.cutoff);
+    }
+    if (options.decimation) {
+        g_decimationFactor = FactorFromText(*options.decimation);
+    }
+    if (options.interpolation) {
+        g_interpolationFactor = FactorFromText(*options.interpolation);
+    }
+}
+
+int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err)
+{
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        out << commandLine.text;
+        return kExitOk;
+    case CommandLine::Action::UsageError:
+        err << kProgram << commandLine.text << "; see vorlen-render --help\n";
+        return kExitUsage;
+    case CommandLine::Action::Render:
+        break;
+    }
+
+    const RenderOptions& options = commandLine.options;
+    try {
+        ApplyToWorkspace(options);
+        Raster raster(options.width, options.height, kBackground);
+        Surface surface(raster);
+        DumpJson dump = NewDump();
+        options.command->run(surface, dump);
+        FillDumpParams(dump);
+        WriteOutputs(options, raster, options.dump.empty() ? nullptr : &dump);
+    } catch (const std::exception& error) {
+        // A file that cannot be written, a font that cannot be loaded, memory.
+        err << kProgram << error.what() << "\n";
+        return kExitCannotWrite;
+    }
+    return kExitOk;
+}

@@ -1,0 +1,20 @@
+// vorlen-render as a function, so that tests can run it in-process.
+#pragma once
+
+#include <ostream>
+
+#include "cli/render_options.h"
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCannotWrite = 1;
+inline constexpr int kExitUsage = 2;
+
+// Runs the whole program: reads the command line, applies the field options
+// to the workspace, draws, writes the PNG (and the dump). Help and version go
+// to `out`; every failure is one line on `err`. Returns the exit status.
+int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err);
+
+// Stores the field options in the workspace through the field rules, as if
+// each text had been typed into its dialog field.
+void ApplyToWorkspace(const RenderOptions& options);

@@ -1,0 +1,213 @@
+#include "cli/render_options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include <CLI/CLI.hpp>
+
+namespace {
+
+struct SignalName {
+    std::string_view name;
+    SignalChoice choice;
+};
+
+constexpr std::array kSignalNames{
+    SignalName{"cosine", SignalChoice::Cosine},
+    SignalName{"exponential", SignalChoice::Exponential},
+    SignalName{"three-cosines", SignalChoice::ThreeCosines},
+    SignalName{"rectangular", SignalChoice::Rectangular},
+    SignalName{"triangular", SignalChoice::Triangular},
+    SignalName{"none", SignalChoice::None},
+};
+
+std::string CommandNames(std::string_view separator)
+{
+    std::string names;
+    for (const RenderCommand& command : RenderCommands()) {
+        if (!names.empty()) {
+            names += separator;
+        }
+        names += command.name;
+    }
+    return names;
+}
+
+std::string CommandSummaries()
+{
+    std::string text = "Commands:\n";
+    for (const RenderCommand& command : RenderCommands()) {
+        std::string line = "  " + std::string(command.name);
+        line.resize(std::max<std::size_t>(line.size() + 2, 28), ' ');
+        text += line + std::string(command.summary) + "\n";
+    }
+    return text;
+}
+
+// CLI11 writes some errors over several lines; ours are one.
+std::string OneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+CommandLine UsageError(std::string message)
+{
+    CommandLine result;
+    result.action = CommandLine::Action::UsageError;
+    result.text = OneLine(std::move(message));
+    return result;
+}
+
+// Whether two names reach the same file, existing or not ("x.png" and
+// "./x.png" do).
+bool SameFile(const std::string& first, const std::string& second)
+{
+    const auto resolve = [](const std::string& name) {
+        std::error_code error;
+        auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
+        return error ? std::filesystem::path(name).lexically_normal() : path;
+    };
+    return resolve(first) == resolve(second);
+}
+
+}  // namespace
+
+std::optional<PictureSize> ParsePictureSize(std::string_view text)
+{
+    const auto side = [](std::string_view digits) -> std::optional<int> {
+        int value = 0;
+        const char* end = digits.data() + digits.size();
+        // from_chars takes a leading '-'; a side is digits only.
+        if (digits.empty() || digits.front() < '0' || digits.front() > '9') {
+            return std::nullopt;
+        }
+        const auto [ptr, error] = std::from_chars(digits.data(), end, value);
+        if (error != std::errc{} || ptr != end || value < 1 || value > kMaxSide) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto width = side(text.substr(0, x));
+    const auto height = side(text.substr(x + 1));
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return PictureSize{*width, *height};
+}
+
+CommandLine ParseCommandLine(int argc, const char* const argv[])
+{
+    CLI::App app{"Draws Vorlen's analysis pictures without a display and writes them as PNG.",
+                 "vorlen-render"};
+    app.get_formatter()->column_width(28);
+    app.footer(CommandSummaries() +
+               "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
+               "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
+               "gives 0 (df: 0.035).");
+
+    std::string command;
+    std::string size = "800x600";
+    std::string signal = "three-cosines";
+    RenderOptions options;
+    std::string a;
+    std::string df;
+    std::string fg;
+    std::string m;
+    std::string l;
+
+    app.add_option("COMMAND", command, "what to draw: " + CommandNames(" | "))
+        ->required()
+        ->option_text("NAME");
+    app.add_option("-o,--output", options.output, "the picture (required)")
+        ->required()
+        ->option_text("FILE.png");
+    app.add_option("--size", size, "picture size in pixels (default 800x600)")
+        ->option_text("WxH");
+    app.add_option("--signal", signal,
+                   "cosine | exponential | three-cosines | rectangular | triangular | none\n"
+                   "(default three-cosines; none = all zero)")
+        ->option_text("NAME");
+    CLI::Option* aOption =
+        app.add_option("--a", a, "parameter a, read as the \"a=\" field reads its text")
+            ->option_text("TEXT");
+    CLI::Option* dfOption =
+        app.add_option("--df", df, "transition width, read as the df field")->option_text("TEXT");
+    CLI::Option* fgOption =
+        app.add_option("--fg", fg, "pass-band edge, read as the fg field")->option_text("TEXT");
+    CLI::Option* mOption =
+        app.add_option("--M", m, "decimation factor, read as the M field")->option_text("TEXT");
+    CLI::Option* lOption =
+        app.add_option("--L", l, "interpolation factor, read as the L field")->option_text("TEXT");
+    CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
+        ->option_text("FILE.json");
+    app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
+    } catch (const CLI::CallForVersion& version) {
+        return CommandLine{CommandLine::Action::ShowVersion, {}, version.what() + std::string("\n")};
+    } catch (const CLI::ParseError& error) {
+        return UsageError(error.what());
+    }
+
+    options.command = FindRenderCommand(command);
+    if (options.command == nullptr) {
+        return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
+                          ")");
+    }
+    const auto pictureSize = ParsePictureSize(size);
+    if (!pictureSize) {
+        return UsageError("--size: '" + size + "' is not WxH with both sides from 1 to " +
+                          std::to_string(kMaxSide) + ", for example 800x600");
+    }
+    options.width = pictureSize->width;
+    options.height = pictureSize->height;
+
+    const auto known = std::find_if(kSignalNames.begin(), kSignalNames.end(),
+                                    [&](const SignalName& s) { return s.name == signal; });
+    if (known == kSignalNames.end()) {
+        return UsageError("--signal: unknown signal '" + signal +
+                          "' (cosine, exponential, three-cosines, rectangular, triangular, none)");
+    }
+    options.signal = known->choice;
+
+    if (options.output.empty()) {
+        return UsageError("--output: the file name is empty");
+    }
+    if (dumpOption->count() > 0 && options.dump.empty()) {
+        return UsageError("--dump: the file name is empty");
+    }
+    if (!options.dump.empty() && SameFile(options.output, options.dump)) {
+        return UsageError("--output and --dump name the same file");
+    }
+
+    const auto take = [](CLI::Option* option, std::string& text, std::optional<std::string>& to) {
+        if (option->count() > 0) {
+            to = std::move(text);
+        }
+    };
+    take(aOption, a, options.signalParam);
+    take(dfOption, df, options.transitionWidth);
+    take(fgOption, fg, options.cutoff);
+    take(mOption, m, options.decimation);
+    take(lOption, l, options.interpolation);
+
+    CommandLine result;
+    result.action = CommandLine::Action::Render;
+    result.options = std::move(options);
+    return result;
+}

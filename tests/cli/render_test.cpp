@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <png.h>
+#include <sys/wait.h>
+
+#include "app/raster.h"
+#include "app/workspace.h"
+#include "cli/render.h"
+#include "cli/render_dump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+struct Picture {
+    int width;
+    int height;
+    std::vector<std::uint8_t> rgb;
+};
+
+std::optional<Picture> ReadPng(const fs::path& path)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
+        return std::nullopt;
+    }
+    image.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
+        return std::nullopt;
+    }
+    return Picture{static_cast<int>(image.width), static_cast<int>(image.height), std::move(rgb)};
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool IsOneLine(const std::string& text)
+{
+    return !text.empty() && text.find('\n') == text.size() - 1;
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetWorkspace();
+        std::string pattern = (fs::temp_directory_path() / "vorlen-cli-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_root = pattern;
+        m_work = m_root / "work";
+        fs::create_directory(m_work);
+    }
+    void TearDown() override { fs::remove_all(m_root); }
+
+    std::string In(const std::string& name) const { return (m_work / name).string(); }
+
+    // Everything in the work folder, hidden files included.
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_work)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    Outcome Run(const std::vector<std::string>& args) const
+    {
+        std::vector<const char*> argv{"vorlen-render"};
+        for (const std::string& arg : args) {
+            argv.push_back(arg.c_str());
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunRenderer(static_cast<int>(argv.size()), argv.data(), out, err);
+        return Outcome{status, out.str(), err.str()};
+    }
+
+    // The real executable; `args` is shell text.
+    Outcome RunBinary(const std::string& args) const
+    {
+        const fs::path out = m_root / "stdout";
+        const fs::path err = m_root / "stderr";
+        const std::string command = std::string(VORLEN_RENDER_PATH) + " " + args + " >" +
+                                    out.string() + " 2>" + err.string();
+        const int raw = std::system(command.c_str());
+        return Outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    }
+
+    fs::path m_root;
+    fs::path m_work;
+};
+
+}  // namespace
+
+TEST_F(RenderTest, BlankIsThePlotAreaBackgroundAtTheRequestedSize)
+{
+    const Outcome outcome = Run({"blank", "--size", "37x21", "-o", In("b.png")});
+    EXPECT_EQ(0, outcome.status) << outcome.err;
+    EXPECT_EQ("", outcome.err);
+    EXPECT_EQ(std::vector<std::string>{"b.png"}, Files());  // no temporary file left
+
+    const auto picture = ReadPng(In("b.png"));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(37, picture->width);
+    EXPECT_EQ(21, picture->height);
+    for (std::size_t i = 0; i < picture->rgb.size(); i += 3) {
+        ASSERT_EQ(kBackground, (Rgb{picture->rgb[i], picture->rgb[i + 1], picture->rgb[i + 2]}))
+            << "pixel " << i / 3;
+    }
+}
+
+TEST_F(RenderTest, TheExecutableDrawsAnswersHelpAndVersionAndReportsErrors)
+{
+    Outcome outcome = RunBinary("blank -o " + In("b.png"));
+    EXPECT_EQ(0, outcome.status) << outcome.err;
+    const auto picture = ReadPng(In("b.png"));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(800, picture->width);
+    EXPECT_EQ(600, picture->height);
+
+    outcome = RunBinary("--help");
+    EXPECT_EQ(0, outcome.status);
+    for (const char* word : {"COMMAND", "blank", "--output", "--size", "--signal", "three-cosines",
+                             "--a", "--df", "--fg", "--M", "--L", "--dump", "--version"}) {
+        EXPECT_NE(std::string::npos, outcome.out.find(word)) << word;
+    }
+    outcome = RunBinary("--version");
+    EXPECT_EQ(0, outcome.status);
+    EXPECT_EQ("vorlen-render " VORLEN_VERSION "\n", outcome.out);
+
+    outcome = RunBinary("polezero -o " + In("p.png"));
+    EXPECT_EQ(2, outcome.status);
+    EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+    EXPECT_EQ(std::vector<std::string>{"b.png"}, Files());
+}
+
+TEST_F(RenderTest, UsageMistakesAreOneLineWithStatus2AndWriteNothing)
+{
+    const std::string png = In("u.png");
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"-o", png},
+        {"blank"},
+        {"dft", "-o", png},
+        {"blank", "extra", "-o", png},
+        {"--bogus", "blank", "-o", png},
+        {"blank", "-o", png, "--size", "0x5"},
+        {"blank", "-o", png, "--size", "80"},
+        {"blank", "-o", png, "--size", "axb"},
+        {"blank", "-o", png, "--size", "-1x5"},
+        {"blank", "-o", png, "--size", "+5x5"},
+        {"blank", "-o", png, "--size", " 5x5"},
+        {"blank", "-o", png, "--size", "5x5x5"},
+        {"blank", "-o", png, "--size", "8193x1"},
+        {"blank", "-o", png, "--size", "99999999999x1"},
+        {"blank", "-o", png, "--signal", "sine"},
+        {"blank", "-o", png, "--a"},
+        {"blank", "-o", ""},
+        {"blank", "-o", png, "--dump", In("./u.png")},
+    };
+    for (const auto& args : cases) {
+        std::string shown;
+        for (const auto& arg : args) {
+            shown += " '" + arg + "'";
+        }
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(2, outcome.status) << shown;
+        EXPECT_TRUE(IsOneLine(outcome.err)) << shown << ": " << outcome.err;
+        EXPECT_EQ(0u, outcome.err.rfind("vorlen-render: ", 0)) << shown;
+        EXPECT_EQ("", outcome.out) << shown;
+        EXPECT_TRUE(Files().empty()) << shown;
+    }
+    ASSERT_TRUE(ParsePictureSize("8192x8192").has_value());
+    EXPECT_EQ(1, ParsePictureSize("1x1")->width);
+}
+
+TEST_F(RenderTest, AnOutputThatCannotBeWrittenGivesStatus1AndLeavesNothing)
+{
+    fs::create_directory(m_work / "folder");
+    std::ofstream(m_work / "file.txt") << "text";
+    std::ofstream(m_work / "old.png") << "old";
+    const std::vector<std::string> before = Files();
+    const std::vector<std::vector<std::string>> cases = {
+        {"blank", "-o", In("missing/x.png")},
+        {"blank", "-o", In("folder")},
+        {"blank", "-o", In("file.txt/x.png")},
+        {"blank", "-o", In("x.png"), "--dump", In("missing/x.json")},
+        {"blank", "-o", In("old.png"), "--dump", In("folder")},
+    };
+    for (const auto& args : cases) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(1, outcome.status) << args[2];
+        EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+        EXPECT_NE(std::string::npos, outcome.err.find("cannot write")) << outcome.err;
+        EXPECT_EQ(before, Files()) << args[2];
+        EXPECT_TRUE(fs::is_empty(m_work / "folder"));
+    }
+    EXPECT_EQ("old", ReadFile(m_work / "old.png"));  // untouched when its dump failed
+}
+
+TEST_F(RenderTest, DumpHoldsTheParametersAsTheFieldsStoreThem)
+{
+    const Outcome outcome = Run({"blank", "-o", In("d.png"), "--dump", In("d.json"), "--a", "-0.5",
+                                 "--df", "0", "--fg=1e999", "--M", "20", "--L", "x"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    EXPECT_EQ(0.035f, g_transitionWidth);
+    EXPECT_EQ(0, g_interpolationFactor);
+
+    const std::string text = ReadFile(In("d.json"));
+    const auto json = nlohmann::json::parse(text);
+    ASSERT_TRUE(json.is_object());
+    EXPECT_EQ(2u, json.size());  // a blank picture designs no filter: no "filterTaps"
+    EXPECT_LT(text.find("\"params\""), text.find("\"plots\""));
+    EXPECT_EQ(nlohmann::json::array(), json["plots"]);
+    const auto& params = json["params"];
+    EXPECT_EQ(6u, params.size());
+    EXPECT_EQ(-0.5f, params["a"].get<float>());
+    EXPECT_EQ(0.035f, params["df"].get<float>());
+    EXPECT_EQ(3.14159274f, params["fg"].get<float>());
+    EXPECT_EQ(15, params["M"].get<int>());
+    EXPECT_EQ(0, params["L"].get<int>());
+    EXPECT_EQ(10, params["filterLength"].get<int>());
+    // Shortest text that reads back to the float, not the float widened to double.
+    EXPECT_NE(std::string::npos, text.find("\"df\": 0.035,")) << text;
+
+    DumpJson values = DumpJson::array();
+    values.push_back(std::numeric_limits<float>::infinity());
+    values.push_back(std::nanf(""));
+    values.push_back(0.1f);
+    EXPECT_EQ("[null,null,0.1]", values.dump());
+}
