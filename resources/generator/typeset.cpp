@@ -55,6 +55,9 @@ std::string SerifBoldFont::Locate()
         file = reinterpret_cast<const char*>(path);
     if (found)
         FcPatternDestroy(found);
+    // Only the path is needed; closing fontconfig also frees its caches,
+    // which leak checkers would otherwise report.
+    FcFini();
     if (file.empty())
         throw std::runtime_error(missing);
     return file;
