@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,9 +22,9 @@ constexpr Colour kBlue{0, 128, 255};
 constexpr Colour kNavy{0, 0, 128};
 constexpr Colour kBlack{0, 0, 0};
 
-std::string Name(Colour c)
+void PrintTo(Colour c, std::ostream* os)
 {
-    return c == kCyan ? "cyan" : c == kBlue ? "blue" : c == kNavy ? "navy" : c == kBlack ? "black" : "other";
+    *os << '(' << c.r << ", " << c.g << ", " << c.b << ')';
 }
 
 // Both ends inclusive.
@@ -149,7 +150,7 @@ TEST_P(Diagram, IsAn8BitBmpOf461By181InExactlyTheFourColours)
     int count[4] = {};
     for (const Colour c : bmp.pixels) {
         const int i = c == kCyan ? 0 : c == kBlue ? 1 : c == kNavy ? 2 : c == kBlack ? 3 : -1;
-        ASSERT_NE(i, -1) << "colour " << c.r << "," << c.g << "," << c.b;
+        ASSERT_NE(i, -1) << testing::PrintToString(c);
         ++count[i];
     }
     for (int n : count)
@@ -218,7 +219,7 @@ TEST_P(Diagram, EveryColourStaysInsideItsElementsBoxes)
                 ASSERT_TRUE(inAny(layout.texts, x, y) || inAny(layout.lines, x, y))
                     << "stray ink at " << x << "," << y;
             } else {
-                ASSERT_EQ(c, kCyan) << Name(c) << " at " << x << "," << y;
+                ASSERT_EQ(c, kCyan) << "at " << x << "," << y;
             }
         }
 }
