@@ -14,7 +14,7 @@ struct PaletteColour {
     std::uint8_t b;
 };
 
-// A rectangle of pixels, both ends inclusive (the way the diagram tables
+// A rectangle of pixels, both ends inclusive (the way the diagrams' layouts
 // give their boxes).
 struct PixelBox {
     int left;

@@ -1,5 +1,5 @@
-// Lays out one block diagram: lines, blocks and texts placed in the pixel
-// boxes the diagram's table gives, then paints them into a palette picture.
+// Lays out one block diagram: lines, blocks and texts placed in fixed pixel
+// boxes, then paints them into a palette picture.
 #pragma once
 
 #include <vector>

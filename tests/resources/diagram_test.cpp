@@ -85,7 +85,7 @@ Bitmap ReadBmp8(std::span<const unsigned char> file)
 
 enum class Symbol { Filter, Down, Up };
 
-// A diagram's elements, as its table gives them.
+// A diagram's elements and their pixel boxes.
 struct Layout {
     std::function<std::span<const unsigned char>()> file;
     std::vector<Box> texts;  // titles, signal names, rates, fraction boxes
