@@ -20,4 +20,6 @@ echo "== core tests with AddressSanitizer and UBSan"
 san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
 VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_SANITIZE=ON -DVORLEN_GUI=OFF -DVORLEN_BENCH=OFF
 HOME=$home XDG_CONFIG_HOME=$home/.config \
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir "$san" --output-on-failure -j 2
