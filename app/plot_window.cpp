@@ -1,6 +1,7 @@
 #include "app/plot_window.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <wx/bitmap.h>
 #include <wx/dcbuffer.h>
@@ -34,9 +35,17 @@ void CPlotWindow::ErasePicture()
     Refresh(false);
 }
 
+wxSize CPlotWindow::PhysicalClientSize() const
+{
+    const double scale = GetContentScaleFactor();
+    const wxSize logical = GetClientSize();
+    return wxSize(static_cast<int>(std::ceil(logical.x * scale)),
+                  static_cast<int>(std::ceil(logical.y * scale)));
+}
+
 void CPlotWindow::OnSize(wxSizeEvent& event)
 {
-    const wxSize size = GetClientSize();
+    const wxSize size = PhysicalClientSize();
     const int width = std::max(size.x, kMinWidth);
     const int height = std::max(size.y, kMinHeight);
     if (width != m_raster.Width() || height != m_raster.Height())
@@ -47,19 +56,25 @@ void CPlotWindow::OnSize(wxSizeEvent& event)
 void CPlotWindow::OnPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC dc(this);
-    const wxRegion damaged = GetUpdateRegion();
+    // The raster is in physical pixels; on a scaled screen (GDK_SCALE=2)
+    // window coordinates are logical ones.
+    const double scale = GetContentScaleFactor();
     if (!m_commandPaint) {
         // Nothing is redrawn from a model: what the window system asks to
         // repaint comes back empty until a command draws again.
-        for (wxRegionIterator it(damaged); it; ++it) {
+        for (wxRegionIterator it(GetUpdateRegion()); it; ++it) {
             const wxRect r = it.GetRect();
-            m_raster.Fill(r.x, r.y, r.x + r.width, r.y + r.height, kBackground);
+            m_raster.Fill(static_cast<int>(std::floor(r.x * scale)),
+                          static_cast<int>(std::floor(r.y * scale)),
+                          static_cast<int>(std::ceil((r.x + r.width) * scale)),
+                          static_cast<int>(std::ceil((r.y + r.height) * scale)), kBackground);
         }
     }
     m_commandPaint = false;
 
-    // Only the part of the raster inside the window is converted and shown.
-    const wxSize client = GetClientSize();
+    // Only the part of the raster inside the window is converted and shown,
+    // one raster pixel to one screen pixel.
+    const wxSize client = PhysicalClientSize();
     const int width = std::min(client.x, m_raster.Width());
     const int height = std::min(client.y, m_raster.Height());
     if (width <= 0 || height <= 0)
@@ -72,5 +87,5 @@ void CPlotWindow::OnPaint(wxPaintEvent&)
         std::copy_n(bytes.data() + static_cast<std::size_t>(y) * rowBytes,
                     static_cast<std::size_t>(width) * 3,
                     out + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3);
-    dc.DrawBitmap(wxBitmap(image, 24), 0, 0, false);
+    dc.DrawBitmap(wxBitmap(image, 24, scale), 0, 0, false);
 }

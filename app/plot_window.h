@@ -1,5 +1,6 @@
 // The plot area: the window under the menu bar on which every analysis
-// draws. It owns the raster the commands draw into and shows it 1:1.
+// draws. It owns the raster the commands draw into and shows it one raster
+// pixel to one screen pixel, also on a scaled screen.
 #pragma once
 
 #include <wx/window.h>
@@ -24,6 +25,7 @@ public:
     static constexpr int kMinHeight = 700;
 
 private:
+    wxSize PhysicalClientSize() const;
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
 
