@@ -477,3 +477,19 @@ TEST_F(Views, NoViewDrawsOutsideThePlotArea)
         }
     }
 }
+
+TEST_F(Views, AnOverflowingSignalCompletesEveryView)
+{
+    // a = 3: the exponential passes the largest float after about 80
+    // samples; spectra and filtered signals become infinite or NaN.
+    g_signalParam = 3.0f;
+    GenerateExponential();
+    ASSERT_TRUE(std::isinf(g_inputSignal[99]));
+    for (const AnalysisView& view : AnalysisViews()) {
+        const ViewRecord record = Draw(view.draw);
+        ASSERT_FALSE(record.plots.empty()) << view.name;
+    }
+    const ViewRecord dft = Draw(DrawDftView);
+    EXPECT_TRUE(std::isinf(dft.plots[0].peak));
+    EXPECT_TRUE(TextAt(m_picture, 5, 20, "       inf"));
+}
