@@ -230,17 +230,6 @@ TEST(StemPlot, NonFiniteValuesDrawWithoutConvertingThemToIntegers)
     EXPECT_EQ(-120.0f, StemHeight(-kInf, kInf));
 }
 
-TEST(StemPlot, SamplesPastTheGivenValuesAreZeros)
-{
-    const std::vector<float> v = {4.0f, -1.0f, 2.0f};
-    EXPECT_EQ(4.0f, LargestMagnitude(v, 10));
-    const Raster r = Plot(v, 150, 10);
-    for (int i = 3; i < 10; ++i) {
-        EXPECT_TRUE(IsBlack(r, 60 + 60 * i, 150) && !IsBlack(r, 60 + 60 * i, 149)) << i;
-    }
-    EXPECT_TRUE(StemPixels(r, 180, 92, 150));
-}
-
 TEST(StemPlot, PeakLabelIsPrintfTenPointOneInTheCLocale)
 {
     const std::vector<float> values = {0.0f,   3.0f,     12.5f,  0.25f,   0.35f, 0.05f, 0.75f,

@@ -82,17 +82,6 @@ struct Layout {
 
 }  // namespace
 
-TEST_F(Views, ClearPlotAreaClearsEveryColumnAPlotCanReachAndNothingElse)
-{
-    Raster r(kPlotAreaWidth + 50, kPlotAreaHeight + 50, kBlack);
-    Surface s(r);
-    ClearPlotArea(s);
-    EXPECT_EQ(kWhite, r.Pixel(0, 0));
-    EXPECT_EQ(kWhite, r.Pixel(1799, 599));
-    EXPECT_EQ(kBlack, r.Pixel(1800, 0));
-    EXPECT_EQ(kBlack, r.Pixel(0, 600));
-}
-
 TEST_F(Views, TitlesBaselinesAndCountsOfEveryView)
 {
     const std::vector<Layout> layouts = {
@@ -460,7 +449,7 @@ TEST_F(Views, AWidePictureLeavesNothingBesideANarrowerOne)
     EXPECT_EQ(0, DifferentPixels(fresh, reused, kPlotAreaWidth, kPlotAreaHeight));
 }
 
-TEST_F(Views, NoViewDrawsOutsideThePlotArea)
+TEST_F(Views, EveryViewClearsThePlotAreaAndDrawsNothingOutsideIt)
 {
     g_interpolationFactor = 15;
     g_decimationFactor = 1;
