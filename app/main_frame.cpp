@@ -7,6 +7,12 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/recent_files.h"
+#include "app/surface.h"
+#include "views/conversion_views.h"
+#include "views/decimation_views.h"
+#include "views/dft_view.h"
+#include "views/filter_view.h"
+#include "views/interpolation_views.h"
 
 namespace {
 constexpr int kPreferredClientWidth = 840;
@@ -74,16 +80,66 @@ void CMainFrame::RunCommand(int id)
     ProcessWindowEvent(event);
 }
 
-// Analyses and dialogs arrive with the views and dialogs; until then their
-// commands are routed here and do nothing.
-void CMainFrame::OnDft(wxCommandEvent&) {}
-void CMainFrame::OnFilterSpectrum(wxCommandEvent&) {}
-void CMainFrame::OnDecimationTime(wxCommandEvent&) {}
-void CMainFrame::OnDecimationFrequency(wxCommandEvent&) {}
-void CMainFrame::OnInterpolationTime(wxCommandEvent&) {}
-void CMainFrame::OnInterpolationFrequency(wxCommandEvent&) {}
-void CMainFrame::OnConversionTime(wxCommandEvent&) {}
-void CMainFrame::OnConversionFrequency(wxCommandEvent&) {}
+// Each analysis computes from the workspace and draws into the plot area's
+// raster through the same core function vorlen-render uses, then shows it.
+void CMainFrame::OnDft(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawDftView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnFilterSpectrum(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawFilterSpectrumView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnDecimationTime(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawDecimationTimeView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnDecimationFrequency(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawDecimationFrequencyView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnInterpolationTime(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawInterpolationTimeView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnInterpolationFrequency(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawInterpolationFrequencyView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnConversionTime(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawConversionTimeView(surface);
+    m_plot->ShowPicture();
+}
+
+void CMainFrame::OnConversionFrequency(wxCommandEvent&)
+{
+    Surface surface(m_plot->Picture());
+    DrawConversionFrequencyView(surface);
+    m_plot->ShowPicture();
+}
+
+// The dialogs arrive with their own work; until then their commands are
+// routed here and do nothing.
 void CMainFrame::OnSignalGenerator(wxCommandEvent&) {}
 void CMainFrame::OnFilterParams(wxCommandEvent&) {}
 void CMainFrame::OnDecimatorParams(wxCommandEvent&) {}

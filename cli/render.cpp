@@ -12,6 +12,7 @@
 #include "cli/png_writer.h"
 #include "cli/render_dump.h"
 #include "dialogs/field_rules.h"
+#include "dsp/signals.h"
 
 namespace {
 
@@ -43,6 +44,32 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const Dump
     }
 }
 
+// What the signal dialog leaves in x(n) when this formula is picked, with
+// the a already stored.
+void GenerateSignal(SignalChoice signal)
+{
+    switch (signal) {
+    case SignalChoice::Cosine:
+        GenerateCosine();
+        break;
+    case SignalChoice::Exponential:
+        GenerateExponential();
+        break;
+    case SignalChoice::ThreeCosines:
+        GenerateThreeCosines();
+        break;
+    case SignalChoice::Rectangular:
+        GenerateRectangularPulse();
+        break;
+    case SignalChoice::Triangular:
+        GenerateTriangularPulse();
+        break;
+    case SignalChoice::None:
+        g_inputSignal.fill(0.0f);  // as before the signal dialog first runs
+        break;
+    }
+}
+
 }  // namespace
 
 void ApplyToWorkspace(const RenderOptions& options)
@@ -62,6 +89,7 @@ void ApplyToWorkspace(const RenderOptions& options)
     if (options.interpolation) {
         g_interpolationFactor = FactorFromText(*options.interpolation);
     }
+    GenerateSignal(options.signal);
 }
 
 int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err)

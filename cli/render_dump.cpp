@@ -10,6 +10,25 @@ DumpJson NewDump()
     return dump;
 }
 
+void AppendPlots(DumpJson& dump, std::span<const PlotRecord> plots)
+{
+    DumpJson& list = dump["plots"];
+    for (const PlotRecord& plot : plots) {
+        DumpJson entry = DumpJson::object();
+        entry["title"] = plot.title;
+        entry["baseline"] = plot.baseline;
+        entry["count"] = plot.count;
+        entry["peak"] = plot.peak;
+        entry["values"] = plot.values;
+        list.push_back(std::move(entry));
+    }
+}
+
+void AppendFilterTaps(DumpJson& dump, std::span<const float> taps)
+{
+    dump["filterTaps"] = std::vector<float>(taps.begin(), taps.end());
+}
+
 void FillDumpParams(DumpJson& dump)
 {
     DumpJson& params = dump["params"];

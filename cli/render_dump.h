@@ -5,10 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "views/view_options.h"
 
 // Keys keep the order they were written in, and floating values are held as
 // float: every value the program computes is stored as a float, and a float
@@ -19,6 +22,13 @@ using DumpJson = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::s
 
 // {"params": {}, "plots": []}, ready for a command to add to.
 DumpJson NewDump();
+
+// Each plot as {"title", "baseline", "count", "peak", "values"}, appended to
+// dump["plots"].
+void AppendPlots(DumpJson& dump, std::span<const PlotRecord> plots);
+
+// dump["filterTaps"]: every entry of the taps, the zeros after c(n) included.
+void AppendFilterTaps(DumpJson& dump, std::span<const float> taps);
 
 // Writes the workspace's parameters into dump["params"]; called after the
 // command ran, since designing a filter sets its length.

@@ -18,6 +18,9 @@
 #include "app/workspace.h"
 #include "cli/render.h"
 #include "cli/render_dump.h"
+#include "dsp/signals.h"
+#include "views/analysis_views.h"
+#include "views/dft_view.h"
 
 namespace fs = std::filesystem;
 
@@ -165,7 +168,7 @@ TEST_F(RenderTest, UsageMistakesAreOneLineWithStatus2AndWriteNothing)
         {},
         {"-o", png},
         {"blank"},
-        {"dft", "-o", png},
+        {"DFT", "-o", png},
         {"blank", "extra", "-o", png},
         {"--bogus", "blank", "-o", png},
         {"blank", "-o", png, "--size", "0x5"},
@@ -252,4 +255,107 @@ TEST_F(RenderTest, DumpHoldsTheParametersAsTheFieldsStoreThem)
     values.push_back(std::nanf(""));
     values.push_back(0.1f);
     EXPECT_EQ("[null,null,0.1]", values.dump());
+}
+
+namespace {
+
+// The same picture drawn by the core on a fresh raster, as the main window
+// would show it for the current workspace.
+Raster CoreDrawing(AnalysisViewFunction view, int width, int height, ViewRecord& record)
+{
+    Raster raster(width, height, kBackground);
+    Surface surface(raster);
+    view(surface, ViewOptions{&record});
+    return raster;
+}
+
+bool SameFloat(const nlohmann::json& value, float expected)
+{
+    if (!std::isfinite(expected)) {
+        return value.is_null();
+    }
+    return value.is_number() && value.get<float>() == expected;
+}
+
+}  // namespace
+
+TEST_F(RenderTest, EveryAnalysisCommandDrawsTheCorePictureAndDumpsItsNumbers)
+{
+    const std::vector<std::string> options = {"--signal", "cosine", "--a", "2.5", "--df", "0.2",
+                                              "--fg", "1", "--M", "3", "--L", "4"};
+    for (const AnalysisView& view : AnalysisViews()) {
+        const std::string name(view.name);
+        SCOPED_TRACE(name);
+        std::vector<std::string> args = {name, "-o", In(name + ".png"), "--dump",
+                                          In(name + ".json"), "--size", "900x620"};
+        args.insert(args.end(), options.begin(), options.end());
+        const Outcome outcome = Run(args);
+        ASSERT_EQ(0, outcome.status) << outcome.err;
+
+        // The workspace as the run left it (a, df, fg, M, L, x) draws the
+        // same picture and the same numbers in the core.
+        ViewRecord record;
+        const Raster expected = CoreDrawing(view.draw, 900, 620, record);
+        const auto picture = ReadPng(In(name + ".png"));
+        ASSERT_TRUE(picture.has_value());
+        ASSERT_EQ(900, picture->width);
+        ASSERT_TRUE(std::equal(picture->rgb.begin(), picture->rgb.end(), expected.Bytes().begin()));
+
+        const auto json = nlohmann::json::parse(ReadFile(In(name + ".json")));
+        EXPECT_EQ(2.5f, json["params"]["a"].get<float>());
+        EXPECT_EQ(4, json["params"]["L"].get<int>());
+        EXPECT_EQ(g_filterLength, json["params"]["filterLength"].get<int>());
+        const auto& plots = json["plots"];
+        ASSERT_EQ(record.plots.size(), plots.size());
+        for (std::size_t p = 0; p < plots.size(); ++p) {
+            const PlotRecord& plot = record.plots[p];
+            EXPECT_EQ(plot.title, plots[p]["title"].get<std::string>());
+            EXPECT_EQ(plot.baseline, plots[p]["baseline"].get<int>());
+            EXPECT_EQ(plot.count, plots[p]["count"].get<int>());
+            EXPECT_TRUE(SameFloat(plots[p]["peak"], plot.peak));
+            ASSERT_EQ(static_cast<std::size_t>(plot.count), plots[p]["values"].size());
+            for (std::size_t i = 0; i < plot.values.size(); ++i) {
+                ASSERT_TRUE(SameFloat(plots[p]["values"][i], plot.values[i])) << p << ":" << i;
+            }
+        }
+        // Taps only from a command that designed a filter: all but the DFT.
+        EXPECT_EQ(name != "dft", json.contains("filterTaps"));
+        if (json.contains("filterTaps")) {
+            ASSERT_EQ(100u, json["filterTaps"].size());
+            for (std::size_t i = 0; i < 100; ++i) {
+                EXPECT_EQ(g_filterTaps[i], json["filterTaps"][i].get<float>()) << i;
+            }
+            EXPECT_EQ(0.0f, json["filterTaps"][99].get<float>());  // past c(n)
+        }
+    }
+    std::string help = Run({"--help"}).out;
+    for (const AnalysisView& view : AnalysisViews()) {
+        EXPECT_NE(std::string::npos, help.find(std::string(view.name))) << view.name;
+    }
+}
+
+TEST_F(RenderTest, SignalOptionFillsXAsTheGeneratorDialogWould)
+{
+    ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--signal", "none"}).status);
+    EXPECT_TRUE(std::all_of(g_inputSignal.begin(), g_inputSignal.end(), [](float v) { return v == 0.0f; }));
+
+    // The default: three cosines for a = 0.5, x(0) = 3.
+    ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--dump", In("d.json")}).status);
+    auto json = nlohmann::json::parse(ReadFile(In("d.json")));
+    EXPECT_EQ(3.0f, json["plots"][0]["peak"].get<float>());
+    EXPECT_EQ(50.0f, json["plots"][1]["peak"].get<float>());
+
+    // One period per 50 samples for a = 1.
+    ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--signal", "cosine", "--a", "1"}).status);
+    EXPECT_NEAR(-1.0f, g_inputSignal[25], 1e-6f);
+    EXPECT_NEAR(1.0f, g_inputSignal[50], 1e-6f);
+
+    // a = 3 makes the exponential overflow: the picture completes and the
+    // dump holds the infinities as null.
+    ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--dump", In("d.json"), "--signal", "exponential",
+                      "--a", "3"}).status);
+    json = nlohmann::json::parse(ReadFile(In("d.json")));
+    EXPECT_TRUE(json["plots"][0]["peak"].is_null());
+    EXPECT_TRUE(json["plots"][0]["values"][99].is_null());
+    EXPECT_EQ(3.0f, json["plots"][0]["values"][0].get<float>());
 }

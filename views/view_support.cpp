@@ -1,0 +1,56 @@
+#include "views/view_support.h"
+
+#include <algorithm>
+
+#include "app/workspace.h"
+#include "dsp/lowpass.h"
+#include "views/stem_plot.h"
+
+namespace {
+constexpr int kTitleX = 250;
+constexpr int kLargestFactor = 15;  // 100 L samples fill the 1500 of g_upsampled
+}  // namespace
+
+void DrawTitle(Surface& surface, int y, std::string_view text)
+{
+    surface.TextOut(kTitleX, y, text);
+}
+
+void DrawPlot(Surface& surface, const ViewOptions& options, std::string_view title,
+              std::span<const float> values, int baseline, int count)
+{
+    DrawStemPlot(surface, values, baseline, count);
+    if (options.record == nullptr) {
+        return;
+    }
+    PlotRecord plot;
+    plot.title = title;
+    plot.baseline = baseline;
+    plot.count = std::max(count, 0);
+    plot.peak = LargestMagnitude(values, count);
+    plot.values.assign(static_cast<std::size_t>(plot.count), 0.0f);
+    const std::size_t drawn = std::min(values.size(), plot.values.size());
+    std::copy_n(values.begin(), drawn, plot.values.begin());
+    options.record->plots.push_back(std::move(plot));
+}
+
+void FilterWithWorkspaceDesign(const ViewOptions& options, std::span<const float> input,
+                               std::span<float> output, int length)
+{
+    LowPassFilter(input, output, length, g_transitionWidth, g_cutoff);
+    if (options.record != nullptr) {
+        options.record->designedFilter = true;
+    }
+}
+
+void SpectrumOf(const ViewOptions& options, std::span<const float> samples, int count,
+                std::span<float> magnitudes)
+{
+    options.transform(samples, count);
+    SpectrumMagnitudes(magnitudes, count);
+}
+
+int ResamplingFactor(std::int32_t factor)
+{
+    return std::clamp<int>(factor, 0, kLargestFactor);
+}
