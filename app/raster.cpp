@@ -1,8 +1,8 @@
 #include "app/raster.h"
 
 #include <algorithm>
-#include <cassert>
 #include <stdexcept>
+#include <string>
 
 Raster::Raster(int width, int height, Rgb fill) : m_width(0), m_height(0)
 {
@@ -11,7 +11,9 @@ Raster::Raster(int width, int height, Rgb fill) : m_width(0), m_height(0)
 
 Rgb Raster::Pixel(int x, int y) const
 {
-    assert(Contains(x, y));
+    if (!Contains(x, y))
+        throw std::out_of_range("pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                                ") lies outside the raster");
     const std::size_t i = Offset(x, y);
     return Rgb{m_bytes[i], m_bytes[i + 1], m_bytes[i + 2]};
 }
@@ -32,9 +34,18 @@ void Raster::Fill(int left, int top, int right, int bottom, Rgb colour)
     top = std::max(top, 0);
     right = std::min(right, m_width);
     bottom = std::min(bottom, m_height);
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            Put(x, y, colour);
+    if (left >= right || top >= bottom)
+        return;
+    // One row is filled pixel by pixel, the others are copies of it.
+    const auto first = m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, top));
+    const auto rowBytes = static_cast<std::ptrdiff_t>(right - left) * 3;
+    for (std::ptrdiff_t i = 0; i < rowBytes; i += 3) {
+        first[i] = colour.r;
+        first[i + 1] = colour.g;
+        first[i + 2] = colour.b;
+    }
+    for (int y = top + 1; y < bottom; ++y)
+        std::copy(first, first + rowBytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
 }
 
 void Raster::Resize(int width, int height, Rgb fill)

@@ -33,8 +33,8 @@ public:
         return x >= 0 && y >= 0 && x < m_width && y < m_height;
     }
 
-    // Reading outside the raster is a programming error; callers check
-    // Contains() first.
+    // Reading outside the raster is a programming error: it throws
+    // std::out_of_range rather than read a neighbouring row.
     Rgb Pixel(int x, int y) const;
 
     // Writes that fall outside the raster are dropped.

@@ -315,3 +315,26 @@ TEST(SurfaceClipping, FarOutsideCoordinatesWriteNothing)
     s.SetPixel(0, -1, kBlue);
     EXPECT_TRUE(Touched(r).empty());
 }
+
+TEST(Raster, ReadingOutsideIsAnErrorNotANeighbouringPixel)
+{
+    Raster r(4, 3, kMark);
+    EXPECT_THROW(r.Pixel(4, 0), std::out_of_range);
+    EXPECT_THROW(r.Pixel(0, 3), std::out_of_range);
+    EXPECT_THROW(r.Pixel(-1, 1), std::out_of_range);
+    EXPECT_EQ(r.Pixel(3, 2), kMark);
+}
+
+TEST(Raster, ResizeKeepsWhatOverlapsAndFillsTheRest)
+{
+    Raster r(3, 2, kMark);
+    r.Put(2, 1, kBlue);
+    r.Resize(5, 4, kWhite);
+    EXPECT_EQ(r.Pixel(2, 1), kBlue);
+    EXPECT_EQ(r.Pixel(0, 0), kMark);
+    EXPECT_EQ(r.Pixel(3, 1), kWhite);
+    EXPECT_EQ(r.Pixel(1, 3), kWhite);
+    r.Resize(2, 1);
+    EXPECT_EQ(r.Pixel(1, 0), kMark);
+    EXPECT_EQ(r.Width(), 2);
+}
