@@ -7,6 +7,11 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/recent_files.h"
+#include "dialogs/diagram_dlgs.h"
+#include "dialogs/embedded_image.h"
+#include "dialogs/params_dlgs.h"
+#include "dialogs/signal_generator_dlg.h"
+#include "resources/embedded.h"
 
 namespace {
 constexpr int kPreferredClientWidth = 840;
@@ -42,6 +47,14 @@ wxEND_EVENT_TABLE()
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Vorlen")
 {
+    wxIconBundle icons;
+    for (const auto& png : {AppIcon16Png(), AppIcon32Png()}) {
+        wxIcon icon;
+        icon.CopyFromBitmap(EmbeddedBitmap(png));
+        icons.AddIcon(icon);
+    }
+    SetIcons(icons);
+
     m_menus = CreateMainMenuBar();
     SetMenuBar(m_menus.bar);
     SetAcceleratorTable(CreateAcceleratorTable());
@@ -84,14 +97,54 @@ void CMainFrame::OnInterpolationTime(wxCommandEvent&) {}
 void CMainFrame::OnInterpolationFrequency(wxCommandEvent&) {}
 void CMainFrame::OnConversionTime(wxCommandEvent&) {}
 void CMainFrame::OnConversionFrequency(wxCommandEvent&) {}
-void CMainFrame::OnSignalGenerator(wxCommandEvent&) {}
-void CMainFrame::OnFilterParams(wxCommandEvent&) {}
-void CMainFrame::OnDecimatorParams(wxCommandEvent&) {}
-void CMainFrame::OnInterpolatorParams(wxCommandEvent&) {}
-void CMainFrame::OnConverterParams(wxCommandEvent&) {}
-void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) {}
-void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) {}
-void CMainFrame::OnConverterDiagram(wxCommandEvent&) {}
+void CMainFrame::OnSignalGenerator(wxCommandEvent&)
+{
+    CSignalGeneratorDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+void CMainFrame::OnFilterParams(wxCommandEvent&)
+{
+    CLowPassParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnDecimatorParams(wxCommandEvent&)
+{
+    CDecimatorParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnInterpolatorParams(wxCommandEvent&)
+{
+    CInterpolatorParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnConverterParams(wxCommandEvent&)
+{
+    CConverterParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnDecimatorDiagram(wxCommandEvent&)
+{
+    CDecimatorDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&)
+{
+    CInterpolatorDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnConverterDiagram(wxCommandEvent&)
+{
+    CConverterDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+// The pole-zero designer arrives with its own dialog.
 void CMainFrame::OnAdHocFilter(wxCommandEvent&) {}
 
 void CMainFrame::OnIgnoredKey(wxCommandEvent&) {}
