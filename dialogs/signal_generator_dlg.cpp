@@ -21,7 +21,7 @@ constexpr DlgItem kTemplate[] = {
     {Radio, Dlg::kExponential, " eksponencijalna funkcija:       y(n)=a^n", {13, 68, 185, 15}},
     {Radio, Dlg::kThreeCosines, " y(n)=cos(2*pi*a*n/N)+cos(10*2*pi*a*n/N)+cos(20*2*pi*a*n/N)",
      {13, 83, 224, 15}},  // widened
-    {Edit, Dlg::kParamEdit, nullptr, {65, 113, 37, 12}},  // widened for the ten characters of the fill
+    {Edit, Dlg::kParamEdit, nullptr, {65, 113, 38, 12}},  // widened: a fill such as -99.99 shows whole
     {Static, wxID_STATIC, "a=", {53, 114, 10, 11}},  // widened
     {Static, wxID_STATIC, "Odaberite zeljenu funkciju ulaznog signala: ", {17, 15, 145, 13}},  // widened
     {Radio, Dlg::kRectangularPulse,
