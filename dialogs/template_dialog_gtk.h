@@ -15,6 +15,6 @@ void WrapLikeTemplateStatic(wxStaticText& label);
 void AlignGroupCaption(wxStaticBox& box, float position);
 
 // Runs `action` whenever GTK reports a click of the button: a mouse click,
-// Space or Enter on it, or an arrow key moving the check onto it. GTK also
-// reports a click to the button losing the check; that one is not passed on.
+// Space on it, or an arrow key moving the check onto it. GTK also reports a
+// click to the button losing the check; that one is not passed on.
 void OnRadioClicked(wxRadioButton& button, std::function<void()> action);

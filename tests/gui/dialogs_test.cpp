@@ -357,6 +357,7 @@ TEST(AboutDialog, NamesTheProgramAndOpensCentredOverTheMainWindow)
         const auto* icon = wxDynamicCast(children.front(), wxStaticBitmap);
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(icon->GetBitmap().GetSize(), wxSize(32, 32));
+        EXPECT_EQ(Frame().GetIcons().GetIconCount(), 2u);  // 16 and 32 pixels
         const wxPoint offset = (dlg.GetScreenRect().GetPosition() + dlg.GetSize() / 2) -
                                (Frame().GetScreenRect().GetPosition() + Frame().GetSize() / 2);
         EXPECT_LE(std::abs(offset.x) + std::abs(offset.y), 2);
