@@ -1,5 +1,6 @@
 #include "dialogs/params_dlgs.h"
 
+#include <cstdint>
 #include <string>
 
 #include <wx/button.h>
@@ -40,7 +41,8 @@ constexpr DlgItem kLowPassTemplate[] = {
      {13, 14, 209, 11}},
     {Edit, Dlg::kTransitionWidthEdit, nullptr, {166, 28, 40, 12}},
     {Edit, Dlg::kCutoffEdit, nullptr, {166, 46, 40, 12}},
-    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {23, 29, 135, 11}},  // widened
+    // widened
+    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {23, 29, 135, 11}},
     {Static, wxID_STATIC, "Granicna frekvencija propusnog opsega fg:", {22, 47, 140, 12}},
     {Static, wxID_STATIC, "0,035 < df", {213, 29, 36, 12}},
     {Static, wxID_STATIC, "0 < fg < pi", {223, 47, 36, 8}},  // widened
@@ -55,8 +57,10 @@ constexpr DlgItem kDecimatorTemplate[] = {
     {DefaultButton, Dlg::kAcceptId, "Izlaz", {284, 7, 50, 14}},
     {Edit, Dlg::kTransitionWidthEdit, nullptr, {166, 15, 40, 12}},
     {Edit, Dlg::kCutoffEdit, nullptr, {166, 33, 40, 12}},
-    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {28, 17, 135, 11}},  // widened
-    {Static, wxID_STATIC, "Granicna ucestanost propusnog opsega wg:", {22, 33, 142, 12}},  // widened
+    // widened
+    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {28, 17, 135, 11}},
+    // widened
+    {Static, wxID_STATIC, "Granicna ucestanost propusnog opsega wg:", {22, 33, 142, 12}},
     {Static, wxID_STATIC, "0,035 < df", {213, 15, 36, 12}},
     {Static, wxID_STATIC, "0 < wg < pi", {214, 33, 39, 8}},  // widened
     {Group, wxID_STATIC, "Parametri NF filtra", {7, 7, 253, 44}},
@@ -64,7 +68,8 @@ constexpr DlgItem kDecimatorTemplate[] = {
     {Edit, Dlg::kFactorEdit, nullptr, {166, 70, 40, 12}},
     {Group, wxID_STATIC, "Parametri downsemplera", {7, 62, 252, 26}},
     {Button, Dlg::kAutoWgButton, "Auto wg", {273, 64, 49, 16}},
-    {CentredStatic, wxID_STATIC, "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
+    {CentredStatic, wxID_STATIC,
+     "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
      {264, 30, 68, 35}},  // widened both ways: four lines fit
     {Group, wxID_STATIC, nullptr, {262, 23, 72, 65}},
 };
@@ -78,8 +83,10 @@ constexpr DlgItem kInterpolatorTemplate[] = {
     {DefaultButton, Dlg::kAcceptId, "Izlaz", {286, 7, 50, 14}},
     {Edit, Dlg::kTransitionWidthEdit, nullptr, {166, 15, 40, 12}},
     {Edit, Dlg::kCutoffEdit, nullptr, {166, 33, 40, 12}},
-    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {28, 17, 135, 11}},  // widened to the left
-    {Static, wxID_STATIC, "Granicna ucestanost propusnog opsega wg:", {22, 33, 142, 12}},  // widened
+    // widened to the left
+    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {28, 17, 135, 11}},
+    // widened
+    {Static, wxID_STATIC, "Granicna ucestanost propusnog opsega wg:", {22, 33, 142, 12}},
     {Static, wxID_STATIC, "0,035 < df", {213, 15, 37, 10}},
     {Static, wxID_STATIC, "0 < wg < pi", {214, 34, 39, 8}},  // widened
     {Group, wxID_STATIC, "Parametri NF filtra", {7, 7, 253, 44}},
@@ -88,7 +95,8 @@ constexpr DlgItem kInterpolatorTemplate[] = {
     {Group, wxID_STATIC, "Parametri upsemplera", {7, 61, 252, 26}},
     {Static, wxID_STATIC, "L<15", {212, 70, 23, 9}},
     {Button, Dlg::kAutoWgButton, "Auto wg", {275, 64, 49, 16}},
-    {CentredStatic, wxID_STATIC, "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
+    {CentredStatic, wxID_STATIC,
+     "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
      {266, 30, 68, 35}},  // widened both ways: four lines fit
     {Group, wxID_STATIC, nullptr, {264, 22, 72, 65}},
 };
@@ -102,7 +110,8 @@ constexpr DlgItem kConverterTemplate[] = {
     {DefaultButton, Dlg::kAcceptId, "Izlaz", {273, 15, 50, 14}},
     {Edit, Dlg::kTransitionWidthEdit, nullptr, {175, 23, 40, 12}},
     {Edit, Dlg::kCutoffEdit, nullptr, {175, 42, 40, 12}},
-    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {37, 26, 135, 11}},  // widened to the left
+    // widened to the left
+    {Static, wxID_STATIC, "Normalizovana sirina prelazne oblasti df:", {37, 26, 135, 11}},
     {Static, wxID_STATIC, "Granicna frekvencija propusnog opsega fg:", {31, 42, 140, 12}},
     {Static, wxID_STATIC, "0,035 < df", {223, 23, 37, 12}},
     {Static, wxID_STATIC, "0 < fg < pi", {231, 42, 36, 8}},  // widened, within the box
@@ -129,7 +138,7 @@ constexpr ParamField kConverterFields[] = {
 
 CParamsDlg::CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
                        std::span<const DlgItem> items, std::span<const ParamField> fields,
-                       const ParamField* autoWgFactor)
+                       int autoWgFactorEdit)
     : CTemplateDialog(parent, caption, size, items), m_fields(fields)
 {
     for (const ParamField& field : fields) {
@@ -137,12 +146,12 @@ CParamsDlg::CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
             Store(field.param, FieldText(Edit(field.editId)));
         });
     }
-    if (autoWgFactor) {
+    if (autoWgFactorEdit != 0) {
         // wg = pi / factor, with the factor the edit's text gives now; the
         // text written into the fg edit is then stored by the fg rule.
-        const int factorEdit = autoWgFactor->editId;
-        Button(kAutoWgButton).Bind(wxEVT_BUTTON, [this, factorEdit](wxCommandEvent&) {
-            Edit(kCutoffEdit).SetValue(ComputeAutoWg(FactorFromText(FieldText(Edit(factorEdit)))).text);
+        Button(kAutoWgButton).Bind(wxEVT_BUTTON, [this, autoWgFactorEdit](wxCommandEvent&) {
+            const std::int32_t factor = FactorFromText(FieldText(Edit(autoWgFactorEdit)));
+            Edit(kCutoffEdit).SetValue(ComputeAutoWg(factor).text);
         });
     }
     Bind(wxEVT_INIT_DIALOG, &CParamsDlg::OnInitDialog, this);
@@ -165,13 +174,13 @@ CLowPassParamsDlg::CLowPassParamsDlg(wxWindow* parent)
 
 CDecimatorParamsDlg::CDecimatorParamsDlg(wxWindow* parent)
     : CParamsDlg(parent, "Parametri decimatora", wxSize(341, 95), kDecimatorTemplate,
-                 kDecimatorFields, &kDecimatorFields[2])
+                 kDecimatorFields, kFactorEdit)
 {
 }
 
 CInterpolatorParamsDlg::CInterpolatorParamsDlg(wxWindow* parent)
     : CParamsDlg(parent, "Parametri interpolatora", wxSize(343, 94), kInterpolatorTemplate,
-                 kInterpolatorFields, &kInterpolatorFields[2])
+                 kInterpolatorFields, kFactorEdit)
 {
 }
 

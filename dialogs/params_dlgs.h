@@ -29,11 +29,11 @@ public:
     static constexpr int kAutoWgButton = 1008;
 
 protected:
-    // `fields` in the order they are filled at opening. `autoWgFactor`: the
-    // factor whose edit "Auto wg" reads, if the dialog has that button.
+    // `fields` in the order they are filled at opening. `autoWgFactorEdit`:
+    // the edit whose factor "Auto wg" reads, in a dialog with that button.
     CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
                std::span<const DlgItem> items, std::span<const ParamField> fields,
-               const ParamField* autoWgFactor = nullptr);
+               int autoWgFactorEdit = 0);
 
 private:
     void OnInitDialog(wxInitDialogEvent& event);

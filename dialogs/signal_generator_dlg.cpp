@@ -21,15 +21,19 @@ constexpr DlgItem kTemplate[] = {
     {Radio, Dlg::kExponential, " eksponencijalna funkcija:       y(n)=a^n", {13, 68, 185, 15}},
     {Radio, Dlg::kThreeCosines, " y(n)=cos(2*pi*a*n/N)+cos(10*2*pi*a*n/N)+cos(20*2*pi*a*n/N)",
      {13, 83, 224, 15}},  // widened
-    {Edit, Dlg::kParamEdit, nullptr, {65, 113, 38, 12}},  // widened: a fill such as -99.99 shows whole
+    // widened: a fill such as -99.99 shows whole
+    {Edit, Dlg::kParamEdit, nullptr, {65, 113, 38, 12}},
     {Static, wxID_STATIC, "a=", {53, 114, 10, 11}},  // widened
-    {Static, wxID_STATIC, "Odaberite zeljenu funkciju ulaznog signala: ", {17, 15, 145, 13}},  // widened
+    {Static, wxID_STATIC, "Odaberite zeljenu funkciju ulaznog signala: ",
+     {17, 15, 145, 13}},  // widened
     {Radio, Dlg::kRectangularPulse,
      "pravougaona f-ja:    y(n)=1                               za  |n-N/2| <N*a/2",
      {13, 28, 224, 11}},  // widened
     {Radio, Dlg::kTriangularPulse,
-     "trougaona funkcija: y(n)=2* |n-N/2| /(a*N)-1     za   |n-N/2| <a*N/2", {13, 41, 229, 12}},  // widened
-    {GroupRight, wxID_STATIC, "F-ja ulaznog signala", {7, 7, 242, 94}},  // widened with the radio buttons
+     "trougaona funkcija: y(n)=2* |n-N/2| /(a*N)-1     za   |n-N/2| <a*N/2",
+     {13, 41, 229, 12}},  // widened
+    // widened with the radio buttons
+    {GroupRight, wxID_STATIC, "F-ja ulaznog signala", {7, 7, 242, 94}},
     {GroupCentred, wxID_STATIC, "Parametar", {45, 102, 63, 29}},
 };
 

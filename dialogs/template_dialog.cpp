@@ -2,8 +2,8 @@
 
 #include <wx/button.h>
 #include <wx/dcclient.h>
-#include <wx/settings.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>

@@ -67,10 +67,6 @@ public:
     // Puts the dialog's centre on the centre of `owner`.
     void CentreOver(const wxWindow& owner);
 
-    // Pixels of a box given in this dialog's units, as the controls were
-    // placed.
-    wxRect ToPixels(const DlgBox& box) const;
-
 protected:
     // `size` is the client area in dialog units.
     CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
@@ -92,6 +88,8 @@ protected:
     void FocusFirstControl();
 
 private:
+    // Pixels of a box given in this dialog's units.
+    wxRect ToPixels(const DlgBox& box) const;
     void Build(std::span<const DlgItem> items);
     void OnCharHook(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);

@@ -335,7 +335,7 @@ TEST(DiagramDialogs, ShowTheirPictureUnscaledInASunkenFrame)
         check(dlg, "Blok shema decimacije sa celobrojnim faktorom", "Izlaz");
         ClickIzlaz(dlg);
     });
-    WhileOpen<CInterpolatorDiagramDlg>(cmd::kInterpolatorDiagram, [&](CInterpolatorDiagramDlg& dlg) {
+    WhileOpen<CInterpolatorDiagramDlg>(cmd::kInterpolatorDiagram, [&](auto& dlg) {
         check(dlg, "Blok shema Interpolacije sa celobrojnim faktorom", "Izlaz");
         PressEscape(dlg);
     });
