@@ -161,7 +161,7 @@ void CTemplateDialog::OnCharHook(wxKeyEvent& event)
     // button as a click of it instead.
     const int key = event.GetKeyCode();
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) &&
-        wxDynamicCast(FindFocus(), wxRadioButton)) {
+        dynamic_cast<wxRadioButton*>(FindFocus())) {
         if (wxWindow* accept = FindWindow(kAcceptId)) {
             wxCommandEvent click(wxEVT_BUTTON, kAcceptId);
             click.SetEventObject(accept);

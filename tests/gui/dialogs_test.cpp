@@ -325,7 +325,7 @@ TEST(DiagramDialogs, ShowTheirPictureUnscaledInASunkenFrame)
     const auto check = [](wxDialog& dlg, const char* title, const char* button) {
         EXPECT_EQ(dlg.GetTitle(), title);
         EXPECT_EQ(dlg.FindWindow(1)->GetLabel(), button);
-        const auto* picture = wxDynamicCast(dlg.GetChildren().back(), wxStaticBitmap);
+        const auto* picture = dynamic_cast<const wxStaticBitmap*>(dlg.GetChildren().back());
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->GetBitmap().GetSize(), wxSize(461, 181));
         EXPECT_EQ(picture->GetSize(), wxSize(461, 181));
@@ -354,7 +354,7 @@ TEST(AboutDialog, NamesTheProgramAndOpensCentredOverTheMainWindow)
         ASSERT_EQ(children.size(), 10u);
         EXPECT_EQ(children[1]->GetLabel(), "Vorlen Version 1.0");
         EXPECT_EQ(children[4]->GetLabel(), "Kontakt");
-        const auto* icon = wxDynamicCast(children.front(), wxStaticBitmap);
+        const auto* icon = dynamic_cast<wxStaticBitmap*>(children.front());
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(icon->GetBitmap().GetSize(), wxSize(32, 32));
         EXPECT_EQ(Frame().GetIcons().GetIconCount(), 2u);  // 16 and 32 pixels
@@ -373,20 +373,20 @@ std::pair<int, int> TextRoom(wxWindow& control)
     GtkWidget* widget = control.GetHandle();
     const wxSize size = control.GetSize();
     int needed = 0;
-    if (wxDynamicCast(&control, wxStaticText)) {
+    if (dynamic_cast<wxStaticText*>(&control)) {
         gtk_widget_get_preferred_height_for_width(widget, size.x, nullptr, &needed);
         return {needed, size.y};
     }
-    if (wxDynamicCast(&control, wxTextCtrl)) {
+    if (dynamic_cast<wxTextCtrl*>(&control)) {
         GdkRectangle area;
         gtk_entry_get_text_area(GTK_ENTRY(widget), &area);
         pango_layout_get_pixel_size(gtk_entry_get_layout(GTK_ENTRY(widget)), &needed, nullptr);
         return {needed, area.width};
     }
-    if (wxDynamicCast(&control, wxStaticBox)) {
+    if (dynamic_cast<wxStaticBox*>(&control)) {
         if (GtkWidget* caption = gtk_frame_get_label_widget(GTK_FRAME(widget)))
             gtk_widget_get_preferred_width(caption, nullptr, &needed);
-    } else if (wxDynamicCast(&control, wxButton) || wxDynamicCast(&control, wxRadioButton)) {
+    } else if (dynamic_cast<wxButton*>(&control) || dynamic_cast<wxRadioButton*>(&control)) {
         gtk_widget_get_preferred_width(widget, nullptr, &needed);
     }
     return {needed, size.x};
@@ -402,10 +402,10 @@ void ExpectLaidOutCleanly(wxDialog& dlg)
         const auto [needed, given] = TextRoom(*child);
         EXPECT_LE(needed, given) << child->GetLabel();
         EXPECT_TRUE(wxRect(dlg.GetClientSize()).Contains(child->GetRect())) << child->GetLabel();
-        if (wxDynamicCast(child, wxStaticBox))
+        if (dynamic_cast<wxStaticBox*>(child))
             continue;  // group boxes hold other controls
         wxRect ink = child->GetRect();
-        if (wxDynamicCast(child, wxStaticText))
+        if (dynamic_cast<wxStaticText*>(child))
             ink.height = std::min(ink.height, needed);
         for (const wxRect& other : inks)
             EXPECT_FALSE(ink.Intersects(other)) << child->GetLabel();
