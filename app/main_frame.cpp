@@ -13,6 +13,11 @@
 #include "views/dft_view.h"
 #include "views/filter_view.h"
 #include "views/interpolation_views.h"
+#include "dialogs/diagram_dlgs.h"
+#include "dialogs/embedded_image.h"
+#include "dialogs/params_dlgs.h"
+#include "dialogs/signal_generator_dlg.h"
+#include "resources/embedded.h"
 
 namespace {
 constexpr int kPreferredClientWidth = 840;
@@ -48,6 +53,14 @@ wxEND_EVENT_TABLE()
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Vorlen")
 {
+    wxIconBundle icons;
+    for (const auto& png : {AppIcon16Png(), AppIcon32Png()}) {
+        wxIcon icon;
+        icon.CopyFromBitmap(EmbeddedBitmap(png));
+        icons.AddIcon(icon);
+    }
+    SetIcons(icons);
+
     m_menus = CreateMainMenuBar();
     SetMenuBar(m_menus.bar);
     SetAcceleratorTable(CreateAcceleratorTable());
@@ -138,16 +151,56 @@ void CMainFrame::OnConversionFrequency(wxCommandEvent&)
     m_plot->ShowPicture();
 }
 
-// The dialogs arrive with their own work; until then their commands are
-// routed here and do nothing.
-void CMainFrame::OnSignalGenerator(wxCommandEvent&) {}
-void CMainFrame::OnFilterParams(wxCommandEvent&) {}
-void CMainFrame::OnDecimatorParams(wxCommandEvent&) {}
-void CMainFrame::OnInterpolatorParams(wxCommandEvent&) {}
-void CMainFrame::OnConverterParams(wxCommandEvent&) {}
-void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) {}
-void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) {}
-void CMainFrame::OnConverterDiagram(wxCommandEvent&) {}
+// Each dialog runs modally, centred over the main window; it writes the
+// workspace itself while it is open.
+void CMainFrame::OnSignalGenerator(wxCommandEvent&)
+{
+    CSignalGeneratorDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+void CMainFrame::OnFilterParams(wxCommandEvent&)
+{
+    CLowPassParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnDecimatorParams(wxCommandEvent&)
+{
+    CDecimatorParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnInterpolatorParams(wxCommandEvent&)
+{
+    CInterpolatorParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnConverterParams(wxCommandEvent&)
+{
+    CConverterParamsDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnDecimatorDiagram(wxCommandEvent&)
+{
+    CDecimatorDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&)
+{
+    CInterpolatorDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+void CMainFrame::OnConverterDiagram(wxCommandEvent&)
+{
+    CConverterDiagramDlg dialog(this);
+    dialog.RunCentredOver(*this);
+}
+
+// The pole-zero designer arrives with its own dialog.
 void CMainFrame::OnAdHocFilter(wxCommandEvent&) {}
 
 void CMainFrame::OnIgnoredKey(wxCommandEvent&) {}

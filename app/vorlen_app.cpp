@@ -12,6 +12,7 @@
 #include "app/text.h"
 #include "app/vorlen_doc.h"
 #include "app/vorlen_view.h"
+#include "dialogs/about_dlg.h"
 
 wxBEGIN_EVENT_TABLE(CVorlenApp, wxApp)
     EVT_MENU(cmd::kFileNew, CVorlenApp::OnFileNew)
@@ -166,7 +167,10 @@ void CVorlenApp::OnRecentFile(wxCommandEvent& event)
 
 void CVorlenApp::OnAbout(wxCommandEvent&)
 {
-    // The About box comes with the dialogs.
+    CAboutDlg dialog;
+    if (m_frame)
+        dialog.CentreOver(*m_frame);
+    dialog.ShowModal();
 }
 
 void CVorlenApp::OnExit(wxCommandEvent&)

@@ -1,0 +1,66 @@
+// The four parameter dialogs: the low-pass filter's df and fg, and with them
+// the decimation factor M, the interpolation factor L, or both.
+//
+// Every edit is bound to one workspace value and stores it through that
+// value's field rule at every change of its text: typed, pasted, or written
+// by the dialog itself (the fill at opening, "Auto wg"). So while a dialog
+// is open, each bound value is its rule applied to its edit's text, and
+// closing it, in any way, keeps everything.
+#pragma once
+
+#include <span>
+
+#include "dialogs/template_dialog.h"
+
+// What an edit of a parameter dialog is bound to.
+enum class Param { TransitionWidth, Cutoff, DecimationFactor, InterpolationFactor };
+
+struct ParamField {
+    int editId;
+    Param param;
+};
+
+class CParamsDlg : public CTemplateDialog {
+public:
+    static constexpr int kTransitionWidthEdit = 1003;
+    static constexpr int kCutoffEdit = 1004;
+    static constexpr int kFactorEdit = 1005;
+    static constexpr int kSecondFactorEdit = 1006;
+    static constexpr int kAutoWgButton = 1008;
+
+protected:
+    // `fields` in the order they are filled at opening. `autoWgFactorEdit`:
+    // the edit whose factor "Auto wg" reads, in a dialog with that button.
+    CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
+               std::span<const DlgItem> items, std::span<const ParamField> fields,
+               int autoWgFactorEdit = 0);
+
+private:
+    void OnInitDialog(wxInitDialogEvent& event);
+
+    std::span<const ParamField> m_fields;
+};
+
+// "Parametri NF filtra": df and fg.
+class CLowPassParamsDlg : public CParamsDlg {
+public:
+    explicit CLowPassParamsDlg(wxWindow* parent);
+};
+
+// "Parametri decimatora": df, wg and M, with "Auto wg" = pi / M.
+class CDecimatorParamsDlg : public CParamsDlg {
+public:
+    explicit CDecimatorParamsDlg(wxWindow* parent);
+};
+
+// "Parametri interpolatora": df, wg and L, with "Auto wg" = pi / L.
+class CInterpolatorParamsDlg : public CParamsDlg {
+public:
+    explicit CInterpolatorParamsDlg(wxWindow* parent);
+};
+
+// "Konvertor frekvencije odabiranja": df, fg, L and M.
+class CConverterParamsDlg : public CParamsDlg {
+public:
+    explicit CConverterParamsDlg(wxWindow* parent);
+};

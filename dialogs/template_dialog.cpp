@@ -1,0 +1,201 @@
+#include "dialogs/template_dialog.h"
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/radiobut.h>
+#include <wx/settings.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/embedded_image.h"
+#include "dialogs/template_dialog_gtk.h"
+
+namespace {
+
+// A sunken frame is two pixels wide on every side, inside the box.
+const wxPoint kSunkenEdge(2, 2);
+
+}  // namespace
+
+CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
+                                 std::span<const DlgItem> items)
+    : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX)
+{
+    SetClientSize(ConvertDialogToPixels(size));
+    Build(items);
+    // Escape and the close box press the accept button too (there is no
+    // cancel button): nothing is ever undone.
+    SetAffirmativeId(kAcceptId);
+    Bind(wxEVT_CHAR_HOOK, &CTemplateDialog::OnCharHook, this);
+    if (!m_framed.empty())
+        Bind(wxEVT_PAINT, &CTemplateDialog::OnPaint, this);
+}
+
+wxRect CTemplateDialog::ToPixels(const DlgBox& box) const
+{
+    // Both corners are converted, as a template's box is, so that boxes that
+    // touch in dialog units touch in pixels.
+    const wxPoint topLeft = ConvertDialogToPixels(wxPoint(box.x, box.y));
+    const wxPoint bottomRight = ConvertDialogToPixels(wxPoint(box.x + box.w, box.y + box.h));
+    return wxRect(topLeft, bottomRight - wxPoint(1, 1));
+}
+
+void CTemplateDialog::Build(std::span<const DlgItem> items)
+{
+    for (const DlgItem& item : items) {
+        const wxRect r = ToPixels(item.box);
+        const wxString text = item.text ? wxString::FromUTF8(item.text) : wxString();
+        switch (item.kind) {
+        case DlgControl::DefaultButton:
+            (new wxButton(this, item.id, text, r.GetPosition(), r.GetSize()))->SetDefault();
+            break;
+        case DlgControl::Button:
+            new wxButton(this, item.id, text, r.GetPosition(), r.GetSize());
+            break;
+        case DlgControl::Static:
+        case DlgControl::CentredStatic: {
+            const long align =
+                item.kind == DlgControl::CentredStatic ? wxALIGN_CENTRE_HORIZONTAL : wxALIGN_LEFT;
+            auto* label = new wxStaticText(this, item.id, wxString(), r.GetPosition(), r.GetSize(),
+                                           align | wxST_NO_AUTORESIZE);
+            // The texts are shown as they are: an ampersand is no mnemonic.
+            label->SetLabelText(text);
+            WrapLikeTemplateStatic(*label);
+            break;
+        }
+        case DlgControl::Edit:
+            new wxTextCtrl(this, item.id, wxString(), r.GetPosition(), r.GetSize());
+            break;
+        case DlgControl::FirstRadio:
+        case DlgControl::Radio:
+            new wxRadioButton(this, item.id, text, r.GetPosition(), r.GetSize(),
+                              item.kind == DlgControl::FirstRadio ? wxRB_GROUP : 0);
+            break;
+        case DlgControl::Group:
+        case DlgControl::GroupCentred:
+        case DlgControl::GroupRight: {
+            auto* box = new wxStaticBox(this, item.id, text, r.GetPosition(), r.GetSize());
+            if (item.kind == DlgControl::GroupCentred)
+                AlignGroupCaption(*box, 0.5f);
+            else if (item.kind == DlgControl::GroupRight)
+                AlignGroupCaption(*box, 1.0f);
+            break;
+        }
+        case DlgControl::Icon:
+        case DlgControl::Picture: {
+            // Shown at the image's own size, never stretched to the box.
+            const wxBitmap bitmap = EmbeddedBitmap(item.image());
+            const bool framed = item.kind == DlgControl::Picture;
+            const wxPoint at = r.GetPosition() + (framed ? kSunkenEdge : wxPoint());
+            auto* picture = new wxStaticBitmap(this, item.id, bitmap, at, bitmap.GetSize(),
+                                               framed ? wxBORDER_SUNKEN : wxBORDER_NONE);
+            if (framed)
+                m_framed.push_back(picture);
+            break;
+        }
+        }
+    }
+}
+
+wxTextCtrl& CTemplateDialog::Edit(int id) const
+{
+    return *wxStaticCast(FindWindow(id), wxTextCtrl);
+}
+
+wxRadioButton& CTemplateDialog::Radio(int id) const
+{
+    return *wxStaticCast(FindWindow(id), wxRadioButton);
+}
+
+wxButton& CTemplateDialog::Button(int id) const
+{
+    return *wxStaticCast(FindWindow(id), wxButton);
+}
+
+void CTemplateDialog::OnEveryClick(wxRadioButton& button, std::function<void()> action)
+{
+    OnRadioClicked(button, [this, action = std::move(action)] {
+        if (!m_quiet)
+            action();
+    });
+}
+
+void CTemplateDialog::CheckQuietly(wxRadioButton& button)
+{
+    // GTK reports checking a button from the program as a click.
+    m_quiet = true;
+    button.SetValue(true);
+    m_quiet = false;
+}
+
+void CTemplateDialog::FocusFirstControl()
+{
+    for (wxWindow* child : GetChildren()) {
+        if (child->CanAcceptFocus()) {
+            child->SetFocus();
+            return;
+        }
+    }
+}
+
+void CTemplateDialog::CentreOver(const wxWindow& owner)
+{
+    const wxRect over = owner.GetScreenRect();
+    const wxSize size = GetSize();
+    Move(over.x + (over.width - size.x) / 2, over.y + (over.height - size.y) / 2);
+}
+
+void CTemplateDialog::RunCentredOver(const wxWindow& owner)
+{
+    CentreOver(owner);
+    ShowModal();
+}
+
+void CTemplateDialog::OnCharHook(wxKeyEvent& event)
+{
+    // Enter means the default button wherever the focus is, except on a
+    // push button, which Enter presses. GTK would take Enter on a radio
+    // button as a click of it instead.
+    const int key = event.GetKeyCode();
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) &&
+        dynamic_cast<wxRadioButton*>(FindFocus())) {
+        if (wxWindow* accept = FindWindow(kAcceptId)) {
+            wxCommandEvent click(wxEVT_BUTTON, kAcceptId);
+            click.SetEventObject(accept);
+            accept->GetEventHandler()->ProcessEvent(click);
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void CTemplateDialog::OnPaint(wxPaintEvent&)
+{
+    // GTK's image control draws no border, so the dialog draws the sunken
+    // frame around it: shadow above and to the left, light below and to the
+    // right, two pixels each.
+    wxPaintDC dc(this);
+    const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_3DSHADOW);
+    const wxColour darkShadow = wxSystemSettings::GetColour(wxSYS_COLOUR_3DDKSHADOW);
+    const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_3DHIGHLIGHT);
+    const wxColour light = wxSystemSettings::GetColour(wxSYS_COLOUR_3DLIGHT);
+    for (const wxWindow* picture : m_framed) {
+        for (int ring = 1; ring <= 2; ++ring) {
+            const wxRect r = picture->GetRect().Inflate(ring);
+            dc.SetPen(wxPen(ring == 2 ? shadow : darkShadow));
+            dc.DrawLine(r.GetLeft(), r.GetBottom(), r.GetLeft(), r.GetTop());
+            dc.DrawLine(r.GetLeft(), r.GetTop(), r.GetRight(), r.GetTop());
+            dc.SetPen(wxPen(ring == 2 ? highlight : light));
+            dc.DrawLine(r.GetRight(), r.GetTop(), r.GetRight(), r.GetBottom() + 1);
+            dc.DrawLine(r.GetLeft(), r.GetBottom(), r.GetRight(), r.GetBottom());
+        }
+    }
+}
+
+std::string FieldText(const wxTextCtrl& edit)
+{
+    return edit.GetValue().ToStdString(wxConvUTF8);
+}

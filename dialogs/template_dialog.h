@@ -1,0 +1,102 @@
+// Dialogs laid out from a fixed template: every control at a position and
+// size given in dialog units, converted with the dialog's own font (the
+// system's dialog font), placed absolutely, in the order of the template,
+// which is also the tab order.
+//
+// The dialogs keep no values of their own: whatever they change is written
+// to the workspace at once, so all ways of closing them (the default button,
+// Enter, Escape, the close box) end the dialog the same way.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include <wx/dialog.h>
+
+class wxButton;
+class wxRadioButton;
+class wxTextCtrl;
+
+// A box in dialog units: a quarter of the font's average character width
+// across, an eighth of its height down. Boxes marked "widened" in the
+// dialogs' tables were made just wide enough for their text in the GTK
+// dialog font, which sets some texts wider for its unit: every text must
+// show whole.
+struct DlgBox {
+    int x;
+    int y;
+    int w;
+    int h;
+};
+
+enum class DlgControl {
+    DefaultButton,   // the dialog's accept button; Enter presses it
+    Button,
+    Static,          // left-aligned, wraps at word breaks like a template's static
+    CentredStatic,   // centred lines, wrapped at word breaks
+    Edit,            // single line, bordered, scrolls horizontally, any text, no length limit
+    FirstRadio,      // starts a group of radio buttons
+    Radio,           // joins the group of the radio button before it
+    Group,           // group box, caption (if any) on the left
+    GroupCentred,    // group box, caption centred
+    GroupRight,      // group box, caption at the right end
+    Icon,            // an image at its own size; the box gives only the position
+    Picture,         // an image at its own size in a sunken frame at the box's corner;
+                     // the box is only the area reserved
+};
+
+struct DlgItem {
+    DlgControl kind;
+    int id;                                            // wxID_STATIC for controls nobody addresses
+    const char* text;                                  // label or caption; nullptr for none
+    DlgBox box;
+    std::span<const unsigned char> (*image)() = nullptr;  // PNG or BMP file, Icon and Picture only
+};
+
+class CTemplateDialog : public wxDialog {
+public:
+    // The id of every template's accept button.
+    static constexpr int kAcceptId = 1;
+
+    // Runs the dialog modally, centred over `owner` (the main window), as
+    // every command that opens a dialog does; the result means nothing.
+    void RunCentredOver(const wxWindow& owner);
+
+    // Puts the dialog's centre on the centre of `owner`.
+    void CentreOver(const wxWindow& owner);
+
+protected:
+    // `size` is the client area in dialog units.
+    CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
+                    std::span<const DlgItem> items);
+
+    wxTextCtrl& Edit(int id) const;
+    wxRadioButton& Radio(int id) const;
+    wxButton& Button(int id) const;
+
+    // Runs `action` on every click of the radio button, by mouse or by
+    // keyboard, also when it is already checked: the click itself counts,
+    // not a change of the check. Checking it from the program runs nothing.
+    void OnEveryClick(wxRadioButton& button, std::function<void()> action);
+
+    // Checks the radio button without running its click action.
+    void CheckQuietly(wxRadioButton& button);
+
+    // Where the keyboard focus starts: the first control of the template.
+    void FocusFirstControl();
+
+private:
+    // Pixels of a box given in this dialog's units.
+    wxRect ToPixels(const DlgBox& box) const;
+    void Build(std::span<const DlgItem> items);
+    void OnCharHook(wxKeyEvent& event);
+    void OnPaint(wxPaintEvent& event);
+
+    bool m_quiet = false;
+    std::vector<wxWindow*> m_framed;  // pictures in a sunken frame
+};
+
+// Text of an edit as the field rules read it.
+std::string FieldText(const wxTextCtrl& edit);
