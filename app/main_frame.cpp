@@ -8,6 +8,7 @@
 #include "app/plot_window.h"
 #include "app/recent_files.h"
 #include "app/surface.h"
+#include "views/analysis_views.h"
 #include "views/conversion_views.h"
 #include "views/decimation_views.h"
 #include "views/dft_view.h"
@@ -95,61 +96,21 @@ void CMainFrame::RunCommand(int id)
 
 // Each analysis computes from the workspace and draws into the plot area's
 // raster through the same core function vorlen-render uses, then shows it.
-void CMainFrame::OnDft(wxCommandEvent&)
+void CMainFrame::ShowAnalysis(AnalysisViewFunction draw)
 {
     Surface surface(m_plot->Picture());
-    DrawDftView(surface);
+    draw(surface, ViewOptions{});
     m_plot->ShowPicture();
 }
 
-void CMainFrame::OnFilterSpectrum(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawFilterSpectrumView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnDecimationTime(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawDecimationTimeView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnDecimationFrequency(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawDecimationFrequencyView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnInterpolationTime(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawInterpolationTimeView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnInterpolationFrequency(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawInterpolationFrequencyView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnConversionTime(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawConversionTimeView(surface);
-    m_plot->ShowPicture();
-}
-
-void CMainFrame::OnConversionFrequency(wxCommandEvent&)
-{
-    Surface surface(m_plot->Picture());
-    DrawConversionFrequencyView(surface);
-    m_plot->ShowPicture();
-}
+void CMainFrame::OnDft(wxCommandEvent&) { ShowAnalysis(DrawDftView); }
+void CMainFrame::OnFilterSpectrum(wxCommandEvent&) { ShowAnalysis(DrawFilterSpectrumView); }
+void CMainFrame::OnDecimationTime(wxCommandEvent&) { ShowAnalysis(DrawDecimationTimeView); }
+void CMainFrame::OnDecimationFrequency(wxCommandEvent&) { ShowAnalysis(DrawDecimationFrequencyView); }
+void CMainFrame::OnInterpolationTime(wxCommandEvent&) { ShowAnalysis(DrawInterpolationTimeView); }
+void CMainFrame::OnInterpolationFrequency(wxCommandEvent&) { ShowAnalysis(DrawInterpolationFrequencyView); }
+void CMainFrame::OnConversionTime(wxCommandEvent&) { ShowAnalysis(DrawConversionTimeView); }
+void CMainFrame::OnConversionFrequency(wxCommandEvent&) { ShowAnalysis(DrawConversionFrequencyView); }
 
 // Each dialog runs modally, centred over the main window; it writes the
 // workspace itself while it is open.

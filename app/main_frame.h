@@ -5,6 +5,7 @@
 #include <wx/docview.h>
 
 #include "app/menu_bar.h"
+#include "views/analysis_views.h"
 
 class CPlotWindow;
 class RecentFileList;
@@ -21,6 +22,7 @@ public:
 
 private:
     // Analyses: each draws its picture on the plot area at once.
+    void ShowAnalysis(AnalysisViewFunction draw);
     void OnDft(wxCommandEvent& event);
     void OnFilterSpectrum(wxCommandEvent& event);
     void OnDecimationTime(wxCommandEvent& event);
