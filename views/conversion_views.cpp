@@ -11,19 +11,12 @@
 namespace {
 
 constexpr std::string_view kInputTitle = "Vremenski oblik ulaznog signala x(n):";
-constexpr std::string_view kOutputTitle = "Vremenski oblik izlaznog signala y(m):";
-constexpr std::string_view kIntermediateSpectrumTitle = "Amplitudska karakteristika medjurezultata:";
+constexpr std::string_view kConverterIntermediateTitle = "Amplitudska karakteristika medjurezultata:";
 // The filtered and the converted spectrum share one title.
-constexpr std::string_view kOutputSpectrumTitle = "Amplitudska karakteristika izlaznog signala:";
+constexpr std::string_view kConverterOutputTitle = "Amplitudska karakteristika izlaznog signala:";
 
-constexpr int kTopTitleY = 5;
-constexpr int kTopBaseline = 150;
 constexpr int kTimeOutputTitleY = 280;
 constexpr int kTimeOutputBaseline = 420;
-constexpr int kMiddleTitleY = 175;
-constexpr int kMiddleBaseline = 320;
-constexpr int kBottomTitleY = 345;
-constexpr int kBottomBaseline = 490;
 
 // floor(100 L / M): how many converted samples the views show; none for M <= 0.
 int ConvertedCount(int length, int factor)
@@ -47,8 +40,8 @@ void DrawConversionTimeView(Surface& surface, const ViewOptions& options)
     // floor(100 L / M) samples are drawn, all of which Downsample wrote.
     FilterWithWorkspaceDesign(options, g_upsampled, g_interpolated, length);
     Downsample(g_interpolated, down, length + g_filterLength, g_convertedSignal);
-    DrawTitle(surface, kTimeOutputTitleY, kOutputTitle);
-    DrawPlot(surface, options, kOutputTitle, g_convertedSignal, kTimeOutputBaseline,
+    DrawTitle(surface, kTimeOutputTitleY, kTimeOutputTitle);
+    DrawPlot(surface, options, kTimeOutputTitle, g_convertedSignal, kTimeOutputBaseline,
              ConvertedCount(length, down));
 }
 
@@ -62,13 +55,13 @@ void DrawConversionFrequencyView(Surface& surface, const ViewOptions& options)
 
     Upsample(g_inputSignal, up);
     SpectrumOf(options, g_upsampled, bins, magnitudes);
-    DrawTitle(surface, kTopTitleY, kIntermediateSpectrumTitle);
-    DrawPlot(surface, options, kIntermediateSpectrumTitle, magnitudes, kTopBaseline, bins);
+    DrawTitle(surface, kTopTitleY, kConverterIntermediateTitle);
+    DrawPlot(surface, options, kConverterIntermediateTitle, magnitudes, kTopBaseline, bins);
 
     FilterWithWorkspaceDesign(options, g_upsampled, g_interpolated, bins);
     SpectrumOf(options, g_interpolated, bins, magnitudes);
-    DrawTitle(surface, kMiddleTitleY, kOutputSpectrumTitle);
-    DrawPlot(surface, options, kOutputSpectrumTitle, magnitudes, kMiddleBaseline, bins);
+    DrawTitle(surface, kMiddleTitleY, kConverterOutputTitle);
+    DrawPlot(surface, options, kConverterOutputTitle, magnitudes, kMiddleBaseline, bins);
 
     // Copy r starts at floor(r 100 L / M), not at r q: when M does not
     // divide 100 L the copies spread over the whole axis (L = 2, M = 3
@@ -83,6 +76,6 @@ void DrawConversionFrequencyView(Surface& surface, const ViewOptions& options)
         const int copied = std::min(q, bins - start);
         std::copy_n(magnitudes.begin(), copied, magnitudes.begin() + start);
     }
-    DrawTitle(surface, kBottomTitleY, kOutputSpectrumTitle);
-    DrawPlot(surface, options, kOutputSpectrumTitle, magnitudes, kBottomBaseline, bins);
+    DrawTitle(surface, kBottomTitleY, kConverterOutputTitle);
+    DrawPlot(surface, options, kConverterOutputTitle, magnitudes, kBottomBaseline, bins);
 }

@@ -11,22 +11,8 @@
 namespace {
 
 constexpr std::string_view kIntermediateTitle = "Vremenski oblik medjurezultata w(n):";
-constexpr std::string_view kOutputTitle = "Vremenski oblik izlaznog signala y(m):";
-constexpr std::string_view kInputSpectrumTitle =
-    "Amplitudska karakteristika ulaznog signala | X(k) | :";
-constexpr std::string_view kIntermediateSpectrumTitle =
-    "Amplitudska karakteristika medjurezultata | W(k) | :";
-constexpr std::string_view kOutputSpectrumTitle =
-    "Amplitudska karakteristika izlaznog signala | Y(k) | :";
-
-constexpr int kTopTitleY = 5;
-constexpr int kTopBaseline = 150;
 constexpr int kTimeOutputTitleY = 245;
 constexpr int kTimeOutputBaseline = 400;
-constexpr int kMiddleTitleY = 175;
-constexpr int kMiddleBaseline = 320;
-constexpr int kBottomTitleY = 345;
-constexpr int kBottomBaseline = 490;
 
 // w(n): x(n) filtered into g_downsampled, 100 + N samples, copied out so
 // that the down-sampling can write g_downsampled again.
@@ -52,8 +38,8 @@ void DrawDecimationTimeView(Surface& surface, const ViewOptions& options)
     // axis, its floor(100 / M) samples followed by zeros.
     g_downsampled.fill(0.0f);
     Downsample(w, g_decimationFactor, kSignalLength);
-    DrawTitle(surface, kTimeOutputTitleY, kOutputTitle);
-    DrawPlot(surface, options, kOutputTitle, g_downsampled, kTimeOutputBaseline, shown);
+    DrawTitle(surface, kTimeOutputTitleY, kTimeOutputTitle);
+    DrawPlot(surface, options, kTimeOutputTitle, g_downsampled, kTimeOutputBaseline, shown);
 }
 
 void DrawDecimationFrequencyView(Surface& surface, const ViewOptions& options)

@@ -12,23 +12,12 @@
 namespace {
 
 constexpr std::string_view kIntermediateTitle = "Vremenski oblik medjurezultata w(m):";
-constexpr std::string_view kOutputTitle = "Vremenski oblik izlaznog signala y(m):";
 // This title has no blank before its colon, unlike the others.
-constexpr std::string_view kInputSpectrumTitle =
+constexpr std::string_view kInputSpectrumTitleNoBlank =
     "Amplitudska karakteristika ulaznog signala | X(k) |:";
-constexpr std::string_view kIntermediateSpectrumTitle =
-    "Amplitudska karakteristika medjurezultata | W(k) | :";
-constexpr std::string_view kOutputSpectrumTitle =
-    "Amplitudska karakteristika izlaznog signala | Y(k) | :";
 
-constexpr int kTopTitleY = 5;
-constexpr int kTopBaseline = 150;
 constexpr int kTimeOutputTitleY = 245;
 constexpr int kTimeOutputBaseline = 420;
-constexpr int kMiddleTitleY = 175;
-constexpr int kMiddleBaseline = 320;
-constexpr int kBottomTitleY = 345;
-constexpr int kBottomBaseline = 490;
 
 }  // namespace
 
@@ -46,8 +35,8 @@ void DrawInterpolationTimeView(Surface& surface, const ViewOptions& options)
     // leaves at entry 0 for L = 0 is ever shown as a sample of w.
     const std::span<const float> w = std::span<const float>(g_upsampled).first(length);
     DrawPlot(surface, options, kIntermediateTitle, w, kTopBaseline, shown);
-    DrawTitle(surface, kTimeOutputTitleY, kOutputTitle);
-    DrawPlot(surface, options, kOutputTitle, g_interpolated, kTimeOutputBaseline, shown);
+    DrawTitle(surface, kTimeOutputTitleY, kTimeOutputTitle);
+    DrawPlot(surface, options, kTimeOutputTitle, g_interpolated, kTimeOutputBaseline, shown);
 }
 
 void DrawInterpolationFrequencyView(Surface& surface, const ViewOptions& options)
@@ -63,8 +52,8 @@ void DrawInterpolationFrequencyView(Surface& surface, const ViewOptions& options
     for (int r = 1; r < factor; ++r) {
         std::copy_n(magnitudes.begin(), kSignalLength, magnitudes.begin() + r * kSignalLength);
     }
-    DrawTitle(surface, kTopTitleY, kInputSpectrumTitle);
-    DrawPlot(surface, options, kInputSpectrumTitle, magnitudes, kTopBaseline, bins);
+    DrawTitle(surface, kTopTitleY, kInputSpectrumTitleNoBlank);
+    DrawPlot(surface, options, kInputSpectrumTitleNoBlank, magnitudes, kTopBaseline, bins);
 
     Upsample(g_inputSignal, factor);
     SpectrumOf(options, g_upsampled, bins, magnitudes);

@@ -8,6 +8,24 @@
 #include "app/surface.h"
 #include "views/view_options.h"
 
+// The rows shared by the pictures of three plots: each title, then its
+// plot's baseline.
+inline constexpr int kTopTitleY = 5;
+inline constexpr int kTopBaseline = 150;
+inline constexpr int kMiddleTitleY = 175;
+inline constexpr int kMiddleBaseline = 320;
+inline constexpr int kBottomTitleY = 345;
+inline constexpr int kBottomBaseline = 490;
+
+// Titles used by more than one picture.
+inline constexpr std::string_view kInputSpectrumTitle =
+    "Amplitudska karakteristika ulaznog signala | X(k) | :";
+inline constexpr std::string_view kIntermediateSpectrumTitle =
+    "Amplitudska karakteristika medjurezultata | W(k) | :";
+inline constexpr std::string_view kOutputSpectrumTitle =
+    "Amplitudska karakteristika izlaznog signala | Y(k) | :";
+inline constexpr std::string_view kTimeOutputTitle = "Vremenski oblik izlaznog signala y(m):";
+
 // Every title starts at x = 250.
 void DrawTitle(Surface& surface, int y, std::string_view text);
 
