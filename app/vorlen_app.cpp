@@ -1,6 +1,7 @@
 #include "app/vorlen_app.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <wx/cmdline.h>
 #include <wx/msgdlg.h>
@@ -48,18 +49,33 @@ public:
 
 }  // namespace
 
+// vorlen [FILE]: the file, if any, is opened as the document.
 void CVorlenApp::OnInitCmdLine(wxCmdLineParser& parser)
 {
-    wxApp::OnInitCmdLine(parser);
-    parser.AddParam("file to open as the document", wxCMD_LINE_VAL_STRING,
-                    wxCMD_LINE_PARAM_OPTIONAL);
+    parser.SetLogo("Vorlen: the basics of discrete-time signal processing.");
+    parser.AddSwitch("h", "help", "show this help and exit", wxCMD_LINE_OPTION_HELP);
+    parser.AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
 bool CVorlenApp::OnCmdLineParsed(wxCmdLineParser& parser)
 {
     if (parser.GetParamCount() > 0)
         m_fileToOpen = parser.GetParam(0);
-    return wxApp::OnCmdLineParsed(parser);
+    return true;
+}
+
+// Help is a success and bad usage an error of its own (status 2), not a
+// failed start-up.
+bool CVorlenApp::OnCmdLineHelp(wxCmdLineParser& parser)
+{
+    parser.Usage();
+    std::exit(0);
+}
+
+bool CVorlenApp::OnCmdLineError(wxCmdLineParser& parser)
+{
+    parser.Usage();
+    std::exit(2);
 }
 
 bool CVorlenApp::OnInit()

@@ -17,6 +17,8 @@ public:
     int OnExit() override;
     void OnInitCmdLine(wxCmdLineParser& parser) override;
     bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    bool OnCmdLineHelp(wxCmdLineParser& parser) override;
+    bool OnCmdLineError(wxCmdLineParser& parser) override;
 
     CMainFrame* MainFrame() const { return m_frame; }
     CVorlenDoc* Document() const;

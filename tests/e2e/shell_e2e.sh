@@ -9,6 +9,14 @@ source "$(dirname "$0")/e2e_lib.sh"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VORLEN" 2>&1) && fail "started without a display"
 grep -q "needs a graphical display" <<<"$out" || fail "unclear message without a display: $out"
 
+# Help is a success; bad usage is status 2 with the reason.
+"$VORLEN" --help >"$E2E_HOME/help.log" 2>&1 || fail "--help failed"
+grep -q "Usage: vorlen" "$E2E_HOME/help.log" || fail "no usage from --help"
+status=0
+"$VORLEN" --no-such-option >"$E2E_HOME/usage.log" 2>&1 || status=$?
+[[ $status == 2 ]] || fail "bad usage gave status $status"
+grep -q "no-such-option" "$E2E_HOME/usage.log" || fail "bad usage does not name the option"
+
 # 2. The window opens untitled; the File menu drops down under a click.
 start_vorlen
 [[ "$(window_title)" == "Untitled - Vorlen" ]] || fail "title is '$(window_title)'"
