@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# tests, the GUI and end-to-end tests under a private X server, and the core
-# tests once more built with AddressSanitizer and UBSan.
+# tests, the GUI and end-to-end tests under a private X server, then all of
+# them once more built with AddressSanitizer and UBSan.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -16,10 +16,11 @@ HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
   ctest --test-dir "$build" --output-on-failure -j 2
 
-echo "== core tests with AddressSanitizer and UBSan"
+echo "== every test again, built with AddressSanitizer and UBSan"
 san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
-VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_SANITIZE=ON -DVORLEN_GUI=OFF -DVORLEN_BENCH=OFF
-HOME=$home XDG_CONFIG_HOME=$home/.config \
+VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_SANITIZE=ON -DVORLEN_GUI=ON -DVORLEN_BENCH=OFF
+HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  xvfb-run -a -s '-screen 0 1600x1200x24' \
   ctest --test-dir "$san" --output-on-failure -j 2
