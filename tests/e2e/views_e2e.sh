@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program draws the analysis pictures on its window: after a
-# command chosen with the mouse (and the keyboard in a drop-down menu), the
+# command chosen with the mouse or the keyboard, the
 # screen shows, pixel for pixel, what vorlen-render draws for the same
 # workspace (x(n) all zero until the signal dialog runs, default df, fg, M, L).
 VORLEN=$1
@@ -44,6 +44,17 @@ xdotool key Return
 sleep 0.8
 screenshot "$E2E_HOME/decimation.png"
 same_as_render "$E2E_HOME/decimation.png" decimation-time
+
+# DFT from the keyboard: open File, move right past "Odabir ulaznog signla"
+# (selecting a command title does not run it) to DFT, and press Return.
+click_at 18 12
+for key in Right Right Return; do
+  xdotool key "$key"
+  sleep 0.3
+done
+sleep 0.5
+screenshot "$E2E_HOME/dft-keyboard.png"
+same_as_render "$E2E_HOME/dft-keyboard.png" dft
 
 choose_from_file_menu Up
 [[ "$(wait_exit)" == 0 ]] || fail "Exit failed"
