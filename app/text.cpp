@@ -1,6 +1,7 @@
 #include "app/text.h"
 
-#include <fontconfig/fontconfig.h>
+#include "app/font_lookup.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -54,39 +55,15 @@ std::vector<char32_t> Decode(std::string_view text)
 
 std::string FindFontFile()
 {
-    if (!FcInit())
-        throw FontError("Vorlen: fontconfig could not be initialised, so no font can be found.");
-    auto match = [](const char* family) -> std::string {
-        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-        if (!pattern)
-            return {};
-        FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* found = FcFontMatch(nullptr, pattern, &result);
-        FcPatternDestroy(pattern);
-        std::string file;
-        FcChar8* name = nullptr;
-        FcChar8* path = nullptr;
-        if (found && FcPatternGetString(found, FC_FAMILY, 0, &name) == FcResultMatch &&
-            FcPatternGetString(found, FC_FILE, 0, &path) == FcResultMatch) {
-            const std::string familyFound = reinterpret_cast<const char*>(name);
-            if (std::string_view(family) == "monospace" || familyFound == family)
-                file = reinterpret_cast<const char*>(path);
-        }
-        if (found)
-            FcPatternDestroy(found);
-        return file;
-    };
-    std::string file = match("DejaVu Sans Mono");
-    if (file.empty())
-        file = match("monospace");
-    if (file.empty())
+    // The preferred face by name, else whatever fontconfig calls monospace.
+    std::optional<FontMatch> match = MatchFont("DejaVu Sans Mono:spacing=mono");
+    if (!match || match->family != "DejaVu Sans Mono")
+        match = MatchFont("monospace:spacing=mono");
+    if (!match || match->file.empty())
         throw FontError(
             "Vorlen: no fixed-width font was found. Install one, for example with "
             "'apt-get install fonts-dejavu-core'.");
-    return file;
+    return match->file;
 }
 
 }  // namespace

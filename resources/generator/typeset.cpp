@@ -1,5 +1,7 @@
 #include "resources/generator/typeset.h"
 
+#include "app/font_lookup.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -29,38 +31,17 @@ PixelBox Ink::Bounds() const
 
 std::string SerifBoldFont::Locate()
 {
-    const std::string missing =
-        "the font 'DejaVu Serif Bold' is not installed (fontconfig offers no 'DejaVu Serif:bold'); "
-        "install it with 'apt-get install fonts-dejavu-core'";
-    if (!FcInit())
-        throw std::runtime_error("fontconfig could not be initialised, so " + missing);
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Serif:bold"));
-    if (!pattern)
-        throw std::runtime_error(missing);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* found = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    std::string file;
-    FcChar8* family = nullptr;
-    FcChar8* path = nullptr;
-    int weight = 0;
-    // fontconfig always offers something; only the real face will do, since
-    // the pictures are committed and must come out the same every time.
-    if (found && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch &&
-        FcPatternGetString(found, FC_FILE, 0, &path) == FcResultMatch &&
-        FcPatternGetInteger(found, FC_WEIGHT, 0, &weight) == FcResultMatch &&
-        std::string_view(reinterpret_cast<const char*>(family)) == "DejaVu Serif" && weight >= FC_WEIGHT_BOLD)
-        file = reinterpret_cast<const char*>(path);
-    if (found)
-        FcPatternDestroy(found);
+    const std::optional<FontMatch> match = MatchFont("DejaVu Serif:bold");
     // Only the path is needed; closing fontconfig also frees its caches,
     // which leak checkers would otherwise report.
     FcFini();
-    if (file.empty())
-        throw std::runtime_error(missing);
-    return file;
+    // fontconfig always offers something; only the real face will do, since
+    // the pictures are committed and must come out the same every time.
+    if (!match || match->family != "DejaVu Serif" || match->weight < FC_WEIGHT_BOLD)
+        throw std::runtime_error(
+            "the font 'DejaVu Serif Bold' is not installed (fontconfig offers no "
+            "'DejaVu Serif:bold'); install it with 'apt-get install fonts-dejavu-core'");
+    return match->file;
 }
 
 struct SerifBoldFont::Impl {
