@@ -114,52 +114,21 @@ void CMainFrame::OnConversionFrequency(wxCommandEvent&) { ShowAnalysis(DrawConve
 
 // Each dialog runs modally, centred over the main window; it writes the
 // workspace itself while it is open.
-void CMainFrame::OnSignalGenerator(wxCommandEvent&)
+template <class Dialog>
+void CMainFrame::RunDialog()
 {
-    CSignalGeneratorDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-void CMainFrame::OnFilterParams(wxCommandEvent&)
-{
-    CLowPassParamsDlg dialog(this);
+    Dialog dialog(this);
     dialog.RunCentredOver(*this);
 }
 
-void CMainFrame::OnDecimatorParams(wxCommandEvent&)
-{
-    CDecimatorParamsDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-
-void CMainFrame::OnInterpolatorParams(wxCommandEvent&)
-{
-    CInterpolatorParamsDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-
-void CMainFrame::OnConverterParams(wxCommandEvent&)
-{
-    CConverterParamsDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-
-void CMainFrame::OnDecimatorDiagram(wxCommandEvent&)
-{
-    CDecimatorDiagramDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-
-void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&)
-{
-    CInterpolatorDiagramDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
-
-void CMainFrame::OnConverterDiagram(wxCommandEvent&)
-{
-    CConverterDiagramDlg dialog(this);
-    dialog.RunCentredOver(*this);
-}
+void CMainFrame::OnSignalGenerator(wxCommandEvent&) { RunDialog<CSignalGeneratorDlg>(); }
+void CMainFrame::OnFilterParams(wxCommandEvent&) { RunDialog<CLowPassParamsDlg>(); }
+void CMainFrame::OnDecimatorParams(wxCommandEvent&) { RunDialog<CDecimatorParamsDlg>(); }
+void CMainFrame::OnInterpolatorParams(wxCommandEvent&) { RunDialog<CInterpolatorParamsDlg>(); }
+void CMainFrame::OnConverterParams(wxCommandEvent&) { RunDialog<CConverterParamsDlg>(); }
+void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) { RunDialog<CDecimatorDiagramDlg>(); }
+void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) { RunDialog<CInterpolatorDiagramDlg>(); }
+void CMainFrame::OnConverterDiagram(wxCommandEvent&) { RunDialog<CConverterDiagramDlg>(); }
 
 // The pole-zero designer arrives with its own dialog.
 void CMainFrame::OnAdHocFilter(wxCommandEvent&) {}

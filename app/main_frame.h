@@ -33,6 +33,8 @@ private:
     void OnConversionFrequency(wxCommandEvent& event);
 
     // Dialogs: each runs its dialog modally over the main window.
+    template <class Dialog>
+    void RunDialog();
     void OnSignalGenerator(wxCommandEvent& event);
     void OnFilterParams(wxCommandEvent& event);
     void OnDecimatorParams(wxCommandEvent& event);
