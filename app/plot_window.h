@@ -5,8 +5,9 @@
 
 #include <wx/window.h>
 
-#include "app/raster.h"
-#include "app/surface.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "views/plot_area.h"
 
 class CPlotWindow : public wxWindow {
 public:
@@ -19,9 +20,9 @@ public:
     // Clears the whole picture to the background (a new or opened document).
     void ErasePicture();
 
-    // The smallest raster: wide and tall enough for the widest plots (about
-    // 1600 samples reach x = 1700) whatever the window's size.
-    static constexpr int kMinWidth = 1800;
+    // The smallest raster: wide and tall enough for the widest plots
+    // whatever the window's size.
+    static constexpr int kMinWidth = kPlotAreaWidth;
     static constexpr int kMinHeight = 700;
 
 private:

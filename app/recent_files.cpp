@@ -33,7 +33,11 @@ std::string RecentFileList::MenuLabel(std::size_t index) const
 {
     if (index >= m_files.size())
         return {};
-    std::string label = "&" + std::to_string(index + 1) + " ";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
+    // chained string additions in optimised builds.
+    std::string label = "&";
+    label += std::to_string(index + 1);
+    label += ' ';
     for (char c : m_files[index]) {
         // A tab would start an accelerator text in a menu label.
         label += c == '\t' ? ' ' : c;

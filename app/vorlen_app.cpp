@@ -10,7 +10,7 @@
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
-#include "app/text.h"
+#include "core/text.h"
 #include "app/vorlen_doc.h"
 #include "app/vorlen_view.h"
 #include "dialogs/about_dlg.h"
@@ -110,6 +110,7 @@ bool CVorlenApp::OnInit()
         std::fprintf(stderr, "Vorlen: the document could not be created.\n");
         return false;
     }
+    Document()->SetFileNamedHandler([this](const wxString& path) { AddRecentFile(path); });
     if (!m_fileToOpen.empty() && !Document()->OpenFile(m_fileToOpen)) {
         std::fprintf(stderr, "Vorlen: failed to open document '%s'.\n",
                      static_cast<const char*>(m_fileToOpen.utf8_str()));

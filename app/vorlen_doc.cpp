@@ -1,14 +1,13 @@
 #include "app/vorlen_doc.h"
 
-#include <wx/filename.h>
+#include <wx/app.h>
 #include <wx/file.h>
+#include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
-#include "app/main_frame.h"
-#include "app/vorlen_app.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CVorlenDoc, wxDocument);
 
@@ -23,7 +22,7 @@ constexpr const char* kUntitled = "Untitled";
 
 void ReportFailure(const wxString& message)
 {
-    wxMessageBox(message, "Vorlen", wxOK | wxICON_EXCLAMATION, wxGetApp().MainFrame());
+    wxMessageBox(message, "Vorlen", wxOK | wxICON_EXCLAMATION, wxTheApp->GetTopWindow());
 }
 
 }  // namespace
@@ -48,7 +47,7 @@ bool CVorlenDoc::OpenFile(const wxString& path)
     SetDocumentSaved(true);
     SetFilename(absolute, true);
     UpdateAllViews();
-    wxGetApp().AddRecentFile(absolute);
+    FileNamed(absolute);
     return true;
 }
 
@@ -71,7 +70,7 @@ bool CVorlenDoc::SaveAs()
     if (!OnSaveDocument(path))
         return false;
     SetFilename(path, true);
-    wxGetApp().AddRecentFile(path);
+    FileNamed(path);
     return true;
 }
 
@@ -110,4 +109,10 @@ void CVorlenDoc::OnSaveCommand(wxCommandEvent&)
 void CVorlenDoc::OnSaveAsCommand(wxCommandEvent&)
 {
     SaveAs();
+}
+
+void CVorlenDoc::FileNamed(const wxString& path)
+{
+    if (m_onFileNamed)
+        m_onFileNamed(path);
 }

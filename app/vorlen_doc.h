@@ -3,11 +3,21 @@
 // writes a file of zero bytes.
 #pragma once
 
+#include <functional>
+
 #include <wx/docview.h>
 
 class CVorlenDoc : public wxDocument {
 public:
     CVorlenDoc() = default;
+
+    // Called with the absolute path each time the document takes a file's
+    // name (opened or saved), so that the application can keep its
+    // recent-file list; the document knows nothing of that list.
+    void SetFileNamedHandler(std::function<void(const wxString&)> handler)
+    {
+        m_onFileNamed = std::move(handler);
+    }
 
     // Makes the existing document a fresh "Untitled" one.
     bool OnNewDocument() override;
@@ -30,6 +40,9 @@ protected:
 private:
     void OnSaveCommand(wxCommandEvent& event);
     void OnSaveAsCommand(wxCommandEvent& event);
+    void FileNamed(const wxString& path);
+
+    std::function<void(const wxString&)> m_onFileNamed;
 
     wxDECLARE_DYNAMIC_CLASS(CVorlenDoc);
     wxDECLARE_EVENT_TABLE();

@@ -1,16 +1,28 @@
 #include "app/vorlen_view.h"
 
+#include <wx/app.h>
+
 #include "app/main_frame.h"
 #include "app/plot_window.h"
-#include "app/vorlen_app.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CVorlenView, wxView);
+
+namespace {
+
+// The one main window, which the application makes its top window before
+// it creates the document and its view.
+CMainFrame* MainFrame()
+{
+    return wxTheApp ? dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()) : nullptr;
+}
+
+}  // namespace
 
 bool CVorlenView::OnCreate(wxDocument* doc, long flags)
 {
     if (!wxView::OnCreate(doc, flags))
         return false;
-    SetFrame(wxGetApp().MainFrame());
+    SetFrame(MainFrame());
     Activate(true);
     return true;
 }
@@ -19,7 +31,7 @@ void CVorlenView::OnDraw(wxDC*) {}
 
 void CVorlenView::OnUpdate(wxView*, wxObject*)
 {
-    if (CMainFrame* frame = wxGetApp().MainFrame())
+    if (CMainFrame* frame = MainFrame())
         frame->PlotWindow()->ErasePicture();
 }
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/dft.h"
 #include "dsp/lowpass.h"
 

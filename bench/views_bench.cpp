@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <string>
 
-#include "app/raster.h"
-#include "app/surface.h"
-#include "app/workspace.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "core/workspace.h"
 #include "dsp/dft.h"
 #include "dsp/signals.h"
 #include "views/analysis_views.h"

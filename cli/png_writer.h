@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "app/raster.h"
+#include "core/raster.h"
 
 // Writes the whole PNG to an open stream. Throws OutputError (with libpng's
 // reason as its message) when libpng fails, for example on a write error.

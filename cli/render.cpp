@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "app/raster.h"
-#include "app/surface.h"
-#include "app/workspace.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "core/workspace.h"
 #include "cli/output_file.h"
 #include "cli/png_writer.h"
 #include "cli/render_dump.h"
-#include "dialogs/field_rules.h"
+#include "core/params.h"
 #include "dsp/signals.h"
 
 namespace {
@@ -44,52 +44,17 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const Dump
     }
 }
 
-// What the signal dialog leaves in x(n) when this formula is picked, with
-// the a already stored.
-void GenerateSignal(SignalChoice signal)
-{
-    switch (signal) {
-    case SignalChoice::Cosine:
-        GenerateCosine();
-        break;
-    case SignalChoice::Exponential:
-        GenerateExponential();
-        break;
-    case SignalChoice::ThreeCosines:
-        GenerateThreeCosines();
-        break;
-    case SignalChoice::Rectangular:
-        GenerateRectangularPulse();
-        break;
-    case SignalChoice::Triangular:
-        GenerateTriangularPulse();
-        break;
-    case SignalChoice::None:
-        g_inputSignal.fill(0.0f);  // as before the signal dialog first runs
-        break;
-    }
-}
-
 }  // namespace
 
 void ApplyToWorkspace(const RenderOptions& options)
 {
-    if (options.signalParam) {
-        g_signalParam = SignalParamFromText(*options.signalParam);
+    for (const auto& [param, text] : options.fields) {
+        StoreParam(param, text);
     }
-    if (options.transitionWidth) {
-        g_transitionWidth = TransitionWidthFromText(*options.transitionWidth);
-    }
-    if (options.cutoff) {
-        g_cutoff = CutoffFromText(*options.cutoff);
-    }
-    if (options.decimation) {
-        g_decimationFactor = FactorFromText(*options.decimation);
-    }
-    if (options.interpolation) {
-        g_interpolationFactor = FactorFromText(*options.interpolation);
-    }
-    GenerateSignal(options.signal);
+    // What the signal dialog leaves in x(n) when this formula is picked,
+    // with the a already stored.
+    const TestSignal* signal = options.signal ? options.signal : FindTestSignal("three-cosines");
+    signal->generate();
 }
 
 int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err)

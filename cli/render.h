@@ -17,5 +17,5 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 
 // Stores the field options in the workspace through the field rules, as if
 // each text had been typed into its dialog field, then fills x(n) with the
-// chosen signal for the stored a (all zero for SignalChoice::None).
+// chosen signal for the stored a (all zero for "none").
 void ApplyToWorkspace(const RenderOptions& options);

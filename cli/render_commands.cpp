@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "views/analysis_views.h"
 
 namespace {

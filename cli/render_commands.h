@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/surface.h"
+#include "core/surface.h"
 #include "cli/render_dump.h"
 
 struct RenderCommand {

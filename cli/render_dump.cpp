@@ -1,6 +1,6 @@
 #include "cli/render_dump.h"
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 
 DumpJson NewDump()
 {

@@ -11,19 +11,18 @@
 
 namespace {
 
-struct SignalName {
-    std::string_view name;
-    SignalChoice choice;
-};
-
-constexpr std::array kSignalNames{
-    SignalName{"cosine", SignalChoice::Cosine},
-    SignalName{"exponential", SignalChoice::Exponential},
-    SignalName{"three-cosines", SignalChoice::ThreeCosines},
-    SignalName{"rectangular", SignalChoice::Rectangular},
-    SignalName{"triangular", SignalChoice::Triangular},
-    SignalName{"none", SignalChoice::None},
-};
+// "cosine | exponential | ..." or "cosine, exponential, ...".
+std::string SignalNames(std::string_view separator)
+{
+    std::string names;
+    for (const TestSignal& signal : TestSignals()) {
+        if (!names.empty()) {
+            names += separator;
+        }
+        names += signal.name;
+    }
+    return names;
+}
 
 std::string CommandNames(std::string_view separator)
 {
@@ -121,11 +120,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     std::string size = "800x600";
     std::string signal = "three-cosines";
     RenderOptions options;
-    std::string a;
-    std::string df;
-    std::string fg;
-    std::string m;
-    std::string l;
+    // One text per field option, in the order of Params().
+    std::vector<std::string> fieldTexts(Params().size());
+    std::vector<CLI::Option*> fieldOptions;
 
     app.add_option("COMMAND", command, "what to draw: " + CommandNames(" | "))
         ->required()
@@ -136,20 +133,14 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.add_option("--size", size, "picture size in pixels (default 800x600)")
         ->option_text("WxH");
     app.add_option("--signal", signal,
-                   "cosine | exponential | three-cosines | rectangular | triangular | none\n"
-                   "(default three-cosines; none = all zero)")
+                   SignalNames(" | ") + "\n(default three-cosines; none = all zero)")
         ->option_text("NAME");
-    CLI::Option* aOption =
-        app.add_option("--a", a, "parameter a, read as the \"a=\" field reads its text")
-            ->option_text("TEXT");
-    CLI::Option* dfOption =
-        app.add_option("--df", df, "transition width, read as the df field")->option_text("TEXT");
-    CLI::Option* fgOption =
-        app.add_option("--fg", fg, "pass-band edge, read as the fg field")->option_text("TEXT");
-    CLI::Option* mOption =
-        app.add_option("--M", m, "decimation factor, read as the M field")->option_text("TEXT");
-    CLI::Option* lOption =
-        app.add_option("--L", l, "interpolation factor, read as the L field")->option_text("TEXT");
+    for (std::size_t i = 0; i < Params().size(); ++i) {
+        const ParamInfo& param = Params()[i];
+        fieldOptions.push_back(app.add_option("--" + std::string(param.name), fieldTexts[i],
+                                              std::string(param.help))
+                                   ->option_text("TEXT"));
+    }
     CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
         ->option_text("FILE.json");
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
@@ -177,13 +168,10 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     options.width = pictureSize->width;
     options.height = pictureSize->height;
 
-    const auto known = std::find_if(kSignalNames.begin(), kSignalNames.end(),
-                                    [&](const SignalName& s) { return s.name == signal; });
-    if (known == kSignalNames.end()) {
-        return UsageError("--signal: unknown signal '" + signal +
-                          "' (cosine, exponential, three-cosines, rectangular, triangular, none)");
+    options.signal = FindTestSignal(signal);
+    if (options.signal == nullptr) {
+        return UsageError("--signal: unknown signal '" + signal + "' (" + SignalNames(", ") + ")");
     }
-    options.signal = known->choice;
 
     if (options.output.empty()) {
         return UsageError("--output: the file name is empty");
@@ -195,16 +183,11 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError("--output and --dump name the same file");
     }
 
-    const auto take = [](CLI::Option* option, std::string& text, std::optional<std::string>& to) {
-        if (option->count() > 0) {
-            to = std::move(text);
+    for (std::size_t i = 0; i < Params().size(); ++i) {
+        if (fieldOptions[i]->count() > 0) {
+            options.fields.emplace_back(Params()[i].param, std::move(fieldTexts[i]));
         }
-    };
-    take(aOption, a, options.signalParam);
-    take(dfOption, df, options.transitionWidth);
-    take(fgOption, fg, options.cutoff);
-    take(mOption, m, options.decimation);
-    take(lOption, l, options.interpolation);
+    }
 
     CommandLine result;
     result.action = CommandLine::Action::Render;

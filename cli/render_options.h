@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/render_commands.h"
-
-// The test signals that --signal names; None leaves x(n) all zero.
-enum class SignalChoice { Cosine, Exponential, ThreeCosines, Rectangular, Triangular, None };
+#include "core/params.h"
+#include "dsp/signals.h"
 
 inline constexpr int kDefaultWidth = 800;
 inline constexpr int kDefaultHeight = 600;
@@ -22,13 +23,10 @@ struct RenderOptions {
     std::string dump;    // the JSON, empty when not asked for
     int width = kDefaultWidth;
     int height = kDefaultHeight;
-    SignalChoice signal = SignalChoice::ThreeCosines;
-    // Field texts exactly as given; the field rules read them later.
-    std::optional<std::string> signalParam;      // --a
-    std::optional<std::string> transitionWidth;  // --df
-    std::optional<std::string> cutoff;           // --fg
-    std::optional<std::string> decimation;       // --M
-    std::optional<std::string> interpolation;    // --L
+    const TestSignal* signal = nullptr;  // nullptr: three-cosines, as the signal dialog opens
+    // The field options given, with their texts exactly as typed; the field
+    // rules read them later.
+    std::vector<std::pair<Param, std::string>> fields;
 };
 
 struct CommandLine {

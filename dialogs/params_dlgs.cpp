@@ -6,34 +6,13 @@
 #include <wx/button.h>
 #include <wx/textctrl.h>
 
-#include "app/workspace.h"
-#include "dialogs/field_rules.h"
+#include "core/field_rules.h"
+#include "core/params.h"
 
 namespace {
 
 using enum DlgControl;
 using Dlg = CParamsDlg;
-
-void Store(Param param, const std::string& text)
-{
-    switch (param) {
-    case Param::TransitionWidth: g_transitionWidth = TransitionWidthFromText(text); break;
-    case Param::Cutoff: g_cutoff = CutoffFromText(text); break;
-    case Param::DecimationFactor: g_decimationFactor = FactorFromText(text); break;
-    case Param::InterpolationFactor: g_interpolationFactor = FactorFromText(text); break;
-    }
-}
-
-std::string FillText(Param param)
-{
-    switch (param) {
-    case Param::TransitionWidth: return FormatFieldValue(g_transitionWidth);
-    case Param::Cutoff: return FormatFieldValue(g_cutoff);
-    case Param::DecimationFactor: return FormatFactor(g_decimationFactor);
-    case Param::InterpolationFactor: return FormatFactor(g_interpolationFactor);
-    }
-    return {};
-}
 
 constexpr DlgItem kLowPassTemplate[] = {
     {DefaultButton, Dlg::kAcceptId, "Izlaz", {280, 7, 50, 14}},
@@ -143,7 +122,7 @@ CParamsDlg::CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
 {
     for (const ParamField& field : fields) {
         Edit(field.editId).Bind(wxEVT_TEXT, [this, field](wxCommandEvent&) {
-            Store(field.param, FieldText(Edit(field.editId)));
+            StoreParam(field.param, FieldText(Edit(field.editId)));
         });
     }
     if (autoWgFactorEdit != 0) {
@@ -163,7 +142,7 @@ void CParamsDlg::OnInitDialog(wxInitDialogEvent&)
     // just written before the next edit is filled: opening rounds df and fg
     // to the two decimals shown.
     for (const ParamField& field : m_fields)
-        Edit(field.editId).SetValue(FillText(field.param));
+        Edit(field.editId).SetValue(ParamFillText(field.param));
     FocusFirstControl();
 }
 

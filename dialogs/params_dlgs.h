@@ -10,10 +10,8 @@
 
 #include <span>
 
+#include "core/params.h"
 #include "dialogs/template_dialog.h"
-
-// What an edit of a parameter dialog is bound to.
-enum class Param { TransitionWidth, Cutoff, DecimationFactor, InterpolationFactor };
 
 struct ParamField {
     int editId;

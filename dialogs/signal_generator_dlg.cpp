@@ -3,8 +3,7 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
-#include "app/workspace.h"
-#include "dialogs/field_rules.h"
+#include "core/params.h"
 #include "dsp/signals.h"
 
 namespace {
@@ -49,7 +48,7 @@ CSignalGeneratorDlg::CSignalGeneratorDlg(wxWindow* parent)
     OnEveryClick(Radio(kTriangularPulse), GenerateTriangularPulse);
     // a is stored as typed; x(n) follows at the next click of a formula.
     Edit(kParamEdit).Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
-        g_signalParam = SignalParamFromText(FieldText(Edit(kParamEdit)));
+        StoreParam(Param::SignalParam, FieldText(Edit(kParamEdit)));
     });
     Bind(wxEVT_INIT_DIALOG, &CSignalGeneratorDlg::OnInitDialog, this);
 }
@@ -59,7 +58,7 @@ void CSignalGeneratorDlg::OnInitDialog(wxInitDialogEvent&)
     CheckQuietly(Radio(kThreeCosines));
     // Filling the field is a change like any other: a becomes the value of
     // the text shown, a rounded to two decimals.
-    Edit(kParamEdit).SetValue(FormatFieldValue(g_signalParam));
+    Edit(kParamEdit).SetValue(ParamFillText(Param::SignalParam));
     GenerateThreeCosines();
     FocusFirstControl();
 }

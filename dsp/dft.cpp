@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -12,12 +13,10 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 // The angle of term (k, n) is (m pi) / N with m = 2 k n.
 double Angle(std::int64_t m, int count)
 {
-    return (static_cast<double>(m) * kPi) / count;
+    return (static_cast<double>(m) * std::numbers::pi) / count;
 }
 
 int SamplesToRead(std::span<const float> samples, int count)

@@ -4,14 +4,12 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kInversePi = 0.3183098861837907;
 constexpr int kMaxOrder = kFilterTapCapacity - 1;
 
 // n = trunc(3.3 / df + 1) - 1, i.e. floor(3.3 / df) up to the rounding of the
@@ -38,12 +36,12 @@ void DesignTaps(int order, int centre, float fg)
         }
         const int k = m - centre;
         // w(m) = 0.54 - 0.46 cos(2 pi m / n)
-        const double window = 0.54 - 0.46 * std::cos((m * kTwoPi) / order);
+        const double window = 0.54 - 0.46 * std::cos((m * (2 * std::numbers::pi)) / order);
         // c(m) = w(m) sin(k fg) / (k pi)
-        g_filterTaps[m] = static_cast<float>(window * std::sin(k * static_cast<double>(fg)) / (k * kPi));
+        g_filterTaps[m] = static_cast<float>(window * std::sin(k * static_cast<double>(fg)) / (k * std::numbers::pi));
     }
     // c(h) = fg / pi, the limit of sin(k fg) / (k pi) as k -> 0
-    g_filterTaps[centre] = static_cast<float>(static_cast<double>(fg) * kInversePi);
+    g_filterTaps[centre] = static_cast<float>(static_cast<double>(fg) * std::numbers::inv_pi);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 
 namespace {
 

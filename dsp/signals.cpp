@@ -1,9 +1,10 @@
 #include "dsp/signals.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 
 namespace {
 
@@ -94,4 +95,37 @@ void GenerateTriangularPulse()
         // 1 instead of the 0/0 the formula would give.
         g_inputSignal[n] = distance == 0 ? 1.0f : static_cast<float>(1.0 - distance / span);
     }
+}
+
+void ClearSignal()
+{
+    g_inputSignal.fill(0.0f);
+}
+
+namespace {
+
+constexpr std::array kTestSignals{
+    TestSignal{"cosine", GenerateCosine},
+    TestSignal{"exponential", GenerateExponential},
+    TestSignal{"three-cosines", GenerateThreeCosines},
+    TestSignal{"rectangular", GenerateRectangularPulse},
+    TestSignal{"triangular", GenerateTriangularPulse},
+    TestSignal{"none", ClearSignal},
+};
+
+}  // namespace
+
+std::span<const TestSignal> TestSignals()
+{
+    return kTestSignals;
+}
+
+const TestSignal* FindTestSignal(std::string_view name)
+{
+    for (const TestSignal& signal : kTestSignals) {
+        if (signal.name == name) {
+            return &signal;
+        }
+    }
+    return nullptr;
 }

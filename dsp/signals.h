@@ -5,6 +5,9 @@
 // from the float a and the integer n and rounded to float once, when stored.
 #pragma once
 
+#include <span>
+#include <string_view>
+
 // x(n) = cos(a n C1), C1 = 2 pi / 50: one period per 50 samples for a = 1.
 void GenerateCosine();
 
@@ -25,3 +28,18 @@ void GenerateRectangularPulse();
 // lowered to 1 as for the rectangular pulse. The peak x(50) is 1 for every a
 // that leaves a pulse, a = 0 included (where the formula alone reads 1 - 0/0).
 void GenerateTriangularPulse();
+
+// x(n) = 0 for every n: the test signal before the signal dialog first runs.
+void ClearSignal();
+
+// The formulas by name, in the signal dialog's order of formulas, then
+// "none" for ClearSignal: cosine, exponential, three-cosines, rectangular,
+// triangular, none.
+struct TestSignal {
+    std::string_view name;
+    void (*generate)();
+};
+std::span<const TestSignal> TestSignals();
+
+// The entry called `name`, or nullptr.
+const TestSignal* FindTestSignal(std::string_view name);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/resample.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"

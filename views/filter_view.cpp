@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/resample.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"

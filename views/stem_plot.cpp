@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "views/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

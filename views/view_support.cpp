@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/lowpass.h"
 #include "views/stem_plot.h"
 

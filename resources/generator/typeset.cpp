@@ -1,6 +1,6 @@
 #include "resources/generator/typeset.h"
 
-#include "app/font_lookup.h"
+#include "core/font_lookup.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

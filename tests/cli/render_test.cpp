@@ -14,8 +14,8 @@
 #include <png.h>
 #include <sys/wait.h>
 
-#include "app/raster.h"
-#include "app/workspace.h"
+#include "core/raster.h"
+#include "core/workspace.h"
 #include "cli/render.h"
 #include "cli/render_dump.h"
 #include "dsp/signals.h"

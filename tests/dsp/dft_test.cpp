@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/dft.h"
 
 namespace {

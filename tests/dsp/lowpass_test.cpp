@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <numbers>
 #include <limits>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/lowpass.h"
 
 namespace {
-constexpr double kPi = 3.141592653589793;
 constexpr float kHalfPi = 1.5707964f;
 
 bool AllEqual(std::span<const float> values, float value)
@@ -46,8 +46,8 @@ TEST(LowPass, DefaultDesignHasTheWorkedCoefficients)
     // The window is 0.08 at both ends: with fg = 1 the end taps are 0.08
     // times the ideal response sin(16) / (16 pi).
     TapsFor(0.1f);
-    EXPECT_NEAR(g_filterTaps[0], 0.08 * std::sin(16.0) / (16 * kPi), 1e-9);
-    EXPECT_NEAR(g_filterTaps[32], 0.08 * std::sin(16.0) / (16 * kPi), 1e-9);
+    EXPECT_NEAR(g_filterTaps[0], 0.08 * std::sin(16.0) / (16 * std::numbers::pi), 1e-9);
+    EXPECT_NEAR(g_filterTaps[32], 0.08 * std::sin(16.0) / (16 * std::numbers::pi), 1e-9);
 }
 
 TEST(LowPass, OrderFollowsTheTransitionWidth)

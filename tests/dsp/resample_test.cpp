@@ -4,7 +4,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/resample.h"
 
 namespace {

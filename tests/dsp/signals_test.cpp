@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/signals.h"
 
 namespace {

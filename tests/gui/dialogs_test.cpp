@@ -23,10 +23,10 @@
 #include <wx/uiaction.h>
 
 #include "app/command_ids.h"
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/diagram_dlgs.h"
-#include "dialogs/field_rules.h"
+#include "core/field_rules.h"
 #include "dialogs/params_dlgs.h"
 #include "dialogs/signal_generator_dlg.h"
 #include "dsp/signals.h"

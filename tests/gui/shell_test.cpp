@@ -10,7 +10,7 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/settings_store.h"
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "tests/gui/gui_support.h"
 
 namespace {

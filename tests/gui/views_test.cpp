@@ -5,7 +5,7 @@
 
 #include "app/command_ids.h"
 #include "app/plot_window.h"
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/signals.h"
 #include "tests/gui/gui_support.h"
 #include "views/conversion_views.h"

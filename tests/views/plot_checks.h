@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/raster.h"
-#include "app/surface.h"
-#include "app/text.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "core/text.h"
 
 // A colour no picture uses: a raster filled with it shows every pixel drawn.
 inline constexpr Rgb kUntouched{200, 10, 10};

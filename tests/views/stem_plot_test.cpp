@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/views/plot_checks.h"
-#include "views/number_text.h"
+#include "core/number_text.h"
 #include "views/stem_plot.h"
 
 namespace {

@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 #include "dsp/signals.h"
 #include "tests/views/plot_checks.h"
 #include "views/analysis_views.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 
 class Views : public ::testing::Test {
 protected:
@@ -43,7 +43,7 @@ protected:
     static void Tone(int cycles)
     {
         for (int n = 0; n < kSignalLength; ++n) {
-            g_inputSignal[n] = static_cast<float>(std::cos(2 * kPi * cycles * n / 100.0));
+            g_inputSignal[n] = static_cast<float>(std::cos(2 * std::numbers::pi * cycles * n / 100.0));
         }
     }
 

@@ -1,4 +1,4 @@
-#include "app/font_lookup.h"
+#include "core/font_lookup.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,10 +1,10 @@
-#include "app/surface.h"
+#include "core/surface.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
-#include "app/text.h"
+#include "core/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/raster.h"
+#include "core/raster.h"
 
 #include <algorithm>
 #include <stdexcept>

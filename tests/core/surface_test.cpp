@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/surface.h"
-#include "app/text.h"
+#include "core/surface.h"
+#include "core/text.h"
 
 namespace {
 

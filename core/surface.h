@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "app/raster.h"
+#include "core/raster.h"
 
 class Surface {
 public:

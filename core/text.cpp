@@ -1,6 +1,6 @@
-#include "app/text.h"
+#include "core/text.h"
 
-#include "app/font_lookup.h"
+#include "core/font_lookup.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/field_rules.h"
+#include "core/field_rules.h"
 
 namespace {
 

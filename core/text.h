@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/raster.h"
+#include "core/raster.h"
 
 class FontError : public std::runtime_error {
 public:

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "app/workspace.h"
+#include "core/workspace.h"
 
 TEST(Workspace, StartsWithTheDocumentedValuesAndCapacities)
 {

@@ -1,4 +1,6 @@
-#include "app/workspace.h"
+#include "core/workspace.h"
+
+#include <numbers>
 
 namespace {
 // Start values, constant-initialised so that they hold before any code runs.
@@ -7,7 +9,7 @@ constexpr std::int32_t kFilterLength = 10;
 constexpr std::int32_t kDecimationFactor = 2;
 constexpr std::int32_t kInterpolationFactor = 2;
 constexpr float kTransitionWidth = 0.1f;
-constexpr float kCutoff = static_cast<float>(3.141592653589793 / 2.0);  // 1.5707964
+constexpr float kCutoff = static_cast<float>(std::numbers::pi / 2.0);  // 1.5707964
 }  // namespace
 
 float g_signalParam = kSignalParam;

@@ -1,4 +1,6 @@
-#include "dialogs/field_rules.h"
+#include "core/field_rules.h"
+
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -6,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -35,22 +38,6 @@ float ToStoredFloat(double v)
         return -FLT_MAX;
     }
     return static_cast<float>(v);
-}
-
-// printf-style fixed notation, always with a decimal point, right-aligned in
-// at least `width` characters. std::to_chars follows no locale and rounds the
-// exact binary value as glibc's printf does.
-std::string FormatFixed(double value, int precision, std::size_t width)
-{
-    // The widest float in fixed notation: sign, 39 digits, point, decimals.
-    std::array<char, 128> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, precision);
-    const std::size_t length =
-        error == std::errc{} ? static_cast<std::size_t>(end - buffer.data()) : 0;
-    std::string text(width > length ? width - length : 0, ' ');
-    text.append(buffer.data(), length);
-    return text;
 }
 
 }  // namespace
@@ -168,8 +155,8 @@ float TransitionWidthFromText(std::string_view text)
 float CutoffFromText(std::string_view text)
 {
     const double v = ReadNumber(text);
-    if (v >= kFieldPi) {
-        return static_cast<float>(kFieldPi);
+    if (v >= std::numbers::pi) {
+        return static_cast<float>(std::numbers::pi);
     }
     const float f = ToStoredFloat(v);
     return f <= 0.0f ? 0.0f : f;
@@ -197,13 +184,7 @@ std::string FormatFieldValue(float value)
 
 std::string FormatFactor(std::int32_t factor)
 {
-    std::array<char, 16> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), factor);
-    const std::size_t length =
-        error == std::errc{} ? static_cast<std::size_t>(end - buffer.data()) : 0;
-    std::string text(length < 10 ? 10 - length : 0, ' ');
-    text.append(buffer.data(), length);
-    return text;
+    return RightAligned(FormatCountLabel(factor), 10);
 }
 
 std::string FormatAutoWg(float value)
@@ -214,8 +195,8 @@ std::string FormatAutoWg(float value)
 AutoWgResult ComputeAutoWg(std::int32_t factor)
 {
     // wg = pi / factor, in double, rounded to float when stored.
-    const float wg = factor == 0 ? static_cast<float>(kFieldPi)
-                                 : static_cast<float>(kFieldPi / factor);
+    const float wg = factor == 0 ? static_cast<float>(std::numbers::pi)
+                                 : static_cast<float>(std::numbers::pi / factor);
     std::string text = FormatAutoWg(wg);
     const float stored = CutoffFromText(text);
     return AutoWgResult{std::move(text), stored};

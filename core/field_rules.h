@@ -13,9 +13,6 @@
 #include <string>
 #include <string_view>
 
-// pi as the double the rules compare with and divide by.
-inline constexpr double kFieldPi = 3.141592653589793;
-
 // The number a field's text starts with: leading white space, then the
 // longest prefix of the form
 //     [+-] digits [. digits] [(e|E) [+-] digits]

@@ -1,0 +1,23 @@
+// Number texts as printf's "%W.Pf" and "%d" print them in the C
+// locale, whatever locale the process runs in. GTK sets LC_NUMERIC from the
+// environment, and a label or a field must not read "3,0" on one machine and
+// "3.0" on another.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// `text` padded with blanks on the left to at least `width` characters.
+std::string RightAligned(std::string text, std::size_t width);
+
+// "%*.*f": `decimals` digits after the point, right-aligned in at least
+// `width` characters; a value too wide for the width is given whole. Digits
+// are those of the exact binary value rounded half to even, as glibc's printf
+// gives them. "inf", "-inf", "nan" and "-nan" for the values without digits.
+std::string FormatFixed(double value, int decimals, std::size_t width);
+
+// "%10.1f": the largest magnitude of a plot.
+std::string FormatPeakLabel(float value);
+
+// "%d": a plot's sample count and sample numbers.
+std::string FormatCountLabel(int value);
