@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds Vorlen into build/ (or $VORLEN_BUILD_DIR).
+# Configures and builds Vorlen into build/ (or $VORLEN_BUILD_DIR). Extra
+# arguments go to cmake's configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORLEN_BUILD_DIR:-$root/build}

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # tests, the GUI and end-to-end tests under a private X server, then all of
-# them once more built with AddressSanitizer and UBSan.
+# them once more built with AddressSanitizer and UBSan, and last the core and
+# vorlen-render built without the GUI. Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
 build=${VORLEN_BUILD_DIR:-$root/build}
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_GUI=ON -DVORLEN_TESTS=ON -DVORLEN_BENCH=ON
 # A private HOME so that no test reads or writes the user's settings.
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
@@ -18,9 +19,20 @@ HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
 
 echo "== every test again, built with AddressSanitizer and UBSan"
 san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
-VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_SANITIZE=ON -DVORLEN_GUI=ON -DVORLEN_BENCH=OFF
+VORLEN_BUILD_DIR=$san "$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_SANITIZE=ON \
+  -DVORLEN_GUI=ON -DVORLEN_TESTS=ON -DVORLEN_BENCH=OFF
 HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
   ctest --test-dir "$san" --output-on-failure -j 2
+
+echo "== the core and vorlen-render without the GUI (no wx anywhere)"
+nogui=${VORLEN_NOGUI_BUILD_DIR:-$root/build-nogui}
+VORLEN_BUILD_DIR=$nogui "$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_GUI=OFF \
+  -DVORLEN_TESTS=ON -DVORLEN_BENCH=OFF
+if grep -rqE -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui/CMakeFiles" "$nogui/core" "$nogui/cli" 2>/dev/null; then
+  echo "error: a wx flag reached a build without the GUI" >&2
+  exit 1
+fi
+HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2
