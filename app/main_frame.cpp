@@ -17,6 +17,7 @@
 #include "dialogs/diagram_dlgs.h"
 #include "dialogs/embedded_image.h"
 #include "dialogs/params_dlgs.h"
+#include "dialogs/pole_zero_dlg.h"
 #include "dialogs/signal_generator_dlg.h"
 #include "resources/embedded.h"
 
@@ -130,7 +131,6 @@ void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) { RunDialog<CDecimatorDiagr
 void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) { RunDialog<CInterpolatorDiagramDlg>(); }
 void CMainFrame::OnConverterDiagram(wxCommandEvent&) { RunDialog<CConverterDiagramDlg>(); }
 
-// The pole-zero designer arrives with its own dialog.
-void CMainFrame::OnAdHocFilter(wxCommandEvent&) {}
+void CMainFrame::OnAdHocFilter(wxCommandEvent&) { RunDialog<CPoleZeroDlg>(); }
 
 void CMainFrame::OnIgnoredKey(wxCommandEvent&) {}

@@ -10,6 +10,7 @@
 #include "core/workspace.h"
 #include "cli/output_file.h"
 #include "cli/png_writer.h"
+#include "cli/polezero_render.h"
 #include "cli/render_dump.h"
 #include "core/params.h"
 #include "dsp/signals.h"
@@ -20,11 +21,12 @@ constexpr const char* kProgram = "vorlen-render: ";
 
 // Both files are written in full before either is renamed into place, so a
 // failure leaves the previous files (if any) as they were.
-void WriteOutputs(const RenderOptions& options, const Raster& raster, const DumpJson* dump)
+// `dumpText` is written only when the command line asked for a dump.
+void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
 {
     PendingFile picture(options.output);
     std::unique_ptr<PendingFile> numbers;
-    if (dump != nullptr) {
+    if (!options.dump.empty()) {
         numbers = std::make_unique<PendingFile>(options.dump);
     }
     try {
@@ -33,8 +35,8 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const Dump
         throw OutputError("cannot write " + options.output + ": " + error.what());
     }
     if (numbers) {
-        const std::string text = DumpText(*dump);
-        if (std::fwrite(text.data(), 1, text.size(), numbers->Stream()) != text.size()) {
+        if (std::fwrite(dumpText.data(), 1, dumpText.size(), numbers->Stream()) !=
+            dumpText.size()) {
             throw OutputError("cannot write " + options.dump + ": write error");
         }
     }
@@ -75,12 +77,17 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
     const RenderOptions& options = commandLine.options;
     try {
         ApplyToWorkspace(options);
+        if (options.poleZero) {
+            const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);
+            WriteOutputs(options, designer.picture, designer.dump);
+            return kExitOk;
+        }
         Raster raster(options.width, options.height, kBackground);
         Surface surface(raster);
         DumpJson dump = NewDump();
         options.command->run(surface, dump);
         FillDumpParams(dump);
-        WriteOutputs(options, raster, options.dump.empty() ? nullptr : &dump);
+        WriteOutputs(options, raster, options.dump.empty() ? std::string() : DumpText(dump));
     } catch (const std::exception& error) {
         // A file that cannot be written, a font that cannot be loaded, memory.
         err << kProgram << error.what() << "\n";

@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+#include <variant>
 
 #include <CLI/CLI.hpp>
+
+#include "cli/polezero_script.h"
 
 namespace {
 
@@ -24,16 +27,17 @@ std::string SignalNames(std::string_view separator)
     return names;
 }
 
+constexpr std::string_view kPoleZeroSummary =
+    "the pole-zero designer's client area after its events";
+
 std::string CommandNames(std::string_view separator)
 {
     std::string names;
     for (const RenderCommand& command : RenderCommands()) {
-        if (!names.empty()) {
-            names += separator;
-        }
         names += command.name;
+        names += separator;
     }
-    return names;
+    return names + std::string(kPoleZeroCommand);
 }
 
 std::string CommandSummaries()
@@ -44,7 +48,9 @@ std::string CommandSummaries()
         line.resize(std::max<std::size_t>(line.size() + 2, 28), ' ');
         text += line + std::string(command.summary) + "\n";
     }
-    return text;
+    std::string line = "  " + std::string(kPoleZeroCommand);
+    line.resize(28, ' ');
+    return text + line + std::string(kPoleZeroSummary) + "\n";
 }
 
 // CLI11 writes some errors over several lines; ours are one.
@@ -75,6 +81,45 @@ bool SameFile(const std::string& first, const std::string& second)
         return error ? std::filesystem::path(name).lexically_normal() : path;
     };
     return resolve(first) == resolve(second);
+}
+
+// The designer's events from its options: --events alone, or the presses of
+// --zero and --pole in the order they were given, then the --pointer moves.
+ScriptResult DesignerEvents(const std::vector<CLI::Option*>& parseOrder, const CLI::Option* zero,
+                            const std::vector<std::string>& zeroTexts, const CLI::Option* pole,
+                            const std::vector<std::string>& poleTexts,
+                            const std::vector<std::string>& pointerTexts,
+                            const std::string& script)
+{
+    using Kind = polezero::DesignerEvent::Kind;
+    if (!script.empty()) {
+        return ParseEventScript(script);
+    }
+    std::vector<polezero::DesignerEvent> events;
+    std::size_t nextZero = 0;
+    std::size_t nextPole = 0;
+    for (const CLI::Option* option : parseOrder) {
+        const bool isZero = option == zero;
+        if (!isZero && option != pole) {
+            continue;
+        }
+        const std::string& text = isZero ? zeroTexts.at(nextZero++) : poleTexts.at(nextPole++);
+        const auto at = ParseClientPoint(text);
+        if (!at) {
+            return std::string(isZero ? "--zero" : "--pole") + ": '" + text +
+                   "' is not X,Y, two 32-bit integers such as 100,120";
+        }
+        events.push_back({isZero ? Kind::Zeros : Kind::Poles});
+        events.push_back({Kind::Press, at->x, at->y});
+    }
+    for (const std::string& text : pointerTexts) {
+        const auto at = ParseClientPoint(text);
+        if (!at) {
+            return "--pointer: '" + text + "' is not X,Y, two 32-bit integers such as 100,120";
+        }
+        events.push_back({Kind::Move, at->x, at->y});
+    }
+    return events;
 }
 
 }  // namespace
@@ -114,7 +159,14 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.footer(CommandSummaries() +
                "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
                "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
-               "gives 0 (df: 0.035).");
+               "gives 0 (df: 0.035).\n\n"
+               "polezero draws the designer dialog's client area (750x518) after its events:\n"
+               "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
+               "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
+               "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
+               "  press X,Y, move X,Y, reset, open. Example:\n"
+               "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
+               "  poles; press 130,76; press 130,184; move 130,70'");
 
     std::string command;
     std::string size = "800x600";
@@ -141,6 +193,28 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
                                               std::string(param.help))
                                    ->option_text("TEXT"));
     }
+    // The designer's events: --zero and --pole in command-line order, each
+    // occurrence one press.
+    std::vector<std::string> zeroTexts;
+    std::vector<std::string> poleTexts;
+    std::vector<std::string> pointerTexts;
+    std::string script;
+    CLI::Option* zeroOption =
+        app.add_option("--zero", zeroTexts, "polezero: place a zero with a press at X,Y")
+            ->option_text("X,Y")
+            ->allow_extra_args(false);
+    CLI::Option* poleOption =
+        app.add_option("--pole", poleTexts, "polezero: place a pole with a press at X,Y")
+            ->option_text("X,Y")
+            ->allow_extra_args(false);
+    CLI::Option* pointerOption =
+        app.add_option("--pointer", pointerTexts, "polezero: then move the pointer to X,Y")
+            ->option_text("X,Y")
+            ->allow_extra_args(false);
+    CLI::Option* eventsOption =
+        app.add_option("--events", script, "polezero: the whole sequence of events (below)")
+            ->option_text("SCRIPT");
+    CLI::Option* sizeOption = app.get_option("--size");
     CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
         ->option_text("FILE.json");
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
@@ -155,8 +229,29 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError(error.what());
     }
 
+    options.poleZero = command == kPoleZeroCommand;
     options.command = FindRenderCommand(command);
-    if (options.command == nullptr) {
+    const bool designerOptions = zeroOption->count() + poleOption->count() +
+                                     pointerOption->count() + eventsOption->count() > 0;
+    if (options.poleZero) {
+        if (sizeOption->count() > 0) {
+            return UsageError("--size: polezero draws the dialog at its own size, 750x518");
+        }
+        if (eventsOption->count() > 0 &&
+            zeroOption->count() + poleOption->count() + pointerOption->count() > 0) {
+            return UsageError("--events gives the whole sequence: it cannot be combined with "
+                              "--zero, --pole or --pointer");
+        }
+        auto events = DesignerEvents(app.parse_order(), zeroOption, zeroTexts, poleOption,
+                                     poleTexts, pointerTexts, script);
+        if (auto* error = std::get_if<std::string>(&events)) {
+            return UsageError(*error);
+        }
+        options.designerEvents =
+            std::move(std::get<std::vector<polezero::DesignerEvent>>(events));
+    } else if (designerOptions && options.command != nullptr) {
+        return UsageError("--zero, --pole, --pointer and --events belong to the polezero command");
+    } else if (options.command == nullptr) {
         return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
                           ")");
     }

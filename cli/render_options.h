@@ -10,6 +10,7 @@
 #include "cli/render_commands.h"
 #include "core/params.h"
 #include "dsp/signals.h"
+#include "polezero/session.h"
 
 inline constexpr int kDefaultWidth = 800;
 inline constexpr int kDefaultHeight = 600;
@@ -17,8 +18,12 @@ inline constexpr int kDefaultHeight = 600;
 // enough that the raster (3 bytes a pixel) stays a reasonable allocation.
 inline constexpr int kMaxSide = 8192;
 
+// The command that draws the pole-zero designer; it is not a RenderCommand
+// because it has a size, events and a dump of its own.
+inline constexpr std::string_view kPoleZeroCommand = "polezero";
+
 struct RenderOptions {
-    const RenderCommand* command = nullptr;
+    const RenderCommand* command = nullptr;  // nullptr for polezero
     std::string output;  // the PNG
     std::string dump;    // the JSON, empty when not asked for
     int width = kDefaultWidth;
@@ -27,6 +32,10 @@ struct RenderOptions {
     // The field options given, with their texts exactly as typed; the field
     // rules read them later.
     std::vector<std::pair<Param, std::string>> fields;
+    // The pole-zero designer instead of an analysis (command "polezero"),
+    // with the events to run on its freshly opened dialog.
+    bool poleZero = false;
+    std::vector<polezero::DesignerEvent> designerEvents;
 };
 
 struct CommandLine {

@@ -48,6 +48,21 @@ void Raster::Fill(int left, int top, int right, int bottom, Rgb colour)
         std::copy(first, first + rowBytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
 }
 
+void Raster::CopyFrom(const Raster& source, int left, int top, int right, int bottom)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min({right, m_width, source.m_width});
+    bottom = std::min({bottom, m_height, source.m_height});
+    if (left >= right || top >= bottom)
+        return;
+    const auto rowBytes = static_cast<std::ptrdiff_t>(right - left) * 3;
+    for (int y = top; y < bottom; ++y) {
+        const auto from = source.m_bytes.begin() + static_cast<std::ptrdiff_t>(source.Offset(left, y));
+        std::copy(from, from + rowBytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
+    }
+}
+
 void Raster::Resize(int width, int height, Rgb fill)
 {
     if (width < 0 || height < 0)

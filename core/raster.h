@@ -42,6 +42,10 @@ public:
     // Fills [left, right) x [top, bottom), clipped to the raster.
     void Fill(int left, int top, int right, int bottom, Rgb colour);
 
+    // Copies [left, right) x [top, bottom) of `source` to the same place
+    // here, clipped to both rasters.
+    void CopyFrom(const Raster& source, int left, int top, int right, int bottom);
+
     // Changes the size, keeping what overlaps and filling the rest.
     void Resize(int width, int height, Rgb fill = kBackground);
 

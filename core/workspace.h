@@ -17,6 +17,7 @@ struct SpectrumEntry {
 struct PixelPoint {
     std::int32_t x;
     std::int32_t y;
+    bool operator==(const PixelPoint&) const = default;
 };
 
 inline constexpr int kSignalLength = 100;          // x(n), n = 0..99

@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/dcclient.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/statbmp.h>
@@ -20,11 +21,15 @@ const wxPoint kSunkenEdge(2, 2);
 }  // namespace
 
 CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                                 std::span<const DlgItem> items)
+                                 std::span<const DlgItem> items, const TemplateStyle& style)
     : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX)
+               style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxCAPTION),
+      m_toPixels(style.toPixels)
 {
-    SetClientSize(ConvertDialogToPixels(size));
+    // Controls take the dialog's font when they are made.
+    if (style.font.IsOk())
+        SetFont(style.font);
+    SetClientSize(ToPixels(DlgBox{0, 0, size.x, size.y}).GetSize());
     Build(items);
     // Escape and the close box press the accept button too (there is no
     // cancel button): nothing is ever undone.
@@ -36,6 +41,8 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSi
 
 wxRect CTemplateDialog::ToPixels(const DlgBox& box) const
 {
+    if (m_toPixels)
+        return m_toPixels(box);
     // Both corners are converted, as a template's box is, so that boxes that
     // touch in dialog units touch in pixels.
     const wxPoint topLeft = ConvertDialogToPixels(wxPoint(box.x, box.y));
@@ -84,6 +91,10 @@ void CTemplateDialog::Build(std::span<const DlgItem> items)
                 AlignGroupCaption(*box, 1.0f);
             break;
         }
+        case DlgControl::ListBox:
+            new wxListBox(this, item.id, r.GetPosition(), r.GetSize(), 0, nullptr,
+                          wxLB_SINGLE | wxBORDER_SUNKEN);
+            break;
         case DlgControl::Icon:
         case DlgControl::Picture: {
             // Shown at the image's own size, never stretched to the box.
@@ -193,6 +204,11 @@ void CTemplateDialog::OnPaint(wxPaintEvent&)
             dc.DrawLine(r.GetLeft(), r.GetBottom(), r.GetRight(), r.GetBottom());
         }
     }
+}
+
+wxListBox& CTemplateDialog::List(int id) const
+{
+    return *wxStaticCast(FindWindow(id), wxListBox);
 }
 
 std::string FieldText(const wxTextCtrl& edit)

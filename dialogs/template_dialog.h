@@ -14,8 +14,10 @@
 #include <vector>
 
 #include <wx/dialog.h>
+#include <wx/font.h>
 
 class wxButton;
+class wxListBox;
 class wxRadioButton;
 class wxTextCtrl;
 
@@ -45,6 +47,7 @@ enum class DlgControl {
     Icon,            // an image at its own size; the box gives only the position
     Picture,         // an image at its own size in a sunken frame at the box's corner;
                      // the box is only the area reserved
+    ListBox,         // single selection, unsorted, bordered; lines in the order added
 };
 
 struct DlgItem {
@@ -53,6 +56,16 @@ struct DlgItem {
     const char* text;                                  // label or caption; nullptr for none
     DlgBox box;
     std::span<const unsigned char> (*image)() = nullptr;  // PNG or BMP file, Icon and Picture only
+};
+
+// How a template differs from the usual one: its units, its frame and font.
+struct TemplateStyle {
+    // Converts a box to client pixels at a fixed scale instead of the
+    // dialog font's units; nullptr for the font's units.
+    wxRect (*toPixels)(const DlgBox& box) = nullptr;
+    bool closeBox = true;  // a close box in the caption (with its system menu)
+    // The font of the dialog and its controls; the system's when not valid.
+    wxFont font;
 };
 
 class CTemplateDialog : public wxDialog {
@@ -70,11 +83,12 @@ public:
 protected:
     // `size` is the client area in dialog units.
     CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                    std::span<const DlgItem> items);
+                    std::span<const DlgItem> items, const TemplateStyle& style = {});
 
     wxTextCtrl& Edit(int id) const;
     wxRadioButton& Radio(int id) const;
     wxButton& Button(int id) const;
+    wxListBox& List(int id) const;
 
     // Runs `action` on every click of the radio button, by mouse or by
     // keyboard, also when it is already checked: the click itself counts,
@@ -94,6 +108,7 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);
 
+    wxRect (*m_toPixels)(const DlgBox& box) = nullptr;
     bool m_quiet = false;
     std::vector<wxWindow*> m_framed;  // pictures in a sunken frame
 };

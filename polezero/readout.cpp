@@ -1,0 +1,48 @@
+#include "polezero/readout.h"
+
+#include <cmath>
+
+#include "core/number_text.h"
+#include "polezero/geometry.h"
+
+namespace polezero {
+
+namespace {
+
+constexpr float kUnitsPerPixel = 0.016666668f;  // 1/60 as a float
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+std::string Line(const char* label, double value)
+{
+    return label + FormatFixed(value, 2, 10);
+}
+
+// atan(Y / X) in degrees, moved into the left half-plane when X < 0. X = 0
+// gives +-90 (the quotient is an infinity); the centre, 0 / 0, gives 0.
+float AngleDegrees(float X, float Y)
+{
+    if (X == 0.0f && Y == 0.0f) {
+        return 0.0f;
+    }
+    float a = static_cast<float>(std::atan(static_cast<double>(Y / X)) * kDegreesPerRadian);
+    if (X < 0.0f) {
+        a = Y >= 0.0f ? a + 180.0f : a - 180.0f;
+    }
+    return a;
+}
+
+}  // namespace
+
+PointerReadout ReadPointer(int x, int y)
+{
+    if (!InDesignArea(x, y)) {
+        return {{"Out of range"}, {"Out of range"}};
+    }
+    const float X = static_cast<float>(x - kOriginX) * kUnitsPerPixel;
+    const float Y = static_cast<float>(kOriginY - y) * kUnitsPerPixel;
+    const double r = std::sqrt(static_cast<double>(X) * X + static_cast<double>(Y) * Y);
+    return {{Line("x: ", X), Line("y: ", Y)},
+            {Line("moduo: ", r), Line("angle: ", AngleDegrees(X, Y))}};
+}
+
+}  // namespace polezero
