@@ -1,0 +1,135 @@
+// vorlen-render polezero: event scripts, the picture and the dump.
+#include "tests/cli/cli_support.h"
+
+#include <nlohmann/json.hpp>
+
+#include "polezero/session.h"
+
+using namespace cli_test;
+using Kind = polezero::DesignerEvent::Kind;
+
+namespace {
+
+class PoleZeroRender : public CliTest {
+protected:
+    nlohmann::json Dump() const { return nlohmann::json::parse(ReadFile(In("pz.json")))["polezero"]; }
+
+    // The same events run on a session of the core: what the picture must be.
+    static std::vector<std::uint8_t> SessionPicture(const std::vector<polezero::DesignerEvent>& events)
+    {
+        ResetWorkspace();
+        polezero::DesignerSession session(false);
+        for (const auto& event : events) {
+            session.Apply(event);
+        }
+        const auto bytes = session.ClientArea().Bytes();
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    }
+};
+
+}  // namespace
+
+TEST_F(PoleZeroRender, AScriptDrawsTheDialogsClientAreaAndDumpsTheDesign)
+{
+    const Outcome outcome =
+        Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events",
+             " press 130,70 ;press 130,190; poles;\tpress 130,76; press 130,184; move 70,70 ;"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+
+    const auto picture = ReadPng(In("pz.png"));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(750, picture->width);
+    EXPECT_EQ(518, picture->height);
+    EXPECT_EQ(SessionPicture({{Kind::Press, 130, 70},
+                              {Kind::Press, 130, 190},
+                              {Kind::Poles},
+                              {Kind::Press, 130, 76},
+                              {Kind::Press, 130, 184}}),
+              picture->rgb);
+
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(600u, dump["response"].size());
+    EXPECT_EQ(nlohmann::json::parse("[[130,70],[130,190]]"), dump["zeros"]);
+    EXPECT_EQ(nlohmann::json::parse("[[130,76],[130,184]]"), dump["poles"]);
+    EXPECT_EQ(false, dump["placeZeros"]);
+    EXPECT_EQ(nlohmann::json::parse(R"(["x:      -1.00", "y:       1.00"])"), dump["cartesian"]);
+    EXPECT_EQ(nlohmann::json::parse(R"(["moduo:       1.41", "angle:     135.00"])"),
+              dump["polar"]);
+    // The numbers are the core's own (SessionPicture ran the same presses),
+    // each double printed so that it reads back the same.
+    EXPECT_EQ(static_cast<int>(g_responsePeakIndex), dump["peakIndex"].get<int>());
+    for (std::size_t k = 0; k < 600; ++k) {
+        ASSERT_EQ(g_response[k], dump["response"][k].get<double>()) << k;
+    }
+}
+
+TEST_F(PoleZeroRender, ZeroAndPoleOptionsRunInCommandLineOrderThenThePointer)
+{
+    const Outcome outcome = Run({"polezero", "--pole", "100,100", "-o", In("pz.png"), "--zero",
+                                 "190,130", "--pointer", "15,130", "--pole", "40,50", "--dump",
+                                 In("pz.json")});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(nlohmann::json::parse("[[190,130]]"), dump["zeros"]);
+    EXPECT_EQ(nlohmann::json::parse("[[100,100],[40,50]]"), dump["poles"]);
+    EXPECT_EQ(false, dump["placeZeros"]);
+    EXPECT_EQ(nlohmann::json::parse(R"(["Out of range"])"), dump["cartesian"]);
+    EXPECT_EQ(0.0, dump["response"][0].get<double>());  // the zero on P_0
+}
+
+TEST_F(PoleZeroRender, NonFiniteSamplesAreNullAndOpenStartsAfresh)
+{
+    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events",
+                      "poles; press 190,130"})
+                     .status);
+    EXPECT_TRUE(Dump()["response"][0].is_null());
+    EXPECT_EQ(0, Dump()["peakIndex"].get<int>());
+
+    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events",
+                      "poles; press 100,100; move 100,100; open"})
+                     .status);
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(nlohmann::json::array(), dump["poles"]);
+    EXPECT_EQ(true, dump["placeZeros"]);
+    EXPECT_EQ(nlohmann::json::array(), dump["cartesian"]);
+    EXPECT_EQ(1.0, dump["response"][599].get<double>());
+    EXPECT_EQ(SessionPicture({}), ReadPng(In("pz.png"))->rgb);
+}
+
+TEST_F(PoleZeroRender, MalformedStepsAreBadUsageAndWriteNothing)
+{
+    const std::vector<std::string> scripts = {
+        "jump",         "press",          "press 10",       "press 10,",     "press ,10",
+        "press 1.5,2",  "press a,b",      "press 1,2,3",    "press 10 ,20",  "reset now",
+        "PRESS 10,20",  "zeros 1,2",      "press 2147483648,0", "move 0,-2147483649",
+        "press 10,20;;bad", "press 10,20 30,40", "press --1,2",
+    };
+    for (const std::string& script : scripts) {
+        const Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"),
+                                     "--events", script});
+        EXPECT_EQ(2, outcome.status) << script;
+        EXPECT_TRUE(IsOneLine(outcome.err)) << script << ": " << outcome.err;
+        EXPECT_EQ(std::vector<std::string>{}, Files()) << script;
+    }
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"polezero", "-o", In("pz.png"), "--zero", "10"},
+             {"polezero", "-o", In("pz.png"), "--pointer", "x,y"},
+             {"polezero", "-o", In("pz.png"), "--zero", "10,20", "--events", "reset"},
+             {"polezero", "-o", In("pz.png"), "--size", "100x100"},
+             {"dft", "-o", In("pz.png"), "--pole", "10,20"},
+         }) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(2, outcome.status) << args[3];
+        EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+        EXPECT_EQ(std::vector<std::string>{}, Files());
+    }
+}
+
+TEST_F(PoleZeroRender, ExtremeCoordinatesAreReadAndIgnored)
+{
+    const Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"),
+                                 "--events", "press -2147483648,2147483647; move +5,-0"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    EXPECT_EQ(nlohmann::json::array(), Dump()["zeros"]);
+    EXPECT_EQ(nlohmann::json::parse(R"(["Out of range"])"), Dump()["polar"]);
+}
