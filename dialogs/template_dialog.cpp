@@ -93,7 +93,7 @@ void CTemplateDialog::Build(std::span<const DlgItem> items)
         }
         case DlgControl::ListBox:
             new wxListBox(this, item.id, r.GetPosition(), r.GetSize(), 0, nullptr,
-                          wxLB_SINGLE | wxBORDER_SUNKEN);
+                          wxLB_SINGLE | wxLB_NO_SB | wxBORDER_SUNKEN);
             break;
         case DlgControl::Icon:
         case DlgControl::Picture: {

@@ -47,7 +47,8 @@ enum class DlgControl {
     Icon,            // an image at its own size; the box gives only the position
     Picture,         // an image at its own size in a sunken frame at the box's corner;
                      // the box is only the area reserved
-    ListBox,         // single selection, unsorted, bordered; lines in the order added
+    ListBox,         // single selection, unsorted, bordered, no scroll bar; lines in the
+                     // order added
 };
 
 struct DlgItem {

@@ -1,0 +1,199 @@
+// The pole-zero designer dialog from the menu, in a real modal loop: real
+// clicks and pointer moves reach the core's designer, the radio buttons
+// switch the mode, Esc and Reset reset without closing, OK closes.
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+
+#include "app/command_ids.h"
+#include "core/workspace.h"
+#include "dialogs/pole_zero_dlg.h"
+#include "polezero/session.h"
+#include "tests/gui/modal_support.h"
+
+namespace {
+
+using Dlg = CPoleZeroDlg;
+
+// Moves the pointer to client pixel (x, y) of the dialog.
+void PointerTo(Dlg& dlg, int x, int y)
+{
+    static wxUIActionSimulator sim;
+    sim.MouseMove(dlg.ClientToScreen(wxPoint(x, y)));
+    Pump(4);
+}
+
+void ClickAt(Dlg& dlg, int x, int y)
+{
+    static wxUIActionSimulator sim;
+    PointerTo(dlg, x, y);
+    sim.MouseClick();
+    Pump(4);
+}
+
+std::vector<std::string> Lines(Dlg& dlg, int id)
+{
+    std::vector<std::string> lines;
+    const wxListBox& list = *wxStaticCast(dlg.FindWindow(id), wxListBox);
+    for (unsigned i = 0; i < list.GetCount(); ++i)
+        lines.push_back(list.GetString(i).ToStdString());
+    return lines;
+}
+
+wxRadioButton& ModeRadio(Dlg& dlg, int id)
+{
+    return *wxStaticCast(dlg.FindWindow(id), wxRadioButton);
+}
+
+// The client area the core draws for these presses on a fresh dialog.
+std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
+{
+    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response,
+                                       g_zeros, g_poles, g_responsePeakIndex);
+    polezero::DesignerSession session(true);
+    for (const auto& event : events)
+        session.Apply(event);
+    std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,
+             g_responsePeakIndex) = saved;
+    const auto bytes = session.ClientArea().Bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> Shown(const Dlg& dlg)
+{
+    const auto bytes = dlg.ClientArea().Bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace
+
+TEST(PoleZeroDialog, OpensFromTheMenuCentredAtTheTemplatesSizeWithoutACloseBox)
+{
+    ResetWorkspace();
+    g_placeZeros = false;
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        EXPECT_EQ("Ad Hoc Projektovanje filtara ", dlg.GetTitle().ToStdString());
+        EXPECT_EQ(wxSize(750, 518), dlg.GetClientSize());
+        EXPECT_FALSE(dlg.HasFlag(wxCLOSE_BOX));
+        const wxPoint centre = dlg.GetScreenRect().GetPosition() + dlg.GetSize() / 2;
+        const wxPoint frameCentre = Frame().GetScreenRect().GetPosition() + Frame().GetSize() / 2;
+        EXPECT_LE(std::abs(centre.x - frameCentre.x), 1);
+        EXPECT_LE(std::abs(centre.y - frameCentre.y), 1);
+        EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlaceZeros).GetValue());
+        EXPECT_TRUE(g_placeZeros);
+        EXPECT_EQ(1, g_zeroCount);
+        // The canvases sit where the designer draws: a control there would
+        // take the presses.
+        for (wxWindow* child : dlg.GetChildren()) {
+            EXPECT_FALSE(child->GetRect().Intersects(wxRect(10, 11, 240, 234))) << child->GetId();
+            EXPECT_FALSE(child->GetRect().Intersects(wxRect(10, 275, 686, 214))) << child->GetId();
+        }
+        ClickIzlaz(dlg);
+    });
+}
+
+TEST(PoleZeroDialog, RealClicksPlaceZerosAndPolesAndDrawBothPictures)
+{
+    ResetWorkspace();
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        ClickAt(dlg, 190, 130);
+        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(0.0, g_response[0]);
+        Click(ModeRadio(dlg, Dlg::kPlacePoles));
+        EXPECT_FALSE(g_placeZeros);
+        EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlacePoles).GetValue());
+        ClickAt(dlg, 100, 60);
+        EXPECT_EQ(2, g_poleCount);
+        EXPECT_EQ((PixelPoint{100, 60}), g_poles[1]);
+        ClickAt(dlg, 15, 130);  // outside the design area
+        EXPECT_EQ(2, g_poleCount);
+        using Kind = polezero::DesignerEvent::Kind;
+        EXPECT_EQ(CorePicture({{Kind::Press, 190, 130}, {Kind::Poles}, {Kind::Press, 100, 60}}),
+                  Shown(dlg));
+
+        // The pictures are not retained: a repaint the window system asks
+        // for shows the empty frames again.
+        dlg.Refresh();
+        dlg.Update();
+        Pump(3);
+        EXPECT_EQ(CorePicture({}), Shown(dlg));
+        EXPECT_EQ(2, g_poleCount);  // the design stays
+        ClickIzlaz(dlg);
+    });
+}
+
+TEST(PoleZeroDialog, EscapeAndResetResetWithoutClosing)
+{
+    ResetWorkspace();
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        ClickAt(dlg, 60, 60);
+        ClickAt(dlg, 100, 100);
+        ASSERT_EQ(3, g_zeroCount);
+        PressEscape(dlg);
+        EXPECT_TRUE(dlg.IsModal());
+        EXPECT_EQ(1, g_zeroCount);
+        EXPECT_EQ(1.0, g_response[123]);
+        EXPECT_EQ(kBlack, dlg.ClientArea().Pixel(58, 60));  // outside the circle: stays
+        EXPECT_EQ(kWhite, dlg.ClientArea().Pixel(98, 100));  // inside: wiped
+
+        ClickAt(dlg, 100, 100);
+        Click(*dlg.FindWindow(Dlg::kResetButton));
+        EXPECT_TRUE(dlg.IsModal());
+        EXPECT_EQ(1, g_zeroCount);
+        // Closing from the window manager is the cancel command too.
+        ClickAt(dlg, 100, 100);
+        CloseBox(dlg);
+        EXPECT_TRUE(dlg.IsModal());
+        EXPECT_EQ(1, g_zeroCount);
+        // Enter means OK, wherever the focus is.
+        Key(ModeRadio(dlg, Dlg::kPlaceZeros), WXK_RETURN);
+    });
+}
+
+TEST(PoleZeroDialog, PointerMovesFillTheReadOutsUnlessTheDialogHoldsTheCapture)
+{
+    ResetWorkspace();
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        EXPECT_TRUE(Lines(dlg, Dlg::kCartesianList).empty());
+        PointerTo(dlg, 70, 70);
+        EXPECT_EQ((std::vector<std::string>{"x:      -1.00", "y:       1.00"}),
+                  Lines(dlg, Dlg::kCartesianList));
+        EXPECT_EQ((std::vector<std::string>{"moduo:       1.41", "angle:     135.00"}),
+                  Lines(dlg, Dlg::kPolarList));
+        PointerTo(dlg, 300, 250);
+        EXPECT_EQ(std::vector<std::string>{"Out of range"}, Lines(dlg, Dlg::kPolarList));
+
+        dlg.CaptureMouse();
+        PointerTo(dlg, 190, 130);
+        EXPECT_EQ(std::vector<std::string>{"Out of range"}, Lines(dlg, Dlg::kPolarList));
+        dlg.ReleaseMouse();
+        PointerTo(dlg, 190, 130);
+        EXPECT_EQ("angle:       0.00", Lines(dlg, Dlg::kPolarList).at(1));
+        ClickIzlaz(dlg);
+    });
+}
+
+TEST(PoleZeroDialog, ReopeningStartsAnEmptyDesignInZeroMode)
+{
+    ResetWorkspace();
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        Click(ModeRadio(dlg, Dlg::kPlacePoles));
+        ClickAt(dlg, 100, 100);
+        ASSERT_EQ(2, g_poleCount);
+        ClickIzlaz(dlg);
+    });
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlaceZeros).GetValue());
+        EXPECT_FALSE(ModeRadio(dlg, Dlg::kPlacePoles).GetValue());
+        EXPECT_TRUE(g_placeZeros);
+        EXPECT_EQ(1, g_poleCount);
+        EXPECT_EQ(CorePicture({}), Shown(dlg));
+        // A full table takes no more markers (the dialog rings the bell).
+        g_zeroCount = kMarkerCapacity;
+        const auto before = g_response;
+        ClickAt(dlg, 120, 120);
+        EXPECT_EQ(kMarkerCapacity, g_zeroCount);
+        EXPECT_EQ(before, g_response);
+        g_zeroCount = 1;
+        ClickIzlaz(dlg);
+    });
+}
