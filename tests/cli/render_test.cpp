@@ -155,7 +155,7 @@ TEST_F(RenderTest, TheExecutableDrawsAnswersHelpAndVersionAndReportsErrors)
     EXPECT_EQ(0, outcome.status);
     EXPECT_EQ("vorlen-render " VORLEN_VERSION "\n", outcome.out);
 
-    outcome = RunBinary("polezero -o " + In("p.png"));
+    outcome = RunBinary("spectrogram -o " + In("p.png"));
     EXPECT_EQ(2, outcome.status);
     EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
     EXPECT_EQ(std::vector<std::string>{"b.png"}, Files());
