@@ -9,7 +9,9 @@
 #include "core/surface.h"
 #include "core/workspace.h"
 #include "cli/output_file.h"
+#include "cli/analysis_output.h"
 #include "cli/png_writer.h"
+#include "cli/render_all.h"
 #include "cli/render_dump.h"
 #include "core/params.h"
 #include "dsp/signals.h"
@@ -18,8 +20,9 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// Both files are written in full before either is renamed into place, so a
-// failure leaves the previous files (if any) as they were.
+// All files (the picture, the dump, the design's analysis) are written in
+// full before any is renamed into place, so a failure leaves the previous
+// files (if any) as they were.
 void WriteOutputs(const RenderOptions& options, const Raster& raster, const DumpJson* dump)
 {
     PendingFile picture(options.output);
@@ -38,9 +41,13 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const Dump
             throw OutputError("cannot write " + options.dump + ": write error");
         }
     }
+    const auto analysis = WriteWorkspaceAnalysis(options.analysis);
     picture.Commit();
     if (numbers) {
         numbers->Commit();
+    }
+    for (const auto& file : analysis) {
+        file->Commit();
     }
 }
 
@@ -74,6 +81,10 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 
     const RenderOptions& options = commandLine.options;
     try {
+        if (options.all) {
+            RenderAll(options);
+            return kExitOk;
+        }
         ApplyToWorkspace(options);
         Raster raster(options.width, options.height, kBackground);
         Surface surface(raster);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <filesystem>
 #include <system_error>
 #include <utility>
 
 #include <CLI/CLI.hpp>
+
+#include "cli/analysis_options.h"
+#include "cli/same_file.h"
 
 namespace {
 
@@ -44,7 +46,9 @@ std::string CommandSummaries()
         line.resize(std::max<std::size_t>(line.size() + 2, 28), ' ');
         text += line + std::string(command.summary) + "\n";
     }
-    return text;
+    std::string all = "  " + std::string(kAllCommandName);
+    all.resize(28, ' ');
+    return text + all + "every analysis picture with its dump, into --out-dir\n";
 }
 
 // CLI11 writes some errors over several lines; ours are one.
@@ -63,18 +67,6 @@ CommandLine UsageError(std::string message)
     result.action = CommandLine::Action::UsageError;
     result.text = OneLine(std::move(message));
     return result;
-}
-
-// Whether two names reach the same file, existing or not ("x.png" and
-// "./x.png" do).
-bool SameFile(const std::string& first, const std::string& second)
-{
-    const auto resolve = [](const std::string& name) {
-        std::error_code error;
-        auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
-        return error ? std::filesystem::path(name).lexically_normal() : path;
-    };
-    return resolve(first) == resolve(second);
 }
 
 }  // namespace
@@ -124,12 +116,13 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     std::vector<std::string> fieldTexts(Params().size());
     std::vector<CLI::Option*> fieldOptions;
 
-    app.add_option("COMMAND", command, "what to draw: " + CommandNames(" | "))
+    app.add_option("COMMAND", command,
+                   "what to draw: " + CommandNames(" | ") + " | " + std::string(kAllCommandName))
         ->required()
         ->option_text("NAME");
-    app.add_option("-o,--output", options.output, "the picture (required)")
-        ->required()
-        ->option_text("FILE.png");
+    CLI::Option* outputOption =
+        app.add_option("-o,--output", options.output, "the picture (required but with all)")
+            ->option_text("FILE.png");
     app.add_option("--size", size, "picture size in pixels (default 800x600)")
         ->option_text("WxH");
     app.add_option("--signal", signal,
@@ -143,6 +136,11 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     }
     CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
         ->option_text("FILE.json");
+    CLI::Option* outDirOption =
+        app.add_option("--out-dir", options.outDir,
+                       "with all: the folder for every picture and its dump, made if missing")
+            ->option_text("DIR");
+    const AnalysisOptions analysisOptions(app);
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
 
     try {
@@ -155,8 +153,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError(error.what());
     }
 
+    options.all = command == kAllCommandName;
     options.command = FindRenderCommand(command);
-    if (options.command == nullptr) {
+    if (options.command == nullptr && !options.all) {
         return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
                           ")");
     }
@@ -173,7 +172,18 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError("--signal: unknown signal '" + signal + "' (" + SignalNames(", ") + ")");
     }
 
-    if (options.output.empty()) {
+    if (options.all) {
+        if (outputOption->count() > 0 || dumpOption->count() > 0) {
+            return UsageError("all writes its files into --out-dir; -o and --dump are not for it");
+        }
+        if (options.outDir.empty()) {
+            return UsageError("all needs --out-dir DIR");
+        }
+    } else if (outDirOption->count() > 0) {
+        return UsageError("--out-dir goes only with the command all");
+    } else if (outputOption->count() == 0) {
+        return UsageError("--output is required");
+    } else if (options.output.empty()) {
         return UsageError("--output: the file name is empty");
     }
     if (dumpOption->count() > 0 && options.dump.empty()) {
@@ -181,6 +191,10 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     }
     if (!options.dump.empty() && SameFile(options.output, options.dump)) {
         return UsageError("--output and --dump name the same file");
+    }
+    const std::string pictureAndDump[] = {options.output, options.dump};
+    if (const auto error = analysisOptions.Read(command, pictureAndDump, options.analysis)) {
+        return UsageError(*error);
     }
 
     for (std::size_t i = 0; i < Params().size(); ++i) {

@@ -7,9 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "cli/analysis_output.h"
 #include "cli/render_commands.h"
 #include "core/params.h"
 #include "dsp/signals.h"
+
+// The command that draws every analysis picture into one folder.
+inline constexpr std::string_view kAllCommandName = "all";
 
 inline constexpr int kDefaultWidth = 800;
 inline constexpr int kDefaultHeight = 600;
@@ -18,9 +22,12 @@ inline constexpr int kDefaultHeight = 600;
 inline constexpr int kMaxSide = 8192;
 
 struct RenderOptions {
-    const RenderCommand* command = nullptr;
+    const RenderCommand* command = nullptr;  // nullptr for all
+    bool all = false;    // the command all: every analysis picture into outDir
+    std::string outDir;  // for all
     std::string output;  // the PNG
     std::string dump;    // the JSON, empty when not asked for
+    AnalysisRequest analysis;  // the design's analysis files (polezero only)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     const TestSignal* signal = nullptr;  // nullptr: three-cosines, as the signal dialog opens
