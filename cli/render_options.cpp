@@ -121,7 +121,7 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         ->required()
         ->option_text("NAME");
     CLI::Option* outputOption =
-        app.add_option("-o,--output", options.output, "the picture (required but with all)")
+        app.add_option("-o,--output", options.output, "the picture (required, except with all)")
             ->option_text("FILE.png");
     app.add_option("--size", size, "picture size in pixels (default 800x600)")
         ->option_text("WxH");
@@ -157,7 +157,7 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     options.command = FindRenderCommand(command);
     if (options.command == nullptr && !options.all) {
         return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
-                          ")");
+                          ", " + std::string(kAllCommandName) + ")");
     }
     const auto pictureSize = ParsePictureSize(size);
     if (!pictureSize) {

@@ -34,7 +34,8 @@ Offset OffsetOf(PixelPoint pixel)
     return {std::int64_t{pixel.x} - kOrigin, kOrigin - std::int64_t{pixel.y}};
 }
 
-// u^2 + v^2 in pixels squared; fits: each square is below 2^63 / 2.
+// u^2 + v^2 in pixels squared: |u|, |v| <= 2^31 + 130, so each square is
+// below 2^63 and their sum below 2^64.
 std::uint64_t SquaredPixelRadius(Offset offset)
 {
     return static_cast<std::uint64_t>(offset.u * offset.u) +
@@ -314,8 +315,9 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
         ImpulseResponse(ExpandRoots(keptZeros), ExpandRoots(keptPoles), impulseLength);
     // g itself when it is an ordinary double, so that h(0) = g exactly for a
     // filter with b(0) = 1; the wider range of long double when it is not.
-    const long double scale = std::isnormal(result.gain) ? static_cast<long double>(result.gain)
-                                                         : std::exp(static_cast<long double>(logGain));
+    const long double scale = std::isnormal(result.gain)
+                                  ? static_cast<long double>(result.gain)
+                                  : std::exp(static_cast<long double>(logGain));
     result.impulse = ToDoubleComplex(impulse, real, scale);
     return result;
 }

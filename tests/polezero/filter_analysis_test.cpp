@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -322,4 +324,13 @@ TEST(FilterAnalysis, HugeDesignsStayDefined)
     EXPECT_NEAR(-5e6, analysis.b[1].real(), 1e-6);
     EXPECT_TRUE(std::isfinite(analysis.impulse[1].real()));
     EXPECT_FALSE(std::isfinite(analysis.impulse[1999].real()));
+
+    // The extremes of the pixel type: no integer overflows on the way.
+    constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    analysis = AnalyseDesign(std::vector<PixelPoint>{{kLeast, kLeast}, {kLeast, kMost}},
+                             std::vector<PixelPoint>{{kMost, kMost}}, 8, 4);
+    EXPECT_FALSE(analysis.stable);
+    EXPECT_FALSE(analysis.realCoefficients);  // the mirror of row kLeast is no int32 row
+    EXPECT_EQ((kLeast - 130.0) / 60, analysis.zeros[0].real());
 }
