@@ -9,8 +9,10 @@
 #include "core/surface.h"
 #include "core/workspace.h"
 #include "cli/output_file.h"
+#include "cli/analysis_output.h"
 #include "cli/png_writer.h"
 #include "cli/polezero_render.h"
+#include "cli/render_all.h"
 #include "cli/render_dump.h"
 #include "core/params.h"
 #include "dsp/signals.h"
@@ -19,9 +21,10 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// Both files are written in full before either is renamed into place, so a
-// failure leaves the previous files (if any) as they were.
-// `dumpText` is written only when the command line asked for a dump.
+// All files (the picture, the dump, the design's analysis) are written in
+// full before any is renamed into place, so a failure leaves the previous
+// files (if any) as they were. `dumpText` is written only when the command
+// line asked for a dump.
 void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
 {
     PendingFile picture(options.output);
@@ -40,9 +43,13 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
             throw OutputError("cannot write " + options.dump + ": write error");
         }
     }
+    const auto analysis = WriteWorkspaceAnalysis(options.analysis);
     picture.Commit();
     if (numbers) {
         numbers->Commit();
+    }
+    for (const auto& file : analysis) {
+        file->Commit();
     }
 }
 
@@ -76,6 +83,10 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 
     const RenderOptions& options = commandLine.options;
     try {
+        if (options.all) {
+            RenderAll(options);
+            return kExitOk;
+        }
         ApplyToWorkspace(options);
         if (options.poleZero) {
             const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);

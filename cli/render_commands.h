@@ -19,4 +19,10 @@ struct RenderCommand {
 };
 
 std::span<const RenderCommand> RenderCommands();
+
+// Commands that are not RenderCommands, having outputs of their own: the
+// pole-zero designer (a size, events and a dump of its own) and all (every
+// analysis into one folder).
+inline constexpr std::string_view kPoleZeroCommand = "polezero";
+inline constexpr std::string_view kAllCommandName = "all";
 const RenderCommand* FindRenderCommand(std::string_view name);

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <filesystem>
 #include <system_error>
 #include <utility>
 #include <variant>
 
 #include <CLI/CLI.hpp>
 
-#include "cli/polezero_script.h"
+#include "cli/analysis_options.h"
+#include "cli/designer_options.h"
+#include "cli/same_file.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ std::string SignalNames(std::string_view separator)
 
 constexpr std::string_view kPoleZeroSummary =
     "the pole-zero designer's client area after its events";
+constexpr std::string_view kAllSummary = "every analysis picture with its dump, into --out-dir";
 
 std::string CommandNames(std::string_view separator)
 {
@@ -37,7 +39,8 @@ std::string CommandNames(std::string_view separator)
         names += command.name;
         names += separator;
     }
-    return names + std::string(kPoleZeroCommand);
+    return names + std::string(kPoleZeroCommand) + std::string(separator) +
+           std::string(kAllCommandName);
 }
 
 std::string CommandSummaries()
@@ -48,9 +51,13 @@ std::string CommandSummaries()
         line.resize(std::max<std::size_t>(line.size() + 2, 28), ' ');
         text += line + std::string(command.summary) + "\n";
     }
-    std::string line = "  " + std::string(kPoleZeroCommand);
-    line.resize(28, ' ');
-    return text + line + std::string(kPoleZeroSummary) + "\n";
+    for (const auto& [name, summary] : {std::pair{kPoleZeroCommand, kPoleZeroSummary},
+                                        std::pair{kAllCommandName, kAllSummary}}) {
+        std::string line = "  " + std::string(name);
+        line.resize(28, ' ');
+        text += line + std::string(summary) + "\n";
+    }
+    return text;
 }
 
 // CLI11 writes some errors over several lines; ours are one.
@@ -69,57 +76,6 @@ CommandLine UsageError(std::string message)
     result.action = CommandLine::Action::UsageError;
     result.text = OneLine(std::move(message));
     return result;
-}
-
-// Whether two names reach the same file, existing or not ("x.png" and
-// "./x.png" do).
-bool SameFile(const std::string& first, const std::string& second)
-{
-    const auto resolve = [](const std::string& name) {
-        std::error_code error;
-        auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
-        return error ? std::filesystem::path(name).lexically_normal() : path;
-    };
-    return resolve(first) == resolve(second);
-}
-
-// The designer's events from its options: --events alone, or the presses of
-// --zero and --pole in the order they were given, then the --pointer moves.
-ScriptResult DesignerEvents(const std::vector<CLI::Option*>& parseOrder, const CLI::Option* zero,
-                            const std::vector<std::string>& zeroTexts, const CLI::Option* pole,
-                            const std::vector<std::string>& poleTexts,
-                            const std::vector<std::string>& pointerTexts,
-                            const std::string& script)
-{
-    using Kind = polezero::DesignerEvent::Kind;
-    if (!script.empty()) {
-        return ParseEventScript(script);
-    }
-    std::vector<polezero::DesignerEvent> events;
-    std::size_t nextZero = 0;
-    std::size_t nextPole = 0;
-    for (const CLI::Option* option : parseOrder) {
-        const bool isZero = option == zero;
-        if (!isZero && option != pole) {
-            continue;
-        }
-        const std::string& text = isZero ? zeroTexts.at(nextZero++) : poleTexts.at(nextPole++);
-        const auto at = ParseClientPoint(text);
-        if (!at) {
-            return std::string(isZero ? "--zero" : "--pole") + ": '" + text +
-                   "' is not X,Y, two 32-bit integers such as 100,120";
-        }
-        events.push_back({isZero ? Kind::Zeros : Kind::Poles});
-        events.push_back({Kind::Press, at->x, at->y});
-    }
-    for (const std::string& text : pointerTexts) {
-        const auto at = ParseClientPoint(text);
-        if (!at) {
-            return "--pointer: '" + text + "' is not X,Y, two 32-bit integers such as 100,120";
-        }
-        events.push_back({Kind::Move, at->x, at->y});
-    }
-    return events;
 }
 
 }  // namespace
@@ -179,9 +135,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.add_option("COMMAND", command, "what to draw: " + CommandNames(" | "))
         ->required()
         ->option_text("NAME");
-    app.add_option("-o,--output", options.output, "the picture (required)")
-        ->required()
-        ->option_text("FILE.png");
+    CLI::Option* outputOption =
+        app.add_option("-o,--output", options.output, "the picture (required, except with all)")
+            ->option_text("FILE.png");
     app.add_option("--size", size, "picture size in pixels (default 800x600)")
         ->option_text("WxH");
     app.add_option("--signal", signal,
@@ -193,30 +149,15 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
                                               std::string(param.help))
                                    ->option_text("TEXT"));
     }
-    // The designer's events: --zero and --pole in command-line order, each
-    // occurrence one press.
-    std::vector<std::string> zeroTexts;
-    std::vector<std::string> poleTexts;
-    std::vector<std::string> pointerTexts;
-    std::string script;
-    CLI::Option* zeroOption =
-        app.add_option("--zero", zeroTexts, "polezero: place a zero with a press at X,Y")
-            ->option_text("X,Y")
-            ->allow_extra_args(false);
-    CLI::Option* poleOption =
-        app.add_option("--pole", poleTexts, "polezero: place a pole with a press at X,Y")
-            ->option_text("X,Y")
-            ->allow_extra_args(false);
-    CLI::Option* pointerOption =
-        app.add_option("--pointer", pointerTexts, "polezero: then move the pointer to X,Y")
-            ->option_text("X,Y")
-            ->allow_extra_args(false);
-    CLI::Option* eventsOption =
-        app.add_option("--events", script, "polezero: the whole sequence of events (below)")
-            ->option_text("SCRIPT");
+    const DesignerOptions designerOptions(app);
     CLI::Option* sizeOption = app.get_option("--size");
     CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
         ->option_text("FILE.json");
+    CLI::Option* outDirOption =
+        app.add_option("--out-dir", options.outDir,
+                       "with all: the folder for every picture and its dump, made if missing")
+            ->option_text("DIR");
+    const AnalysisOptions analysisOptions(app);
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
 
     try {
@@ -230,30 +171,17 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     }
 
     options.poleZero = command == kPoleZeroCommand;
+    options.all = command == kAllCommandName;
     options.command = FindRenderCommand(command);
-    const bool designerOptions = zeroOption->count() + poleOption->count() +
-                                     pointerOption->count() + eventsOption->count() > 0;
-    if (options.poleZero) {
-        if (sizeOption->count() > 0) {
-            return UsageError("--size: polezero draws the dialog at its own size, 750x518");
-        }
-        if (eventsOption->count() > 0 &&
-            zeroOption->count() + poleOption->count() + pointerOption->count() > 0) {
-            return UsageError("--events gives the whole sequence: it cannot be combined with "
-                              "--zero, --pole or --pointer");
-        }
-        auto events = DesignerEvents(app.parse_order(), zeroOption, zeroTexts, poleOption,
-                                     poleTexts, pointerTexts, script);
-        if (auto* error = std::get_if<std::string>(&events)) {
-            return UsageError(*error);
-        }
-        options.designerEvents =
-            std::move(std::get<std::vector<polezero::DesignerEvent>>(events));
-    } else if (designerOptions && options.command != nullptr) {
-        return UsageError("--zero, --pole, --pointer and --events belong to the polezero command");
-    } else if (options.command == nullptr) {
+    if (options.command == nullptr && !options.poleZero && !options.all) {
         return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
                           ")");
+    }
+    if (const auto error = designerOptions.Read(command, app, options.designerEvents)) {
+        return UsageError(*error);
+    }
+    if (options.poleZero && sizeOption->count() > 0) {
+        return UsageError("--size: polezero draws the dialog at its own size, 750x518");
     }
     const auto pictureSize = ParsePictureSize(size);
     if (!pictureSize) {
@@ -268,7 +196,18 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError("--signal: unknown signal '" + signal + "' (" + SignalNames(", ") + ")");
     }
 
-    if (options.output.empty()) {
+    if (options.all) {
+        if (outputOption->count() > 0 || dumpOption->count() > 0) {
+            return UsageError("all writes its files into --out-dir; -o and --dump are not for it");
+        }
+        if (options.outDir.empty()) {
+            return UsageError("all needs --out-dir DIR");
+        }
+    } else if (outDirOption->count() > 0) {
+        return UsageError("--out-dir goes only with the command all");
+    } else if (outputOption->count() == 0) {
+        return UsageError("--output is required");
+    } else if (options.output.empty()) {
         return UsageError("--output: the file name is empty");
     }
     if (dumpOption->count() > 0 && options.dump.empty()) {
@@ -276,6 +215,10 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     }
     if (!options.dump.empty() && SameFile(options.output, options.dump)) {
         return UsageError("--output and --dump name the same file");
+    }
+    const std::string pictureAndDump[] = {options.output, options.dump};
+    if (const auto error = analysisOptions.Read(command, pictureAndDump, options.analysis)) {
+        return UsageError(*error);
     }
 
     for (std::size_t i = 0; i < Params().size(); ++i) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/analysis_output.h"
 #include "cli/render_commands.h"
 #include "core/params.h"
 #include "dsp/signals.h"
@@ -18,14 +19,13 @@ inline constexpr int kDefaultHeight = 600;
 // enough that the raster (3 bytes a pixel) stays a reasonable allocation.
 inline constexpr int kMaxSide = 8192;
 
-// The command that draws the pole-zero designer; it is not a RenderCommand
-// because it has a size, events and a dump of its own.
-inline constexpr std::string_view kPoleZeroCommand = "polezero";
-
 struct RenderOptions {
-    const RenderCommand* command = nullptr;  // nullptr for polezero
+    const RenderCommand* command = nullptr;  // nullptr for polezero and all
+    bool all = false;    // the command all: every analysis picture into outDir
+    std::string outDir;  // for all
     std::string output;  // the PNG
     std::string dump;    // the JSON, empty when not asked for
+    AnalysisRequest analysis;  // the design's analysis files (polezero only)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     const TestSignal* signal = nullptr;  // nullptr: three-cosines, as the signal dialog opens

@@ -56,6 +56,7 @@ extern std::array<PixelPoint, kMarkerCapacity> g_zeros;
 extern std::array<PixelPoint, kMarkerCapacity> g_poles;
 extern std::array<double, kResponseLength> g_response;
 
-// Returns every value above to its start-of-process value. The program
-// itself never calls this; tests do, so that each starts from a fresh run.
+// Returns every value above to its start-of-process value. The GUI never
+// calls this; tests do, so that each starts from a fresh run, and
+// vorlen-render's `all` does before each picture, for the same reason.
 void ResetWorkspace();

@@ -1,0 +1,100 @@
+#include "cli/analysis_options.h"
+
+#include <charconv>
+#include <system_error>
+#include <vector>
+
+#include "cli/same_file.h"
+
+std::optional<int> ParseAnalysisCount(std::string_view text, int least, int most)
+{
+    // from_chars takes a leading '-'; a count is digits only.
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return std::nullopt;
+    }
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || ptr != end || value < least || value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+AnalysisOptions::AnalysisOptions(CLI::App& app)
+    : m_jsonOption(app.add_option("--analysis", m_json,
+                                  "with polezero: the designed filter in numbers, as JSON")
+                       ->option_text("FILE.json")),
+      m_csvOption(app.add_option("--analysis-csv", m_csv,
+                                 "with polezero: its frequency response, as CSV")
+                      ->option_text("FILE.csv")),
+      m_pointsOption(app.add_option("--points", m_points,
+                                    "frequencies of the analysis, 1.." +
+                                        std::to_string(kMaxAnalysisPoints) + " (default " +
+                                        std::to_string(kDefaultAnalysisPoints) + ")")
+                         ->option_text("N")),
+      m_impulseOption(app.add_option("--impulse", m_impulse,
+                                     "samples of its impulse response, 0.." +
+                                         std::to_string(kMaxImpulseLength) + " (default " +
+                                         std::to_string(kDefaultImpulseLength) + ")")
+                          ->option_text("N"))
+{
+}
+
+std::optional<std::string> AnalysisOptions::Read(std::string_view command,
+                                                 std::span<const std::string> otherOutputs,
+                                                 AnalysisRequest& request) const
+{
+    for (const CLI::Option* option : {m_jsonOption, m_csvOption, m_pointsOption, m_impulseOption}) {
+        if (option->count() > 0 && command != kPoleZeroCommand) {
+            return option->get_name() + " goes only with the command " +
+                   std::string(kPoleZeroCommand);
+        }
+    }
+    if (m_jsonOption->count() > 0 && m_json.empty()) {
+        return "--analysis: the file name is empty";
+    }
+    if (m_csvOption->count() > 0 && m_csv.empty()) {
+        return "--analysis-csv: the file name is empty";
+    }
+    const bool wanted = !m_json.empty() || !m_csv.empty();
+    for (const CLI::Option* option : {m_pointsOption, m_impulseOption}) {
+        if (option->count() > 0 && !wanted) {
+            return option->get_name() + " needs --analysis or --analysis-csv";
+        }
+    }
+    AnalysisRequest result;
+    result.json = m_json;
+    result.csv = m_csv;
+    if (m_pointsOption->count() > 0) {
+        const auto points = ParseAnalysisCount(m_points, 1, kMaxAnalysisPoints);
+        if (!points) {
+            return "--points: '" + m_points + "' is not a whole number from 1 to " +
+                   std::to_string(kMaxAnalysisPoints);
+        }
+        result.points = *points;
+    }
+    if (m_impulseOption->count() > 0) {
+        const auto impulse = ParseAnalysisCount(m_impulse, 0, kMaxImpulseLength);
+        if (!impulse) {
+            return "--impulse: '" + m_impulse + "' is not a whole number from 0 to " +
+                   std::to_string(kMaxImpulseLength);
+        }
+        result.impulse = *impulse;
+    }
+
+    std::vector<std::string> names(otherOutputs.begin(), otherOutputs.end());
+    for (const std::string* name : {&result.json, &result.csv}) {
+        if (name->empty()) {
+            continue;
+        }
+        for (const std::string& earlier : names) {
+            if (!earlier.empty() && SameFile(*name, earlier)) {
+                return "'" + *name + "' is named as two outputs";
+            }
+        }
+        names.push_back(*name);
+    }
+    request = std::move(result);
+    return std::nullopt;
+}

@@ -1,0 +1,125 @@
+#include "cli/analysis_output.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <cstdio>
+#include <cstdint>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// Keys in the order written; numbers as double, which nlohmann prints with
+// the fewest digits that read back the same, and non-finite ones as null.
+using AnalysisJson = nlohmann::ordered_json;
+
+AnalysisJson ComplexList(const std::vector<std::complex<double>>& values)
+{
+    AnalysisJson list = AnalysisJson::array();
+    for (const auto& value : values) {
+        list.push_back(AnalysisJson::array({value.real(), value.imag()}));
+    }
+    return list;
+}
+
+// The shortest text that reads back to `value`; empty for no value.
+void AppendCell(std::string& line, double value)
+{
+    if (!std::isfinite(value)) {
+        return;
+    }
+    std::array<char, 32> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    line.append(text.data(), result.ptr);
+}
+
+void WriteText(PendingFile& file, const std::string& text, const std::string& name)
+{
+    if (std::fwrite(text.data(), 1, text.size(), file.Stream()) != text.size()) {
+        throw OutputError("cannot write " + name + ": write error");
+    }
+}
+
+// The filled slots 1..count-1 of a marker table; a count outside 1..500
+// (which the designer never leaves) is held to the table.
+std::span<const PixelPoint> PlacedMarkers(const std::array<PixelPoint, kMarkerCapacity>& table,
+                                          std::int32_t nextSlot)
+{
+    const std::int32_t end = std::clamp<std::int32_t>(nextSlot, 1, kMarkerCapacity);
+    return std::span<const PixelPoint>(table).subspan(1, static_cast<std::size_t>(end - 1));
+}
+
+}  // namespace
+
+std::string AnalysisJsonText(const FilterAnalysis& analysis)
+{
+    AnalysisJson json = AnalysisJson::object();
+    json["zeros"] = ComplexList(analysis.zeros);
+    json["poles"] = ComplexList(analysis.poles);
+    json["b"] = ComplexList(analysis.b);
+    json["a"] = ComplexList(analysis.a);
+    json["gain"] = analysis.gain;
+    json["realCoefficients"] = analysis.realCoefficients;
+    json["stable"] = analysis.stable;
+    json["magnitudeDb"] = analysis.magnitudeDb;
+    json["phase"] = analysis.phase;
+    json["groupDelay"] = analysis.groupDelay;
+    json["impulse"] = ComplexList(analysis.impulse);
+    return json.dump(2) + "\n";
+}
+
+std::string AnalysisCsvText(const FilterAnalysis& analysis)
+{
+    std::string text = "w,magnitude_db,phase,group_delay\n";
+    const int points = static_cast<int>(analysis.magnitudeDb.size());
+    for (int k = 0; k < points; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k);
+        AppendCell(text, AnalysisFrequency(k, points));
+        text += ',';
+        AppendCell(text, analysis.magnitudeDb[i]);
+        text += ',';
+        AppendCell(text, analysis.phase[i]);
+        text += ',';
+        AppendCell(text, analysis.groupDelay[i]);
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequest& request,
+                                                               std::span<const PixelPoint> zeros,
+                                                               std::span<const PixelPoint> poles)
+{
+    std::vector<std::unique_ptr<PendingFile>> files;
+    if (!request.Wanted()) {
+        return files;
+    }
+    // Open first: a name that cannot be written fails before the work.
+    std::unique_ptr<PendingFile> json;
+    std::unique_ptr<PendingFile> csv;
+    if (!request.json.empty()) {
+        json = std::make_unique<PendingFile>(request.json);
+    }
+    if (!request.csv.empty()) {
+        csv = std::make_unique<PendingFile>(request.csv);
+    }
+    const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
+    if (json) {
+        WriteText(*json, AnalysisJsonText(analysis), request.json);
+        files.push_back(std::move(json));
+    }
+    if (csv) {
+        WriteText(*csv, AnalysisCsvText(analysis), request.csv);
+        files.push_back(std::move(csv));
+    }
+    return files;
+}
+
+std::vector<std::unique_ptr<PendingFile>> WriteWorkspaceAnalysis(const AnalysisRequest& request)
+{
+    return WriteDesignAnalysis(request, PlacedMarkers(g_zeros, g_zeroCount),
+                               PlacedMarkers(g_poles, g_poleCount));
+}

@@ -1,0 +1,73 @@
+#include "cli/render_all.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/output_file.h"
+#include "cli/png_writer.h"
+#include "cli/render.h"
+#include "cli/render_dump.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "core/workspace.h"
+#include "views/analysis_views.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void MakeDirectory(const fs::path& directory)
+{
+    std::error_code error;
+    fs::create_directories(directory, error);
+    if (error) {
+        throw OutputError("cannot make directory " + directory.string() + ": " + error.message());
+    }
+    if (!fs::is_directory(directory, error)) {
+        throw OutputError("cannot write into " + directory.string() + ": not a directory");
+    }
+}
+
+}  // namespace
+
+void RenderAll(const RenderOptions& options)
+{
+    const fs::path directory(options.outDir);
+    MakeDirectory(directory);
+    std::vector<std::unique_ptr<PendingFile>> files;
+    for (const AnalysisView& view : AnalysisViews()) {
+        const RenderCommand* command = FindRenderCommand(view.name);
+        const std::string name(view.name);
+        const fs::path picturePath = directory / (name + ".png");
+        const fs::path dumpPath = directory / (name + ".json");
+        auto picture = std::make_unique<PendingFile>(picturePath);
+        auto numbers = std::make_unique<PendingFile>(dumpPath);
+
+        // As a fresh run of the single command would start.
+        ResetWorkspace();
+        ApplyToWorkspace(options);
+        Raster raster(options.width, options.height, kBackground);
+        Surface surface(raster);
+        DumpJson dump = NewDump();
+        command->run(surface, dump);
+        FillDumpParams(dump);
+
+        try {
+            WritePng(picture->Stream(), raster);
+        } catch (const OutputError& error) {
+            throw OutputError("cannot write " + picturePath.string() + ": " + error.what());
+        }
+        const std::string text = DumpText(dump);
+        if (std::fwrite(text.data(), 1, text.size(), numbers->Stream()) != text.size()) {
+            throw OutputError("cannot write " + dumpPath.string() + ": write error");
+        }
+        files.push_back(std::move(picture));
+        files.push_back(std::move(numbers));
+    }
+    for (const auto& file : files) {
+        file->Commit();
+    }
+}
