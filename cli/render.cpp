@@ -18,8 +18,9 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// Both files are written in full before either is renamed into place, so a
-// failure leaves the previous files (if any) as they were.
+// Both files are written, flushed and checked in full before either is
+// renamed into place, so a failure to write either leaves the previous files
+// (if any) as they were.
 void WriteOutputs(const RenderOptions& options, const Raster& raster, const DumpJson* dump)
 {
     PendingFile picture(options.output);
@@ -30,13 +31,14 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const Dump
     try {
         WritePng(picture.Stream(), raster);
     } catch (const OutputError& error) {
-        throw OutputError("cannot write " + options.output + ": " + error.what());
+        throw picture.Failure(error.what());
     }
     if (numbers) {
-        const std::string text = DumpText(*dump);
-        if (std::fwrite(text.data(), 1, text.size(), numbers->Stream()) != text.size()) {
-            throw OutputError("cannot write " + options.dump + ": write error");
-        }
+        numbers->Write(DumpText(*dump));
+    }
+    picture.Finish();
+    if (numbers) {
+        numbers->Finish();
     }
     picture.Commit();
     if (numbers) {

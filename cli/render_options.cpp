@@ -47,6 +47,14 @@ std::string CommandSummaries()
     return text;
 }
 
+constexpr const char* kOutputFilesHelp =
+    "\n\nThe picture and the dump are written under hidden temporary names and renamed\n"
+    "into place when complete: a failure or an interruption leaves existing files\n"
+    "as they were. A replaced file keeps its permissions. A symbolic link is\n"
+    "followed: the file it points to is replaced (or created, if the link dangles)\n"
+    "and the link stays. A device or a FIFO (/dev/stdout, /dev/null) is written in\n"
+    "place.";
+
 // CLI11 writes some errors over several lines; ours are one.
 std::string OneLine(std::string text)
 {
@@ -75,6 +83,31 @@ bool SameFile(const std::string& first, const std::string& second)
         return error ? std::filesystem::path(name).lexically_normal() : path;
     };
     return resolve(first) == resolve(second);
+}
+
+// CLI11 drops the empty text of "--name=" and then takes the next argument
+// as the value, or reports it missing. "--a=" gives the option the empty
+// text, exactly as --a "" does: it becomes the two arguments "--a" and "".
+// Arguments after "--" are left alone.
+std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[], const CLI::App& app)
+{
+    std::vector<std::string> args;
+    bool positionalOnly = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
+        positionalOnly = positionalOnly || (i > 0 && arg == "--");
+        if (!positionalOnly && i > 0 && arg.size() > 3 && arg.starts_with("--") && arg.ends_with("=")) {
+            const std::string name(arg.substr(0, arg.size() - 1));
+            const CLI::Option* option = app.get_option_no_throw(name);
+            if (option != nullptr && option->get_items_expected_min() > 0) {
+                args.push_back(name);
+                args.emplace_back();
+                continue;
+            }
+        }
+        args.emplace_back(arg);
+    }
+    return args;
 }
 
 }  // namespace
@@ -114,7 +147,8 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.footer(CommandSummaries() +
                "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
                "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
-               "gives 0 (df: 0.035).");
+               "gives 0 (df: 0.035)." +
+               kOutputFilesHelp);
 
     std::string command;
     std::string size = "800x600";
@@ -146,7 +180,12 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
 
     try {
-        app.parse(argc, argv);
+        const std::vector<std::string> args = WithEmptyValuesSplit(argc, argv, app);
+        std::vector<const char*> pointers;
+        for (const std::string& arg : args) {
+            pointers.push_back(arg.c_str());
+        }
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::CallForHelp&) {
         return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
     } catch (const CLI::CallForVersion& version) {
