@@ -176,6 +176,7 @@ PendingFile::PendingFile(std::filesystem::path target) : m_target(std::move(targ
             return;
         }
         // The file the name leads to, links followed, is the one replaced.
+        errno = 0;
         const std::unique_ptr<char, decltype(&std::free)> real(::realpath(m_target.c_str(), nullptr),
                                                                &std::free);
         if (real == nullptr) {
