@@ -36,13 +36,6 @@ void AppendCell(std::string& line, double value)
     line.append(text.data(), result.ptr);
 }
 
-void WriteText(PendingFile& file, const std::string& text, const std::string& name)
-{
-    if (std::fwrite(text.data(), 1, text.size(), file.Stream()) != text.size()) {
-        throw OutputError("cannot write " + name + ": write error");
-    }
-}
-
 // The filled slots 1..count-1 of a marker table; a count outside 1..500
 // (which the designer never leaves) is held to the table.
 std::span<const PixelPoint> PlacedMarkers(const std::array<PixelPoint, kMarkerCapacity>& table,
@@ -108,11 +101,11 @@ std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequ
     }
     const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
     if (json) {
-        WriteText(*json, AnalysisJsonText(analysis), request.json);
+        json->Write(AnalysisJsonText(analysis));
         files.push_back(std::move(json));
     }
     if (csv) {
-        WriteText(*csv, AnalysisCsvText(analysis), request.csv);
+        csv->Write(AnalysisCsvText(analysis));
         files.push_back(std::move(csv));
     }
     return files;

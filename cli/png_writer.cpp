@@ -1,7 +1,9 @@
 #include "cli/png_writer.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include <png.h>
@@ -26,6 +28,20 @@ struct PngErrorState {
 
 void OnPngWarning(png_structp, png_const_charp) {}
 
+// libpng's own writer says only "Write Error"; this one gives the reason the
+// system gave ("No space left on device", "File too large").
+void WriteToStream(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* stream = static_cast<std::FILE*>(png_get_io_ptr(png));
+    errno = 0;
+    if (std::fwrite(data, 1, length, stream) != length) {
+        png_error(png, std::strerror(errno != 0 ? errno : EIO));
+    }
+}
+
+// The caller flushes and checks the stream once the whole file is written.
+void FlushNothing(png_structp) {}
+
 // Kept free of objects with destructors, which longjmp would skip.
 bool WriteImage(std::FILE* stream, const std::uint8_t* bytes, png_uint_32 width,
                 png_uint_32 height, PngErrorState& state)
@@ -46,7 +62,7 @@ bool WriteImage(std::FILE* stream, const std::uint8_t* bytes, png_uint_32 width,
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, stream);
+    png_set_write_fn(png, stream, WriteToStream, FlushNothing);
     png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);

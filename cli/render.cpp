@@ -21,10 +21,10 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// All files (the picture, the dump, the design's analysis) are written in
-// full before any is renamed into place, so a failure leaves the previous
-// files (if any) as they were. `dumpText` is written only when the command
-// line asked for a dump.
+// All files (the picture, the dump, the design's analysis) are written,
+// flushed and checked in full before any is renamed into place, so a failure
+// to write any leaves the previous files (if any) as they were. `dumpText`
+// is written only when the command line asked for a dump.
 void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
 {
     PendingFile picture(options.output);
@@ -35,15 +35,19 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
     try {
         WritePng(picture.Stream(), raster);
     } catch (const OutputError& error) {
-        throw OutputError("cannot write " + options.output + ": " + error.what());
+        throw picture.Failure(error.what());
     }
     if (numbers) {
-        if (std::fwrite(dumpText.data(), 1, dumpText.size(), numbers->Stream()) !=
-            dumpText.size()) {
-            throw OutputError("cannot write " + options.dump + ": write error");
-        }
+        numbers->Write(dumpText);
     }
     const auto analysis = WriteWorkspaceAnalysis(options.analysis);
+    picture.Finish();
+    if (numbers) {
+        numbers->Finish();
+    }
+    for (const auto& file : analysis) {
+        file->Finish();
+    }
     picture.Commit();
     if (numbers) {
         numbers->Commit();

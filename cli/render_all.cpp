@@ -58,14 +58,15 @@ void RenderAll(const RenderOptions& options)
         try {
             WritePng(picture->Stream(), raster);
         } catch (const OutputError& error) {
-            throw OutputError("cannot write " + picturePath.string() + ": " + error.what());
+            throw picture->Failure(error.what());
         }
-        const std::string text = DumpText(dump);
-        if (std::fwrite(text.data(), 1, text.size(), numbers->Stream()) != text.size()) {
-            throw OutputError("cannot write " + dumpPath.string() + ": write error");
-        }
+        numbers->Write(DumpText(dump));
         files.push_back(std::move(picture));
         files.push_back(std::move(numbers));
+    }
+    // Every file complete and on disk before any replaces its target.
+    for (const auto& file : files) {
+        file->Finish();
     }
     for (const auto& file : files) {
         file->Commit();

@@ -60,6 +60,14 @@ std::string CommandSummaries()
     return text;
 }
 
+constexpr const char* kOutputFilesHelp =
+    "\n\nThe picture and the dump are written under hidden temporary names and renamed\n"
+    "into place when complete: a failure or an interruption leaves existing files\n"
+    "as they were. A replaced file keeps its permissions. A symbolic link is\n"
+    "followed: the file it points to is replaced (or created, if the link dangles)\n"
+    "and the link stays. A device or a FIFO (/dev/stdout, /dev/null) is written in\n"
+    "place.";
+
 // CLI11 writes some errors over several lines; ours are one.
 std::string OneLine(std::string text)
 {
@@ -76,6 +84,31 @@ CommandLine UsageError(std::string message)
     result.action = CommandLine::Action::UsageError;
     result.text = OneLine(std::move(message));
     return result;
+}
+
+// CLI11 drops the empty text of "--name=" and then takes the next argument
+// as the value, or reports it missing. "--a=" gives the option the empty
+// text, exactly as --a "" does: it becomes the two arguments "--a" and "".
+// Arguments after "--" are left alone.
+std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[], const CLI::App& app)
+{
+    std::vector<std::string> args;
+    bool positionalOnly = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
+        positionalOnly = positionalOnly || (i > 0 && arg == "--");
+        if (!positionalOnly && i > 0 && arg.size() > 3 && arg.starts_with("--") && arg.ends_with("=")) {
+            const std::string name(arg.substr(0, arg.size() - 1));
+            const CLI::Option* option = app.get_option_no_throw(name);
+            if (option != nullptr && option->get_items_expected_min() > 0) {
+                args.push_back(name);
+                args.emplace_back();
+                continue;
+            }
+        }
+        args.emplace_back(arg);
+    }
+    return args;
 }
 
 }  // namespace
@@ -122,7 +155,8 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
                "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
                "  press X,Y, move X,Y, reset, open. Example:\n"
                "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
-               "  poles; press 130,76; press 130,184; move 130,70'");
+               "  poles; press 130,76; press 130,184; move 130,70'" +
+               kOutputFilesHelp);
 
     std::string command;
     std::string size = "800x600";
@@ -161,7 +195,12 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
 
     try {
-        app.parse(argc, argv);
+        const std::vector<std::string> args = WithEmptyValuesSplit(argc, argv, app);
+        std::vector<const char*> pointers;
+        for (const std::string& arg : args) {
+            pointers.push_back(arg.c_str());
+        }
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::CallForHelp&) {
         return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
     } catch (const CLI::CallForVersion& version) {

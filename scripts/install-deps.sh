@@ -10,6 +10,7 @@ packages=(
   libpng-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
 )
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # tests, the GUI and end-to-end tests under a private X server, then all of
-# them once more built with AddressSanitizer and UBSan, and last the core and
-# vorlen-render built without the GUI. Warnings are errors here.
+# them once more built with AddressSanitizer and UBSan, then the core and
+# vorlen-render built without the GUI, and last a short run of every fuzz
+# target (clang and libFuzzer). Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -36,3 +37,10 @@ if grep -rqE -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui/CMakeFiles" "$nogui/core" "$no
   exit 1
 fi
 HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2
+
+echo "== a short run of every fuzz target (clang, libFuzzer, sanitizers)"
+fuzz=${VORLEN_FUZZ_BUILD_DIR:-$root/build-fuzz}
+CC=clang CXX=clang++ VORLEN_BUILD_DIR=$fuzz "$root/scripts/build.sh" -DVORLEN_WERROR=ON \
+  -DVORLEN_FUZZ=ON -DVORLEN_GUI=OFF -DVORLEN_TESTS=OFF -DVORLEN_BENCH=OFF
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  ctest --test-dir "$fuzz" --output-on-failure -j 2 -L fuzz
