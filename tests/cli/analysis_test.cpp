@@ -1,14 +1,8 @@
 // vorlen-render's analysis files of a pole-zero design and its command all.
-#include <gtest/gtest.h>
+#include "tests/cli/cli_support.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <complex>
 
 #include <nlohmann/json.hpp>
 
@@ -18,26 +12,9 @@
 #include "core/workspace.h"
 #include "views/analysis_views.h"
 
-namespace fs = std::filesystem;
+using namespace cli_test;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool IsOneLine(const std::string& text)
-{
-    return !text.empty() && text.find('\n') == text.size() - 1;
-}
 
 // A number as written, or NaN for null / an empty cell, so that "no value"
 // compares as "no value".
@@ -73,43 +50,7 @@ bool SameComplexList(const std::vector<std::complex<double>>& expected, const nl
     return true;
 }
 
-class AnalysisFilesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetWorkspace();
-        std::string pattern = (fs::temp_directory_path() / "vorlen-analysis-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_work = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_work); }
-
-    std::string In(const std::string& name) const { return (m_work / name).string(); }
-
-    std::vector<std::string> Files(const fs::path& folder) const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    Outcome Run(const std::vector<std::string>& args) const
-    {
-        std::vector<const char*> argv{"vorlen-render"};
-        for (const std::string& arg : args) {
-            argv.push_back(arg.c_str());
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunRenderer(static_cast<int>(argv.size()), argv.data(), out, err);
-        return Outcome{status, out.str(), err.str()};
-    }
-
-    fs::path m_work;
-};
+class AnalysisFilesTest : public CliTest {};
 
 // A design with a bit of everything: a zero on the circle at w = 0 (a hole
 // at sample 0), a conjugate pair of zeros, a pole outside the circle; real

@@ -80,11 +80,13 @@ protected:
 
     std::string In(const std::string& name) const { return (m_work / name).string(); }
 
-    // Everything in the work folder, hidden files included.
-    std::vector<std::string> Files() const
+    // Everything in a folder (the work folder by default), hidden files
+    // included, sorted.
+    std::vector<std::string> Files() const { return Files(m_work); }
+    static std::vector<std::string> Files(const fs::path& folder)
     {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_work)) {
+        for (const auto& entry : fs::directory_iterator(folder)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());

@@ -1,121 +1,20 @@
-#include <gtest/gtest.h>
+// vorlen-render's analysis commands: pictures, dumps, usage and failures.
+#include "tests/cli/cli_support.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <optional>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include <png.h>
-#include <sys/wait.h>
 
 #include "core/raster.h"
-#include "core/workspace.h"
-#include "cli/render.h"
 #include "cli/render_dump.h"
 #include "dsp/signals.h"
 #include "views/analysis_views.h"
 #include "views/dft_view.h"
 
-namespace fs = std::filesystem;
+using namespace cli_test;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-struct Picture {
-    int width;
-    int height;
-    std::vector<std::uint8_t> rgb;
-};
-
-std::optional<Picture> ReadPng(const fs::path& path)
-{
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
-        return std::nullopt;
-    }
-    image.format = PNG_FORMAT_RGB;
-    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
-        return std::nullopt;
-    }
-    return Picture{static_cast<int>(image.width), static_cast<int>(image.height), std::move(rgb)};
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool IsOneLine(const std::string& text)
-{
-    return !text.empty() && text.find('\n') == text.size() - 1;
-}
-
-class RenderTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetWorkspace();
-        std::string pattern = (fs::temp_directory_path() / "vorlen-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_root = pattern;
-        m_work = m_root / "work";
-        fs::create_directory(m_work);
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    std::string In(const std::string& name) const { return (m_work / name).string(); }
-
-    // Everything in the work folder, hidden files included.
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_work)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    Outcome Run(const std::vector<std::string>& args) const
-    {
-        std::vector<const char*> argv{"vorlen-render"};
-        for (const std::string& arg : args) {
-            argv.push_back(arg.c_str());
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunRenderer(static_cast<int>(argv.size()), argv.data(), out, err);
-        return Outcome{status, out.str(), err.str()};
-    }
-
-    // The real executable; `args` is shell text.
-    Outcome RunBinary(const std::string& args) const
-    {
-        const fs::path out = m_root / "stdout";
-        const fs::path err = m_root / "stderr";
-        const std::string command = std::string(VORLEN_RENDER_PATH) + " " + args + " >" +
-                                    out.string() + " 2>" + err.string();
-        const int raw = std::system(command.c_str());
-        return Outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-    }
-
-    fs::path m_root;
-    fs::path m_work;
-};
+class RenderTest : public CliTest {};
 
 }  // namespace
 
