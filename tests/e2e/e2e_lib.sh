@@ -20,13 +20,23 @@ cleanup() {
 trap cleanup EXIT
 
 # start_vorlen [args...]: starts the program and waits for its main window.
+# A program that could not even reach the X server (GTK's "Unable to
+# initialize" under a busy virtual display) is started again, twice at most.
 start_vorlen() {
-  "$VORLEN" "$@" >"$E2E_HOME/out.log" 2>&1 &
-  VORLEN_PID=$!
-  for _ in $(seq 100); do
-    WINDOW=$(xdotool search --all --pid "$VORLEN_PID" --name ' - Vorlen$' 2>/dev/null | head -n 1 || true)
-    [[ -n "$WINDOW" ]] && { sleep 0.5; return 0; }
-    sleep 0.1
+  local attempt
+  for attempt in 1 2 3; do
+    "$VORLEN" "$@" >"$E2E_HOME/out.log" 2>&1 &
+    VORLEN_PID=$!
+    for _ in $(seq 100); do
+      WINDOW=$(xdotool search --all --pid "$VORLEN_PID" --name ' - Vorlen$' 2>/dev/null | head -n 1 || true)
+      [[ -n "$WINDOW" ]] && { sleep 0.5; return 0; }
+      kill -0 "$VORLEN_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    grep -q "Unable to initialize GTK" "$E2E_HOME/out.log" || break
+    wait "$VORLEN_PID" 2>/dev/null || true
+    echo "note: GTK could not reach the display (attempt $attempt); starting again" >&2
+    sleep 1
   done
   cat "$E2E_HOME/out.log" >&2
   fail "the main window did not appear"
