@@ -96,7 +96,13 @@ bool CVorlenApp::OnInit()
         return false;
     }
 
-    m_recent.Assign(settings::LoadRecentFiles());
+    // A settings file that cannot be used costs the recent-file list, never
+    // the start; the next save replaces it with a sound one.
+    std::string settingsProblem;
+    m_recent.Assign(settings::LoadRecentFiles(&settingsProblem));
+    if (!settingsProblem.empty())
+        std::fprintf(stderr, "Vorlen: the settings file %s %s; the recent-file list starts empty.\n",
+                     static_cast<const char*>(settings::FilePath().utf8_str()), settingsProblem.c_str());
 
     m_docManager = new CDocManager;
     new wxDocTemplate(m_docManager, "Vorlen", "*", "", "", "Vorlen.Document", "Vorlen Document",
