@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <string>
+#include <utility>
 
 #include <wx/cmdline.h>
 #include <wx/msgdlg.h>
@@ -25,18 +28,26 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-wxAssertHandler_t g_previousAssertHandler = nullptr;
-
-// Vorlen's command ids run up to 57681. wxWidgets checks menu ids against
-// the 15-bit limit of Windows menus; GTK menus carry any int, so that one
-// check is dropped and every other assertion goes on as before.
-void FilterMenuIdAssert(const wxString& file, int line, const wxString& func,
-                        const wxString& cond, const wxString& msg)
+// wxWidgets checks its callers with assertions, and by default a failed one
+// opens a debug dialog whose "Stop" ends the program. That dialog is meant
+// for developers of wxWidgets, never for a student: every failed check is
+// reported once on stderr instead, in every build, and the program goes on.
+//
+// One check is dropped without a word: Vorlen's command ids run up to
+// 57681, and wxWidgets checks menu ids against the 15-bit limit of Windows
+// menus; GTK menus carry any int.
+void ReportAssertOnStderr(const wxString& file, int line, const wxString& func,
+                          const wxString& cond, const wxString& msg)
 {
     if (cond.Contains("itemid < 0x7fff"))
         return;
-    if (g_previousAssertHandler)
-        g_previousAssertHandler(file, line, func, cond, msg);
+    static std::set<std::pair<std::string, int>> reported;
+    if (!reported.emplace(file.ToStdString(wxConvUTF8), line).second)
+        return;
+    std::fprintf(stderr, "Vorlen: wxWidgets check \"%s\" failed in %s (%s:%d)%s%s\n",
+                 static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+                 static_cast<const char*>(file.utf8_str()), line, msg.empty() ? "" : ": ",
+                 static_cast<const char*>(msg.utf8_str()));
 }
 
 // The single document type: no file filter, no extension.
@@ -80,8 +91,7 @@ bool CVorlenApp::OnCmdLineError(wxCmdLineParser& parser)
 
 bool CVorlenApp::OnInit()
 {
-    if (!g_previousAssertHandler)
-        g_previousAssertHandler = wxSetAssertHandler(FilterMenuIdAssert);
+    wxSetAssertHandler(ReportAssertOnStderr);
     SetAppName("Vorlen");
     SetAppDisplayName("Vorlen");
     if (!wxApp::OnInit())

@@ -1,8 +1,17 @@
 // The application shell: menu tree, title, File commands, recent files,
 // failure messages and the plot area's repaint rule.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtk/gtk.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
+
+#include <wx/timer.h>
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -296,4 +305,61 @@ TEST(Shell, ARepaintClearsOnlyTheRegionTheWindowSystemAsksFor)
     EXPECT_EQ(plot->Picture().Pixel(99, 100), kBlack);
     EXPECT_EQ(plot->Picture().Pixel(150, 139), kBlack);
     EXPECT_EQ(plot->Picture().Pixel(120, 99), kBlack);
+}
+
+namespace {
+
+// Presses "Continue" on the debug dialog that wxWidgets shows for a failed
+// check, if one is open; true if there was one.
+bool ContinuePastAssertDialog()
+{
+    bool found = false;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w; w = w->next) {
+        GtkWidget* window = GTK_WIDGET(w->data);
+        if (!gtk_widget_get_visible(window) || !GTK_IS_DIALOG(window) ||
+            std::string(G_OBJECT_TYPE_NAME(window)).find("Assert") == std::string::npos)
+            continue;
+        found = true;
+        // Its answers: 0 Stop, 1 Continue, 2 Continue and show no more.
+        gtk_dialog_response(GTK_DIALOG(window), 1);
+    }
+    g_list_free(windows);
+    return found;
+}
+
+// Everything written to stderr while `code` runs.
+template <class Code>
+std::string CaptureStderr(Code code)
+{
+    const std::string path = PrivateDir() + "/stderr.txt";
+    std::fflush(stderr);
+    const int saved = dup(2);
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(file, 2);
+    close(file);
+    code();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::ifstream in(path);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(Shell, AFailedWxWidgetsCheckIsOneLineOnStderrNeverADialog)
+{
+    bool dialogShown = false;
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { dialogShown |= ContinuePastAssertDialog(); });
+    watchdog.Start(100);
+    const std::string output = CaptureStderr([] {
+        for (int i = 0; i < 3; ++i)
+            wxFAIL_MSG("a check the test makes fail");
+    });
+    watchdog.Stop();
+    EXPECT_FALSE(dialogShown);
+    EXPECT_NE(output.find("a check the test makes fail"), std::string::npos) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
 }
