@@ -307,6 +307,35 @@ TEST(Shell, ARepaintClearsOnlyTheRegionTheWindowSystemAsksFor)
     EXPECT_EQ(plot->Picture().Pixel(120, 99), kBlack);
 }
 
+TEST(Shell, SavingOntoAFifoOrADeviceFailsInsteadOfWaiting)
+{
+    OpenFile(MakeFile("plain.txt", "abc"));
+    const std::string fifo = PrivateDir() + "/pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A reader that never reads: a save that wrongly opens the FIFO shows
+    // as a wrong result instead of waiting for ever.
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    for (const std::string& bad : {fifo, std::string("/dev/null")}) {
+        wxTEST_DIALOG(Command(cmd::kFileSaveAs), wxExpectModal<wxFileDialog>(bad),
+                      ExpectMessage("Failed to save document."));
+        EXPECT_EQ(Title(), "plain.txt - Vorlen");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    // The document's own file replaced by a FIFO: Save fails the same way.
+    const std::string own = PrivateDir() + "/plain.txt";
+    std::filesystem::remove(own);
+    ASSERT_EQ(mkfifo(own.c_str(), 0600), 0);
+    const int ownReader = open(own.c_str(), O_RDONLY | O_NONBLOCK);
+    wxTEST_DIALOG(Command(cmd::kFileSave), ExpectMessage("Failed to save document."));
+    EXPECT_TRUE(std::filesystem::is_fifo(own));
+    close(reader);
+    close(ownReader);
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(own);
+    Command(cmd::kFileNew);
+}
+
 namespace {
 
 // Presses "Continue" on the debug dialog that wxWidgets shows for a failed
