@@ -127,6 +127,10 @@ bool CVorlenApp::OnInit()
         return false;
     }
     Document()->SetFileNamedHandler([this](const wxString& path) { AddRecentFile(path); });
+    m_frame->Show();
+    m_frame->Update();
+    // The file named on the command line is opened once the main window is
+    // on screen, so that the message of a failure appears centred over it.
     if (!m_fileToOpen.empty() && !Document()->OpenFile(m_fileToOpen)) {
         std::fprintf(stderr, "Vorlen: failed to open document '%s'.\n",
                      static_cast<const char*>(m_fileToOpen.utf8_str()));
@@ -134,8 +138,6 @@ bool CVorlenApp::OnInit()
         m_frame = nullptr;
         return false;
     }
-    m_frame->Show();
-    m_frame->Update();
     return true;
 }
 
