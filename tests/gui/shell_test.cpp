@@ -336,6 +336,36 @@ TEST(Shell, SavingOntoAFifoOrADeviceFailsInsteadOfWaiting)
     Command(cmd::kFileNew);
 }
 
+TEST(Shell, TheAreaOfAClosedMenuShowsThePictureAgainWhileOtherRepaintsClear)
+{
+    CPlotWindow* plot = Frame().PlotWindow();
+    Pump();
+    Scribble(plot->Picture());
+    plot->ShowPicture();
+    Pump();
+
+    // A drop-down closed over (20, 20)-(120, 100); then the window system
+    // asks for a larger region, the menu's and more, to be repainted.
+    plot->RestoreAfterMenu(wxRect(plot->ClientToScreen(wxPoint(20, 20)), wxSize(100, 80)));
+    plot->RefreshRect(wxRect(0, 0, 200, 150), false);
+    plot->Update();
+    Pump();
+    const Raster& picture = plot->Picture();
+    EXPECT_EQ(picture.Pixel(20, 20), kBlack);
+    EXPECT_EQ(picture.Pixel(119, 99), kBlack);
+    EXPECT_TRUE(PictureIsBlank(picture, 0, 0, 200, 20));
+    EXPECT_TRUE(PictureIsBlank(picture, 120, 0, 200, 150));
+    EXPECT_TRUE(PictureIsBlank(picture, 0, 100, 200, 150));
+    EXPECT_EQ(picture.Pixel(200, 150), kBlack);
+
+    // Once repainted, the menu's area is like any other: a window that
+    // uncovers it later leaves it cleared.
+    plot->RefreshRect(wxRect(20, 20, 100, 80), false);
+    plot->Update();
+    Pump();
+    EXPECT_TRUE(PictureIsBlank(picture, 20, 20, 120, 100));
+}
+
 namespace {
 
 // Presses "Continue" on the debug dialog that wxWidgets shows for a failed
