@@ -21,4 +21,10 @@ constexpr DlgItem kTemplate[] = {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg() : CTemplateDialog(nullptr, "About Vorlen", wxSize(262, 117), kTemplate) {}
+// The template's serif face at its 10 points: DejaVu Serif, which comes with
+// the DejaVu fonts the pictures use.
+CAboutDlg::CAboutDlg()
+    : CTemplateDialog(nullptr, "About Vorlen", wxSize(262, 117), kTemplate,
+                      wxFont(wxFontInfo(10).Family(wxFONTFAMILY_ROMAN).FaceName("DejaVu Serif")))
+{
+}

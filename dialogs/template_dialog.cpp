@@ -20,10 +20,14 @@ const wxPoint kSunkenEdge(2, 2);
 }  // namespace
 
 CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                                 std::span<const DlgItem> items)
+                                 std::span<const DlgItem> items, const wxFont& font)
     : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX)
 {
+    // Set before anything is measured or made: dialog units come from the
+    // dialog's font, and the controls take it over when they are created.
+    if (font.IsOk())
+        SetFont(font);
     SetClientSize(ConvertDialogToPixels(size));
     Build(items);
     // Escape and the close box press the accept button too (there is no

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <wx/dialog.h>
+#include <wx/font.h>
 
 class wxButton;
 class wxRadioButton;
@@ -68,9 +69,11 @@ public:
     void CentreOver(const wxWindow& owner);
 
 protected:
-    // `size` is the client area in dialog units.
+    // `size` is the client area in dialog units. The units and every text
+    // follow `font` if one is given (a template's own font), else the
+    // system's dialog font.
     CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                    std::span<const DlgItem> items);
+                    std::span<const DlgItem> items, const wxFont& font = wxNullFont);
 
     wxTextCtrl& Edit(int id) const;
     wxRadioButton& Radio(int id) const;
