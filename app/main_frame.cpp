@@ -75,6 +75,12 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     // The plot area fills the client area: a frame's only child is sized
     // to it.
     m_plot = new CPlotWindow(this);
+    // A drop-down menu puts back the part of the picture it covered.
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        if (const wxMenu* menu = event.GetMenu())
+            m_plot->RestoreAfterMenu(DropDownScreenRect(*menu));
+        event.Skip();
+    });
 
     // GTK's natural size for a frame is tiny; open large enough for the
     // 800 x 600 pictures, within the screen.

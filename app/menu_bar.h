@@ -24,6 +24,10 @@ MainMenus CreateMainMenuBar();
 // menu. The title's wxMenu stays empty.
 void MakeTitleACommand(wxMenu* title, std::function<void()> run);
 
+// Where the menu's drop-down is, or was when it last closed, on the screen;
+// empty if it never showed.
+wxRect DropDownScreenRect(const wxMenu& menu);
+
 // Ctrl+N, Ctrl+O and Ctrl+S, and the editing and pane keys that lead
 // nowhere in this program.
 wxAcceleratorTable CreateAcceleratorTable();

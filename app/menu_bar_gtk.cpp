@@ -1,4 +1,5 @@
-// Menu-bar titles that are commands themselves.
+// The GTK side of the menu bar: titles that are commands themselves, and
+// where a drop-down menu stands on the screen.
 //
 // wxWidgets puts a menu under every title, but a GTK menu bar can also hold
 // items without a submenu: a click or Enter on one activates it at once,
@@ -53,4 +54,17 @@ void MakeTitleACommand(wxMenu* title, std::function<void()> run)
     g_signal_connect_data(item, "activate", G_CALLBACK(OnActivate),
                           new DirectCommand{std::move(run)}, FreeCommand, GConnectFlags(0));
     g_signal_connect(item, "button-release-event", G_CALLBACK(OnButtonRelease), nullptr);
+}
+
+wxRect DropDownScreenRect(const wxMenu& menu)
+{
+    // A GtkMenu is shown in a popup window of its own; that window keeps its
+    // place when the menu is hidden.
+    GtkWidget* toplevel = menu.m_menu ? gtk_widget_get_toplevel(menu.m_menu) : nullptr;
+    GdkWindow* window = toplevel && GTK_IS_WINDOW(toplevel) ? gtk_widget_get_window(toplevel) : nullptr;
+    if (!window)
+        return {};
+    GdkRectangle extents{};
+    gdk_window_get_frame_extents(window, &extents);
+    return wxRect(extents.x, extents.y, extents.width, extents.height);
 }

@@ -8,6 +8,15 @@
 #include <wx/image.h>
 #include <wx/region.h>
 
+namespace {
+
+// How long after a menu closed its area is still taken for the menu's: the
+// window system's repaint comes at once, but a command chosen from the menu
+// runs first, and may take a while on a slow machine.
+constexpr std::chrono::seconds kMenuRepaintWait(2);
+
+}  // namespace
+
 wxBEGIN_EVENT_TABLE(CPlotWindow, wxWindow)
     EVT_PAINT(CPlotWindow::OnPaint)
     EVT_SIZE(CPlotWindow::OnSize)
@@ -33,6 +42,20 @@ void CPlotWindow::ErasePicture()
     m_raster.Fill(0, 0, m_raster.Width(), m_raster.Height(), kBackground);
     m_commandPaint = true;
     Refresh(false);
+}
+
+void CPlotWindow::RestoreAfterMenu(const wxRect& screenRect)
+{
+    if (screenRect.IsEmpty())
+        return;
+    const wxRect covered = wxRect(ScreenToClient(screenRect.GetPosition()), screenRect.GetSize())
+                               .Intersect(wxRect(GetClientSize()));
+    if (covered.IsEmpty())
+        return;
+    if (std::chrono::steady_clock::now() - m_menuClosedAt > kMenuRepaintWait)
+        m_menuCovered.Clear();
+    m_menuCovered.Union(covered);
+    m_menuClosedAt = std::chrono::steady_clock::now();
 }
 
 wxSize CPlotWindow::PhysicalClientSize() const
@@ -61,8 +84,18 @@ void CPlotWindow::OnPaint(wxPaintEvent&)
     const double scale = GetContentScaleFactor();
     if (!m_commandPaint) {
         // Nothing is redrawn from a model: what the window system asks to
-        // repaint comes back empty until a command draws again.
-        for (wxRegionIterator it(GetUpdateRegion()); it; ++it) {
+        // repaint comes back empty until a command draws again, except
+        // where a menu's drop-down was: that shows the picture again.
+        wxRegion cleared(GetUpdateRegion());
+        if (!m_menuCovered.IsEmpty()) {
+            if (std::chrono::steady_clock::now() - m_menuClosedAt <= kMenuRepaintWait) {
+                cleared.Subtract(m_menuCovered);
+                m_menuCovered.Subtract(GetUpdateRegion());
+            } else {
+                m_menuCovered.Clear();
+            }
+        }
+        for (wxRegionIterator it(cleared); it; ++it) {
             const wxRect r = it.GetRect();
             m_raster.Fill(static_cast<int>(std::floor(r.x * scale)),
                           static_cast<int>(std::floor(r.y * scale)),

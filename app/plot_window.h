@@ -3,6 +3,9 @@
 // pixel to one screen pixel, also on a scaled screen.
 #pragma once
 
+#include <chrono>
+
+#include <wx/region.h>
 #include <wx/window.h>
 
 #include "core/raster.h"
@@ -20,6 +23,13 @@ public:
     // Clears the whole picture to the background (a new or opened document).
     void ErasePicture();
 
+    // A drop-down menu that covered `screenRect` has closed. The window
+    // system will ask for that part to be repainted; it shows the picture
+    // again instead of clearing it, because a menu is expected to put back
+    // what it covered (Windows menus save the pixels beneath them). Other
+    // windows that uncover the picture still leave it cleared.
+    void RestoreAfterMenu(const wxRect& screenRect);
+
     // The smallest raster: wide and tall enough for the widest plots
     // whatever the window's size.
     static constexpr int kMinWidth = kPlotAreaWidth;
@@ -34,6 +44,13 @@ private:
     // Set while a command's picture waits to be painted; any other paint is
     // the window system's, and shows its region cleared.
     bool m_commandPaint = false;
+    // What closed menus covered, in client coordinates, until the window
+    // system has had it repainted. Should that repaint never come (a
+    // compositing window manager redraws by itself), the area is forgotten
+    // after a while, so that it cannot keep a later uncovering from
+    // clearing.
+    wxRegion m_menuCovered;
+    std::chrono::steady_clock::time_point m_menuClosedAt;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <string>
+#include <utility>
 
 #include <wx/cmdline.h>
 #include <wx/msgdlg.h>
@@ -25,18 +28,26 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-wxAssertHandler_t g_previousAssertHandler = nullptr;
-
-// Vorlen's command ids run up to 57681. wxWidgets checks menu ids against
-// the 15-bit limit of Windows menus; GTK menus carry any int, so that one
-// check is dropped and every other assertion goes on as before.
-void FilterMenuIdAssert(const wxString& file, int line, const wxString& func,
-                        const wxString& cond, const wxString& msg)
+// wxWidgets checks its callers with assertions, and by default a failed one
+// opens a debug dialog whose "Stop" ends the program. That dialog is meant
+// for developers of wxWidgets, never for a student: every failed check is
+// reported once on stderr instead, in every build, and the program goes on.
+//
+// One check is dropped without a word: Vorlen's command ids run up to
+// 57681, and wxWidgets checks menu ids against the 15-bit limit of Windows
+// menus; GTK menus carry any int.
+void ReportAssertOnStderr(const wxString& file, int line, const wxString& func,
+                          const wxString& cond, const wxString& msg)
 {
     if (cond.Contains("itemid < 0x7fff"))
         return;
-    if (g_previousAssertHandler)
-        g_previousAssertHandler(file, line, func, cond, msg);
+    static std::set<std::pair<std::string, int>> reported;
+    if (!reported.emplace(file.ToStdString(wxConvUTF8), line).second)
+        return;
+    std::fprintf(stderr, "Vorlen: wxWidgets check \"%s\" failed in %s (%s:%d)%s%s\n",
+                 static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+                 static_cast<const char*>(file.utf8_str()), line, msg.empty() ? "" : ": ",
+                 static_cast<const char*>(msg.utf8_str()));
 }
 
 // The single document type: no file filter, no extension.
@@ -80,8 +91,7 @@ bool CVorlenApp::OnCmdLineError(wxCmdLineParser& parser)
 
 bool CVorlenApp::OnInit()
 {
-    if (!g_previousAssertHandler)
-        g_previousAssertHandler = wxSetAssertHandler(FilterMenuIdAssert);
+    wxSetAssertHandler(ReportAssertOnStderr);
     SetAppName("Vorlen");
     SetAppDisplayName("Vorlen");
     if (!wxApp::OnInit())
@@ -96,7 +106,13 @@ bool CVorlenApp::OnInit()
         return false;
     }
 
-    m_recent.Assign(settings::LoadRecentFiles());
+    // A settings file that cannot be used costs the recent-file list, never
+    // the start; the next save replaces it with a sound one.
+    std::string settingsProblem;
+    m_recent.Assign(settings::LoadRecentFiles(&settingsProblem));
+    if (!settingsProblem.empty())
+        std::fprintf(stderr, "Vorlen: the settings file %s %s; the recent-file list starts empty.\n",
+                     static_cast<const char*>(settings::FilePath().utf8_str()), settingsProblem.c_str());
 
     m_docManager = new CDocManager;
     new wxDocTemplate(m_docManager, "Vorlen", "*", "", "", "Vorlen.Document", "Vorlen Document",
@@ -111,6 +127,10 @@ bool CVorlenApp::OnInit()
         return false;
     }
     Document()->SetFileNamedHandler([this](const wxString& path) { AddRecentFile(path); });
+    m_frame->Show();
+    m_frame->Update();
+    // The file named on the command line is opened once the main window is
+    // on screen, so that the message of a failure appears centred over it.
     if (!m_fileToOpen.empty() && !Document()->OpenFile(m_fileToOpen)) {
         std::fprintf(stderr, "Vorlen: failed to open document '%s'.\n",
                      static_cast<const char*>(m_fileToOpen.utf8_str()));
@@ -118,8 +138,6 @@ bool CVorlenApp::OnInit()
         m_frame = nullptr;
         return false;
     }
-    m_frame->Show();
-    m_frame->Update();
     return true;
 }
 

@@ -1,5 +1,9 @@
 #include "app/vorlen_doc.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <wx/app.h>
 #include <wx/file.h>
 #include <wx/filename.h>
@@ -23,6 +27,23 @@ constexpr const char* kUntitled = "Untitled";
 void ReportFailure(const wxString& message)
 {
     wxMessageBox(message, "Vorlen", wxOK | wxICON_EXCLAMATION, wxTheApp->GetTopWindow());
+}
+
+// Creates the file, or empties it if it is there. Only a regular file is
+// written: a folder, FIFO or device in its place fails, as Open refuses them
+// too. Writing to a FIFO would wait for a reader, so its open never blocks
+// (O_NONBLOCK), should one appear between the check and the open.
+bool CreateEmptyRegularFile(const wxString& path)
+{
+    const wxCharBuffer name = path.fn_str();
+    struct stat info {};
+    if (::stat(name, &info) == 0 && !S_ISREG(info.st_mode))
+        return false;
+    const int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    return ::close(fd) == 0 && regular;
 }
 
 }  // namespace
@@ -84,13 +105,11 @@ wxString CVorlenDoc::GetUserReadableName() const
 bool CVorlenDoc::DoSaveDocument(const wxString& path)
 {
     // The document holds nothing, so saving creates or empties the file.
-    wxLogNull quiet;
-    wxFile file;
-    if (wxFileName::DirExists(path) || !file.Create(path, true)) {
+    if (!CreateEmptyRegularFile(path)) {
         ReportFailure("Failed to save document.");
         return false;
     }
-    return file.Close();
+    return true;
 }
 
 bool CVorlenDoc::DoOpenDocument(const wxString& path)

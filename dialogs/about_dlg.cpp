@@ -19,6 +19,18 @@ constexpr DlgItem kTemplate[] = {
     {Static, wxID_STATIC, "Konverzija frekvencije odabiranja", {50, 95, 196, 13}},
 };
 
+// The template's serif face at its 10 points: DejaVu Serif, which comes with
+// the DejaVu fonts the pictures use.
+TemplateStyle AboutStyle()
+{
+    TemplateStyle style;
+    style.font = wxFont(wxFontInfo(10).Family(wxFONTFAMILY_ROMAN).FaceName("DejaVu Serif"));
+    return style;
+}
+
 }  // namespace
 
-CAboutDlg::CAboutDlg() : CTemplateDialog(nullptr, "About Vorlen", wxSize(262, 117), kTemplate) {}
+CAboutDlg::CAboutDlg()
+    : CTemplateDialog(nullptr, "About Vorlen", wxSize(262, 117), kTemplate, AboutStyle())
+{
+}

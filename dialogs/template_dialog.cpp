@@ -26,7 +26,9 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSi
                style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxCAPTION),
       m_toPixels(style.toPixels)
 {
-    // Controls take the dialog's font when they are made.
+    // Set before anything is measured or made: dialog units come from the
+    // dialog's font (unless the style fixes them), and the controls take it
+    // over when they are created.
     if (style.font.IsOk())
         SetFont(style.font);
     SetClientSize(ToPixels(DlgBox{0, 0, size.x, size.y}).GetSize());

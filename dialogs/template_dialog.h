@@ -82,7 +82,9 @@ public:
     void CentreOver(const wxWindow& owner);
 
 protected:
-    // `size` is the client area in dialog units.
+    // `size` is the client area in dialog units. The units (unless the style
+    // fixes them) and every text follow the style's font if it gives one (a
+    // template's own font), else the system's dialog font.
     CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
                     std::span<const DlgItem> items, const TemplateStyle& style = {});
 

@@ -5,50 +5,6 @@
 VORLEN=$1
 source "$(dirname "$0")/e2e_lib.sh"
 
-# shown_dialog TITLE: the window id of the program's visible window TITLE.
-shown_dialog() {
-  xdotool search --all --onlyvisible --pid "$VORLEN_PID" --name "^$1\$" 2>/dev/null | head -n 1 || true
-}
-
-# open_dialog TITLE X KEY...: clicks the menu title at X (window
-# coordinates), moves with the keys, presses Return (none for a title that
-# is a command itself) and waits for the dialog; sets DIALOG.
-open_dialog() {
-  local title=$1 x=$2
-  shift 2
-  click_at "$x" 12
-  if (($# > 0)); then
-    for key in "$@"; do
-      xdotool key "$key"
-      sleep 0.2
-    done
-    xdotool key Return
-  fi
-  for _ in $(seq 50); do
-    DIALOG=$(shown_dialog "$title")
-    [[ -n "$DIALOG" ]] && { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  fail "'$title' did not open"
-}
-
-# close_dialog TITLE KEY: the key closes the dialog.
-close_dialog() {
-  xdotool key "$2"
-  for _ in $(seq 50); do
-    # The main window takes input again once the modal loop has ended.
-    [[ -z "$(shown_dialog "$1")" ]] && { sleep 0.5; return 0; }
-    sleep 0.1
-  done
-  fail "$2 did not close '$1'"
-}
-
-# geometry ID: "x y width height" of a window (--shell output would also
-# overwrite WINDOW).
-geometry() {
-  (eval "$(xdotool getwindowgeometry --shell "$1")" && echo "$X $Y $WIDTH $HEIGHT")
-}
-
 start_vorlen
 read -r mx my mw mh < <(geometry "$WINDOW")
 main_cx=$((mx + mw / 2)) main_cy=$((my + mh / 2))

@@ -44,13 +44,20 @@ start_vorlen() {
 
 window_title() { xdotool getwindowname "$WINDOW"; }
 
-# wait_exit: waits for the program to end and prints its exit status.
+# wait_exit: waits for the program to end and prints its exit status, or
+# "hung" (and ends it) if it is still running after 10 seconds, for example
+# behind a dialog.
 wait_exit() {
   local status=0
   for _ in $(seq 100); do
     kill -0 "$VORLEN_PID" 2>/dev/null || break
     sleep 0.1
   done
+  if kill -0 "$VORLEN_PID" 2>/dev/null; then
+    kill -9 "$VORLEN_PID" 2>/dev/null || true
+    echo "hung"
+    return 0
+  fi
   wait "$VORLEN_PID" || status=$?
   VORLEN_PID=""
   echo "$status"
@@ -67,6 +74,12 @@ click_at() {
   read -r ox oy < <(window_origin)
   xdotool mousemove $((ox + $1)) $((oy + $2)) click 1
   sleep 0.5
+}
+
+# geometry ID: "x y width height" of a window (--shell output would also
+# overwrite WINDOW).
+geometry() {
+  (eval "$(xdotool getwindowgeometry --shell "$1")" && echo "$X $Y $WIDTH $HEIGHT")
 }
 
 # screenshot FILE: the whole screen as PNG.
@@ -87,4 +100,42 @@ choose_from_file_menu() {
   done
   xdotool key Return
   sleep 0.5
+}
+
+# shown_dialog TITLE: the window id of the program's visible window TITLE.
+shown_dialog() {
+  xdotool search --all --onlyvisible --pid "$VORLEN_PID" --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+
+# open_dialog TITLE X KEY...: clicks the menu title at X (window
+# coordinates), moves with the keys, presses Return (none for a title that
+# is a command itself) and waits for the dialog; sets DIALOG.
+open_dialog() {
+  local title=$1 x=$2
+  shift 2
+  click_at "$x" 12
+  if (($# > 0)); then
+    for key in "$@"; do
+      xdotool key "$key"
+      sleep 0.2
+    done
+    xdotool key Return
+  fi
+  for _ in $(seq 50); do
+    DIALOG=$(shown_dialog "$title")
+    [[ -n "$DIALOG" ]] && { sleep 0.3; return 0; }
+    sleep 0.1
+  done
+  fail "'$title' did not open"
+}
+
+# close_dialog TITLE KEY: the key closes the dialog.
+close_dialog() {
+  xdotool key "$2"
+  for _ in $(seq 50); do
+    # The main window takes input again once the modal loop has ended.
+    [[ -z "$(shown_dialog "$1")" ]] && { sleep 0.5; return 0; }
+    sleep 0.1
+  done
+  fail "$2 did not close '$1'"
 }

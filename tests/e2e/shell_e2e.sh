@@ -54,7 +54,8 @@ choose_from_file_menu Up Up
 choose_from_file_menu Up
 wait_exit >/dev/null
 
-# 5. A file that cannot be opened: the message, then the start fails.
+# 5. A file that cannot be opened: the message over the main window, then
+# the start fails.
 "$VORLEN" "$E2E_HOME/missing.txt" >"$E2E_HOME/bad.log" 2>&1 &
 VORLEN_PID=$!
 box=""
@@ -69,6 +70,13 @@ for _ in $(seq 100); do
 done
 [[ -n "$box" ]] || fail "no message box for a missing file"
 sleep 0.5
+# The box stands centred over the main window, which is on screen.
+main=$(xdotool search --all --onlyvisible --pid "$VORLEN_PID" --name ' - Vorlen$' 2>/dev/null | head -n 1 || true)
+[[ -n "$main" ]] || fail "the message box has no main window under it"
+read -r mx my mw mh < <(geometry "$main")
+read -r bx by bw bh < <(geometry "$box")
+dx=$((bx + bw / 2 - mx - mw / 2)) dy=$((by + bh / 2 - my - mh / 2))
+((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) || fail "the message box is not centred: off by $dx, $dy"
 xdotool windowfocus --sync "$box"
 xdotool key Return
 status=$(wait_exit)

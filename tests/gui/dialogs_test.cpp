@@ -272,6 +272,13 @@ TEST(AboutDialog, NamesTheProgramAndOpensCentredOverTheMainWindow)
         const wxPoint offset = (dlg.GetScreenRect().GetPosition() + dlg.GetSize() / 2) -
                                (Frame().GetScreenRect().GetPosition() + Frame().GetSize() / 2);
         EXPECT_LE(std::abs(offset.x) + std::abs(offset.y), 2);
+        // The template's serif face at 10 points, in every control.
+        for (wxWindow* child : children) {
+            const PangoFontDescription* font =
+                pango_context_get_font_description(gtk_widget_get_pango_context(child->GetHandle()));
+            EXPECT_STREQ(pango_font_description_get_family(font), "DejaVu Serif") << child->GetLabel();
+            EXPECT_EQ(pango_font_description_get_size(font), 10 * PANGO_SCALE) << child->GetLabel();
+        }
         ClickIzlaz(dlg);
     });
 }

@@ -1,8 +1,17 @@
 // The application shell: menu tree, title, File commands, recent files,
 // failure messages and the plot area's repaint rule.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtk/gtk.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
+
+#include <wx/timer.h>
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -296,4 +305,120 @@ TEST(Shell, ARepaintClearsOnlyTheRegionTheWindowSystemAsksFor)
     EXPECT_EQ(plot->Picture().Pixel(99, 100), kBlack);
     EXPECT_EQ(plot->Picture().Pixel(150, 139), kBlack);
     EXPECT_EQ(plot->Picture().Pixel(120, 99), kBlack);
+}
+
+TEST(Shell, SavingOntoAFifoOrADeviceFailsInsteadOfWaiting)
+{
+    OpenFile(MakeFile("plain.txt", "abc"));
+    const std::string fifo = PrivateDir() + "/pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A reader that never reads: a save that wrongly opens the FIFO shows
+    // as a wrong result instead of waiting for ever.
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    for (const std::string& bad : {fifo, std::string("/dev/null")}) {
+        wxTEST_DIALOG(Command(cmd::kFileSaveAs), wxExpectModal<wxFileDialog>(bad),
+                      ExpectMessage("Failed to save document."));
+        EXPECT_EQ(Title(), "plain.txt - Vorlen");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    // The document's own file replaced by a FIFO: Save fails the same way.
+    const std::string own = PrivateDir() + "/plain.txt";
+    std::filesystem::remove(own);
+    ASSERT_EQ(mkfifo(own.c_str(), 0600), 0);
+    const int ownReader = open(own.c_str(), O_RDONLY | O_NONBLOCK);
+    wxTEST_DIALOG(Command(cmd::kFileSave), ExpectMessage("Failed to save document."));
+    EXPECT_TRUE(std::filesystem::is_fifo(own));
+    close(reader);
+    close(ownReader);
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(own);
+    Command(cmd::kFileNew);
+}
+
+TEST(Shell, TheAreaOfAClosedMenuShowsThePictureAgainWhileOtherRepaintsClear)
+{
+    CPlotWindow* plot = Frame().PlotWindow();
+    Pump();
+    Scribble(plot->Picture());
+    plot->ShowPicture();
+    Pump();
+
+    // A drop-down closed over (20, 20)-(120, 100); then the window system
+    // asks for a larger region, the menu's and more, to be repainted.
+    plot->RestoreAfterMenu(wxRect(plot->ClientToScreen(wxPoint(20, 20)), wxSize(100, 80)));
+    plot->RefreshRect(wxRect(0, 0, 200, 150), false);
+    plot->Update();
+    Pump();
+    const Raster& picture = plot->Picture();
+    EXPECT_EQ(picture.Pixel(20, 20), kBlack);
+    EXPECT_EQ(picture.Pixel(119, 99), kBlack);
+    EXPECT_TRUE(PictureIsBlank(picture, 0, 0, 200, 20));
+    EXPECT_TRUE(PictureIsBlank(picture, 120, 0, 200, 150));
+    EXPECT_TRUE(PictureIsBlank(picture, 0, 100, 200, 150));
+    EXPECT_EQ(picture.Pixel(200, 150), kBlack);
+
+    // Once repainted, the menu's area is like any other: a window that
+    // uncovers it later leaves it cleared.
+    plot->RefreshRect(wxRect(20, 20, 100, 80), false);
+    plot->Update();
+    Pump();
+    EXPECT_TRUE(PictureIsBlank(picture, 20, 20, 120, 100));
+}
+
+namespace {
+
+// Presses "Continue" on the debug dialog that wxWidgets shows for a failed
+// check, if one is open; true if there was one.
+bool ContinuePastAssertDialog()
+{
+    bool found = false;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w; w = w->next) {
+        GtkWidget* window = GTK_WIDGET(w->data);
+        if (!gtk_widget_get_visible(window) || !GTK_IS_DIALOG(window) ||
+            std::string(G_OBJECT_TYPE_NAME(window)).find("Assert") == std::string::npos)
+            continue;
+        found = true;
+        // Its answers: 0 Stop, 1 Continue, 2 Continue and show no more.
+        gtk_dialog_response(GTK_DIALOG(window), 1);
+    }
+    g_list_free(windows);
+    return found;
+}
+
+// Everything written to stderr while `code` runs.
+template <class Code>
+std::string CaptureStderr(Code code)
+{
+    const std::string path = PrivateDir() + "/stderr.txt";
+    std::fflush(stderr);
+    const int saved = dup(2);
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(file, 2);
+    close(file);
+    code();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::ifstream in(path);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(Shell, AFailedWxWidgetsCheckIsOneLineOnStderrNeverADialog)
+{
+    bool dialogShown = false;
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { dialogShown |= ContinuePastAssertDialog(); });
+    watchdog.Start(100);
+    const std::string output = CaptureStderr([] {
+        for (int i = 0; i < 3; ++i)
+            wxFAIL_MSG("a check the test makes fail");
+    });
+    watchdog.Stop();
+    EXPECT_FALSE(dialogShown);
+    EXPECT_NE(output.find("a check the test makes fail"), std::string::npos) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
 }
