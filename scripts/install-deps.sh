@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
+  dpkg-dev file desktop-file-utils groff-base man-db
 )
 
 missing=()
