@@ -45,8 +45,12 @@ PendingFile::PendingFile(std::filesystem::path target) : m_target(std::move(targ
     }
     const std::filesystem::path directory =
         m_target.has_parent_path() ? m_target.parent_path() : std::filesystem::path(".");
-    const std::string pattern =
-        (directory / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
+    // "literal" + string in optimised builds.
+    std::string hidden = ".";
+    hidden += m_target.filename().string();
+    hidden += ".XXXXXX";
+    const std::string pattern = (directory / hidden).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
