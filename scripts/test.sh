@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# tests, the GUI and end-to-end tests under a private X server, and an
-# install into a temporary folder (tests/install); then all of them once more
-# built with AddressSanitizer and UBSan; then the core and vorlen-render built
-# without the GUI; and last a build without tests, with clang when it is
-# there. Warnings are errors here.
+# tests, the GUI and end-to-end tests under a private X server, an install
+# into a temporary folder, and the Debian package (tests/install); then all
+# of them once more built with AddressSanitizer and UBSan; then the core and
+# vorlen-render built without the GUI; and last a build without tests, with
+# clang when it is there. Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -18,6 +18,8 @@ echo "== tests"
 HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
   ctest --test-dir "$build" --output-on-failure -j 2
+echo "== the Debian package"
+bash "$root/tests/install/package_test.sh" "$build"
 
 echo "== every test again, built with AddressSanitizer and UBSan"
 san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
