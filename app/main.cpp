@@ -2,6 +2,7 @@
 // own message, then runs the application.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <wx/app.h>
 
@@ -11,6 +12,12 @@ wxIMPLEMENT_APP_NO_MAIN(CVorlenApp);
 
 int main(int argc, char** argv)
 {
+    // The version alone needs no display: scripts and packagers ask for it
+    // anywhere. With other arguments the command line is read as usual.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s\n", VorlenVersionLine());
+        return 0;
+    }
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((!x11 || !*x11) && (!wayland || !*wayland)) {

@@ -60,16 +60,26 @@ public:
 
 }  // namespace
 
+const char* VorlenVersionLine()
+{
+    return "vorlen " VORLEN_VERSION;
+}
+
 // vorlen [FILE]: the file, if any, is opened as the document.
 void CVorlenApp::OnInitCmdLine(wxCmdLineParser& parser)
 {
     parser.SetLogo("Vorlen: the basics of discrete-time signal processing.");
     parser.AddSwitch("h", "help", "show this help and exit", wxCMD_LINE_OPTION_HELP);
+    parser.AddLongSwitch("version", "show the version and exit");
     parser.AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
 bool CVorlenApp::OnCmdLineParsed(wxCmdLineParser& parser)
 {
+    if (parser.Found("version")) {
+        std::printf("%s\n", VorlenVersionLine());
+        std::exit(0);
+    }
     if (parser.GetParamCount() > 0)
         m_fileToOpen = parser.GetParam(0);
     return true;

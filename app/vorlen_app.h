@@ -46,3 +46,6 @@ private:
 };
 
 wxDECLARE_APP(CVorlenApp);
+
+// "vorlen 1.2.3": what --version prints.
+const char* VorlenVersionLine();

@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
+  dpkg-dev file desktop-file-utils groff-base man-db
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# tests, the GUI and end-to-end tests under a private X server, then all of
-# them once more built with AddressSanitizer and UBSan, then the core and
-# vorlen-render built without the GUI, and last a short run of every fuzz
-# target (clang and libFuzzer). Warnings are errors here.
+# tests, the GUI and end-to-end tests under a private X server, an install
+# into a temporary folder, and the Debian package (tests/install); then all
+# of them once more built with AddressSanitizer and UBSan; then the core and
+# vorlen-render built without the GUI; then a build without tests, with
+# clang when it is there; and last a short run of every fuzz target (clang
+# and libFuzzer). Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -17,6 +19,8 @@ echo "== tests"
 HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
   ctest --test-dir "$build" --output-on-failure -j 2
+echo "== the Debian package"
+bash "$root/tests/install/package_test.sh" "$build"
 
 echo "== every test again, built with AddressSanitizer and UBSan"
 san=${VORLEN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
@@ -37,6 +41,21 @@ if grep -rqE -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui/CMakeFiles" "$nogui/core" "$no
   exit 1
 fi
 HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2
+
+# Users build without tests: that build must not look for GoogleTest or
+# Google Benchmark (configuring fails if it does, as both are disabled here;
+# that they go unused is the point, so CMake is not asked to say so).
+# Clang, when installed, compiles it, so that its warnings show up too.
+plain=${VORLEN_PLAIN_BUILD_DIR:-$root/build-plain}
+compiler=()
+if command -v clang++ >/dev/null; then
+  compiler=(-DCMAKE_CXX_COMPILER=clang++)
+fi
+echo "== the core and vorlen-render without tests or the GUI${compiler:+, with clang}"
+VORLEN_BUILD_DIR=$plain "$root/scripts/build.sh" "${compiler[@]}" -DVORLEN_WERROR=ON \
+  -DVORLEN_GUI=OFF -DVORLEN_TESTS=OFF -DVORLEN_BENCH=OFF \
+  -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON --no-warn-unused-cli
+"$plain/cli/vorlen-render" dft -o "$home/plain.png"
 
 echo "== a short run of every fuzz target (clang, libFuzzer, sanitizers)"
 fuzz=${VORLEN_FUZZ_BUILD_DIR:-$root/build-fuzz}

@@ -22,5 +22,8 @@ inline constexpr PaletteColour kIconPalette[] = {
     {230, 0, 0},      // sample heads
 };
 
-// `size` is 16 or 32.
+inline constexpr int kAppIconSizes[] = {16, 32, 48, 256};
+
+// `size` is one of kAppIconSizes: the sizes the program carries and the
+// ones installed for the desktop.
 IndexedImage DrawAppIcon(int size);

@@ -9,9 +9,16 @@ source "$(dirname "$0")/e2e_lib.sh"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VORLEN" 2>&1) && fail "started without a display"
 grep -q "needs a graphical display" <<<"$out" || fail "unclear message without a display: $out"
 
+# The version needs no display, and is the project's.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VORLEN" --version) || fail "--version failed without a display"
+[[ "$out" == "vorlen $VORLEN_PROJECT_VERSION" ]] || fail "--version printed '$out'"
+
 # Help is a success; bad usage is status 2 with the reason.
 "$VORLEN" --help >"$E2E_HOME/help.log" 2>&1 || fail "--help failed"
 grep -q "Usage: vorlen" "$E2E_HOME/help.log" || fail "no usage from --help"
+grep -q -- "--version" "$E2E_HOME/help.log" || fail "--help does not list --version"
+[[ "$("$VORLEN" "$E2E_HOME/any.txt" --version)" == "vorlen $VORLEN_PROJECT_VERSION" ]] ||
+  fail "--version after a file name"
 status=0
 "$VORLEN" --no-such-option >"$E2E_HOME/usage.log" 2>&1 || status=$?
 [[ $status == 2 ]] || fail "bad usage gave status $status"

@@ -247,8 +247,14 @@ TEST(Shell, AFileThatCannotBeSavedChangesNothing)
 TEST(Shell, RecentFilesHoldFourNewestFirstAndAreStored)
 {
     std::vector<std::string> paths;
-    for (int i = 1; i <= 5; ++i)
-        paths.push_back(MakeFile("r" + std::to_string(i) + ".txt"));
+    for (int i = 1; i <= 5; ++i) {
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
+        // "literal" + string in optimised builds.
+        std::string name = "r";
+        name += std::to_string(i);
+        name += ".txt";
+        paths.push_back(MakeFile(name));
+    }
     for (const std::string& p : paths)
         OpenFile(p);
     const std::vector<std::string> expected = {paths[4], paths[3], paths[2], paths[1]};

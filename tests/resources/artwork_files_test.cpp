@@ -1,5 +1,6 @@
-// The icons as the program carries them, and the promise that the
-// committed artwork can be made again from its generator.
+// The icons as the program carries them (16 and 32 pixels, embedded) and as
+// the desktop gets them (all four sizes, installed from resources/), and the
+// promise that the committed artwork can be made again from its generator.
 #include <gtest/gtest.h>
 
 #include <png.h>
@@ -45,10 +46,34 @@ Rgba DecodePng(std::span<const unsigned char> file)
     return out;
 }
 
+std::vector<unsigned char> ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const std::filesystem::path kResources = VORLEN_RESOURCES_DIR;
+
+struct IconFile {
+    int size;
+    std::vector<unsigned char> png;
+};
+
+// The embedded ones as the program links them, the rest as committed.
+std::vector<IconFile> AllIcons()
+{
+    const auto bytes = [](std::span<const unsigned char> png) {
+        return std::vector<unsigned char>(png.begin(), png.end());
+    };
+    return {{16, bytes(AppIcon16Png())},
+            {32, bytes(AppIcon32Png())},
+            {48, ReadFile(kResources / "vorlen-48.png")},
+            {256, ReadFile(kResources / "vorlen-256.png")}};
+}
+
 TEST(AppIcon, IsASquareOfAtMostSixteenColoursOnATransparentGround)
 {
-    const std::pair<std::span<const unsigned char>, int> icons[] = {{AppIcon32Png(), 32}, {AppIcon16Png(), 16}};
-    for (const auto& [file, size] : icons) {
+    for (const auto& [size, file] : AllIcons()) {
         const Rgba icon = DecodePng(file);
         ASSERT_EQ(icon.width, size);
         ASSERT_EQ(icon.height, size);
@@ -68,37 +93,41 @@ TEST(AppIcon, IsASquareOfAtMostSixteenColoursOnATransparentGround)
 // and stems leaving it both upwards and downwards.
 TEST(AppIcon, ShowsStemsOnBothSidesOfAnAxis)
 {
-    for (const auto file : {AppIcon32Png(), AppIcon16Png()}) {
+    for (const auto& [size, file] : AllIcons()) {
         const Rgba icon = DecodePng(file);
-        ASSERT_GT(icon.width, 0);
+        ASSERT_EQ(icon.width, size);
         auto dark = [&](int x, int y) {
             const png_byte* p = icon.At(x, y);
             return p[3] == 255 && p[0] + p[1] + p[2] < 200;
         };
-        int axis = -1;
-        for (int y = 2; y + 2 < icon.height && axis < 0; ++y) {
+        // The axis: rows dark across two thirds of the icon (larger icons
+        // draw it several rows thick).
+        auto axisRow = [&](int y) {
             int run = 0;
             for (int x = 0; x < icon.width; ++x) {
                 run = dark(x, y) ? run + 1 : 0;
                 if (run * 3 >= icon.width * 2)
-                    axis = y;
+                    return true;
             }
-        }
-        ASSERT_GT(axis, 0) << icon.width;
+            return false;
+        };
+        int axis = 0;
+        while (axisRow(axis))  // the card's top border
+            ++axis;
+        while (axis + 2 < icon.height && !axisRow(axis))
+            ++axis;
+        ASSERT_LT(axis + 2, icon.height) << icon.width;
+        int below = axis;
+        while (axisRow(below))
+            ++below;
         int up = 0, down = 0;
         for (int x = 1; x + 1 < icon.width; ++x) {
             up += dark(x, axis - 1) && !dark(x - 1, axis - 1);
-            down += dark(x, axis + 1) && !dark(x - 1, axis + 1);
+            down += dark(x, below) && !dark(x - 1, below);
         }
         EXPECT_GE(up, 2) << icon.width;
         EXPECT_GE(down, 2) << icon.width;
     }
-}
-
-std::vector<unsigned char> ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The committed files are what the generator makes, byte for byte; if this
@@ -121,6 +150,14 @@ TEST(ArtworkGenerator, RemakesTheCommittedFilesExactly)
         const std::vector<unsigned char> made = ReadFile(folder / name);
         EXPECT_TRUE(std::equal(made.begin(), made.end(), embedded.begin(), embedded.end()))
             << name << ": " << made.size() << " bytes made, " << embedded.size() << " embedded";
+    }
+    // The sizes only the desktop gets are installed straight from resources/.
+    for (const char* name : {"vorlen-48.png", "vorlen-256.png"}) {
+        const std::vector<unsigned char> made = ReadFile(folder / name);
+        const std::vector<unsigned char> committed = ReadFile(kResources / name);
+        EXPECT_FALSE(made.empty()) << name;
+        EXPECT_TRUE(made == committed) << name << ": " << made.size() << " bytes made, "
+                                   << committed.size() << " committed";
     }
     std::filesystem::remove_all(folder);
 }
