@@ -14,8 +14,6 @@
 #include "cli/polezero_render.h"
 #include "cli/render_all.h"
 #include "cli/render_dump.h"
-#include "core/params.h"
-#include "dsp/signals.h"
 
 namespace {
 
@@ -58,17 +56,6 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
 }
 
 }  // namespace
-
-void ApplyToWorkspace(const RenderOptions& options)
-{
-    for (const auto& [param, text] : options.fields) {
-        StoreParam(param, text);
-    }
-    // What the signal dialog leaves in x(n) when this formula is picked,
-    // with the a already stored.
-    const TestSignal* signal = options.signal ? options.signal : FindTestSignal("three-cosines");
-    signal->generate();
-}
 
 int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err)
 {

@@ -15,7 +15,3 @@ inline constexpr int kExitUsage = 2;
 // to `out`; every failure is one line on `err`. Returns the exit status.
 int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err);
 
-// Stores the field options in the workspace through the field rules, as if
-// each text had been typed into its dialog field, then fills x(n) with the
-// chosen signal for the stored a (all zero for "none").
-void ApplyToWorkspace(const RenderOptions& options);

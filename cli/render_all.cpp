@@ -8,7 +8,7 @@
 
 #include "cli/output_file.h"
 #include "cli/png_writer.h"
-#include "cli/render.h"
+#include "cli/render_options.h"
 #include "cli/render_dump.h"
 #include "core/raster.h"
 #include "core/surface.h"

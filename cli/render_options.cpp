@@ -271,3 +271,14 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     result.options = std::move(options);
     return result;
 }
+
+void ApplyToWorkspace(const RenderOptions& options)
+{
+    for (const auto& [param, text] : options.fields) {
+        StoreParam(param, text);
+    }
+    // What the signal dialog leaves in x(n) when this formula is picked,
+    // with the a already stored.
+    const TestSignal* signal = options.signal ? options.signal : FindTestSignal("three-cosines");
+    signal->generate();
+}

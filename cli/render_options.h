@@ -55,3 +55,8 @@ struct PictureSize {
     int height;
 };
 std::optional<PictureSize> ParsePictureSize(std::string_view text);
+
+// Stores the field options in the workspace through the field rules, as if
+// each text had been typed into its dialog field, then fills x(n) with the
+// chosen signal for the stored a (all zero for "none").
+void ApplyToWorkspace(const RenderOptions& options);
