@@ -64,6 +64,9 @@ CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
     Button(kResetButton).Bind(wxEVT_BUTTON, &CPoleZeroDlg::OnResetButton, this);
     Bind(wxEVT_INIT_DIALOG, &CPoleZeroDlg::OnInitDialog, this);
     Bind(wxEVT_LEFT_DOWN, &CPoleZeroDlg::OnCanvasClick, this);
+    // wxGTK turns the second press of a double click into a double-click
+    // event; for the designer it is a press like any other.
+    Bind(wxEVT_LEFT_DCLICK, &CPoleZeroDlg::OnCanvasClick, this);
     Bind(wxEVT_MOTION, &CPoleZeroDlg::OnCanvasMouseMove, this);
     Bind(wxEVT_CHAR_HOOK, &CPoleZeroDlg::OnKey, this);
     Bind(wxEVT_CLOSE_WINDOW, &CPoleZeroDlg::OnClose, this);

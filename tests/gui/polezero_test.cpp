@@ -117,6 +117,13 @@ TEST(PoleZeroDialog, RealClicksPlaceZerosAndPolesAndDrawBothPictures)
         Pump(3);
         EXPECT_EQ(CorePicture({}), Shown(dlg));
         EXPECT_EQ(2, g_poleCount);  // the design stays
+
+        // Each press of a double click places a marker.
+        static wxUIActionSimulator sim;
+        PointerTo(dlg, 200, 200);
+        sim.MouseDblClick();
+        Pump(4);
+        EXPECT_EQ(4, g_poleCount);
         ClickIzlaz(dlg);
     });
 }
