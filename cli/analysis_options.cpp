@@ -1,25 +1,9 @@
 #include "cli/analysis_options.h"
 
-#include <charconv>
-#include <system_error>
 #include <vector>
 
+#include "cli/count_text.h"
 #include "cli/same_file.h"
-
-std::optional<int> ParseAnalysisCount(std::string_view text, int least, int most)
-{
-    // from_chars takes a leading '-'; a count is digits only.
-    if (text.empty() || text.front() < '0' || text.front() > '9') {
-        return std::nullopt;
-    }
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || ptr != end || value < least || value > most) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 AnalysisOptions::AnalysisOptions(CLI::App& app)
     : m_jsonOption(app.add_option("--analysis", m_json,
@@ -67,7 +51,7 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
     result.json = m_json;
     result.csv = m_csv;
     if (m_pointsOption->count() > 0) {
-        const auto points = ParseAnalysisCount(m_points, 1, kMaxAnalysisPoints);
+        const auto points = ParseCount(m_points, 1, kMaxAnalysisPoints);
         if (!points) {
             return "--points: '" + m_points + "' is not a whole number from 1 to " +
                    std::to_string(kMaxAnalysisPoints);
@@ -75,7 +59,7 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
         result.points = *points;
     }
     if (m_impulseOption->count() > 0) {
-        const auto impulse = ParseAnalysisCount(m_impulse, 0, kMaxImpulseLength);
+        const auto impulse = ParseCount(m_impulse, 0, kMaxImpulseLength);
         if (!impulse) {
             return "--impulse: '" + m_impulse + "' is not a whole number from 0 to " +
                    std::to_string(kMaxImpulseLength);

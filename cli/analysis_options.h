@@ -12,10 +12,6 @@
 #include "cli/analysis_output.h"
 #include "cli/render_commands.h"
 
-
-// A count as --points and --impulse take it: digits only, least..most.
-std::optional<int> ParseAnalysisCount(std::string_view text, int least, int most);
-
 // Registers the four options on an app before it parses, and reads them
 // after.
 class AnalysisOptions {

@@ -10,6 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "polezero/markers.h"
+
 namespace {
 
 // Keys in the order written; numbers as double, which nlohmann prints with
@@ -34,15 +36,6 @@ void AppendCell(std::string& line, double value)
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
     line.append(text.data(), result.ptr);
-}
-
-// The filled slots 1..count-1 of a marker table; a count outside 1..500
-// (which the designer never leaves) is held to the table.
-std::span<const PixelPoint> PlacedMarkers(const std::array<PixelPoint, kMarkerCapacity>& table,
-                                          std::int32_t nextSlot)
-{
-    const std::int32_t end = std::clamp<std::int32_t>(nextSlot, 1, kMarkerCapacity);
-    return std::span<const PixelPoint>(table).subspan(1, static_cast<std::size_t>(end - 1));
 }
 
 }  // namespace
@@ -113,6 +106,6 @@ std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequ
 
 std::vector<std::unique_ptr<PendingFile>> WriteWorkspaceAnalysis(const AnalysisRequest& request)
 {
-    return WriteDesignAnalysis(request, PlacedMarkers(g_zeros, g_zeroCount),
-                               PlacedMarkers(g_poles, g_poleCount));
+    return WriteDesignAnalysis(request, polezero::PlacedZeros(),
+                               polezero::PlacedPoles());
 }

@@ -1,10 +1,11 @@
 #include "cli/polezero_render.h"
 
-#include <algorithm>
+#include <span>
 
 #include <nlohmann/json.hpp>
 
 #include "core/workspace.h"
+#include "polezero/markers.h"
 
 namespace {
 
@@ -13,12 +14,10 @@ namespace {
 // null.
 using Json = nlohmann::ordered_json;
 
-Json Markers(const std::array<PixelPoint, kMarkerCapacity>& table, int count)
+Json Markers(std::span<const PixelPoint> markers)
 {
     Json list = Json::array();
-    const int last = std::clamp(count, 1, kMarkerCapacity);
-    for (int slot = 1; slot < last; ++slot) {
-        const PixelPoint& p = table[static_cast<std::size_t>(slot)];
+    for (const PixelPoint& p : markers) {
         list.push_back(Json::array({p.x, p.y}));
     }
     return list;
@@ -37,8 +36,8 @@ PoleZeroRendering RenderPoleZero(std::span<const polezero::DesignerEvent> events
     designer["response"] = Json(std::vector<double>(g_response.begin(), g_response.end()));
     // Always a whole number from 0 to 599.
     designer["peakIndex"] = static_cast<int>(g_responsePeakIndex);
-    designer["zeros"] = Markers(g_zeros, g_zeroCount);
-    designer["poles"] = Markers(g_poles, g_poleCount);
+    designer["zeros"] = Markers(polezero::PlacedZeros());
+    designer["poles"] = Markers(polezero::PlacedPoles());
     designer["placeZeros"] = g_placeZeros;
     designer["cartesian"] = session.Readout().cartesian;
     designer["polar"] = session.Readout().polar;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <system_error>
 #include <utility>
 #include <variant>
@@ -10,6 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/analysis_options.h"
+#include "cli/count_text.h"
 #include "cli/designer_options.h"
 #include "cli/same_file.h"
 
@@ -115,25 +115,12 @@ std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[]
 
 std::optional<PictureSize> ParsePictureSize(std::string_view text)
 {
-    const auto side = [](std::string_view digits) -> std::optional<int> {
-        int value = 0;
-        const char* end = digits.data() + digits.size();
-        // from_chars takes a leading '-'; a side is digits only.
-        if (digits.empty() || digits.front() < '0' || digits.front() > '9') {
-            return std::nullopt;
-        }
-        const auto [ptr, error] = std::from_chars(digits.data(), end, value);
-        if (error != std::errc{} || ptr != end || value < 1 || value > kMaxSide) {
-            return std::nullopt;
-        }
-        return value;
-    };
     const std::size_t x = text.find('x');
     if (x == std::string_view::npos) {
         return std::nullopt;
     }
-    const auto width = side(text.substr(0, x));
-    const auto height = side(text.substr(x + 1));
+    const auto width = ParseCount(text.substr(0, x), 1, kMaxSide);
+    const auto height = ParseCount(text.substr(x + 1), 1, kMaxSide);
     if (!width || !height) {
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "polezero/markers.h"
 #include "polezero/geometry.h"
 #include "polezero/response.h"
 
@@ -18,13 +19,6 @@ void DrawMarkerRing(Surface& surface, PixelPoint at)
 {
     surface.Ellipse(at.x - kMarkerRadius, at.y - kMarkerRadius, at.x + kMarkerRadius + 1,
                     at.y + kMarkerRadius + 1);
-}
-
-// Slots 1 .. count - 1 of a marker table, never past its end.
-std::span<const PixelPoint> Placed(const std::array<PixelPoint, kMarkerCapacity>& table, int count)
-{
-    const int last = std::clamp(count, 1, kMarkerCapacity);
-    return std::span<const PixelPoint>(table).subspan(1, static_cast<std::size_t>(last - 1));
 }
 
 // One bar of dots in column x for the normalised value n.
@@ -55,10 +49,10 @@ void DrawZPlane(Surface& surface)
     surface.FillRect(kPlaneLeft, kPlaneTop, kPlaneRight, kPlaneBottom, kWhite);
     surface.Ellipse(kCircleLeft, kCircleTop, kCircleRight, kCircleBottom);
     DrawAxes(surface);
-    for (const PixelPoint& zero : Placed(g_zeros, g_zeroCount)) {
+    for (const PixelPoint& zero : PlacedZeros()) {
         DrawMarkerRing(surface, zero);
     }
-    for (const PixelPoint& pole : Placed(g_poles, g_poleCount)) {
+    for (const PixelPoint& pole : PlacedPoles()) {
         DrawMarkerRing(surface, pole);
         for (int i = -4; i <= 3; ++i) {
             surface.SetPixel(pole.x + i, pole.y, kRed);

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/analysis_options.h"
+#include "cli/count_text.h"
 #include "cli/analysis_output.h"
 #include "cli/render.h"
 #include "core/workspace.h"
@@ -180,11 +181,11 @@ TEST_F(AnalysisFilesTest, AnalysisOptionsAreBadUsageExceptWithPolezero)
         EXPECT_NE(std::string::npos, outcome.err.find("polezero")) << outcome.err;
         EXPECT_TRUE(fs::is_empty(m_work)) << args[3];
     }
-    EXPECT_EQ(65536, ParseAnalysisCount("65536", 1, 65536));
-    EXPECT_EQ(0, ParseAnalysisCount("0", 0, 65536));
-    EXPECT_EQ(7, ParseAnalysisCount("007", 1, 65536));
+    EXPECT_EQ(65536, ParseCount("65536", 1, 65536));
+    EXPECT_EQ(0, ParseCount("0", 0, 65536));
+    EXPECT_EQ(7, ParseCount("007", 1, 65536));
     for (const char* bad : {"0", "65537", "-1", "+5", " 5", "5 ", "1e3", "0x10", "", "99999999999"}) {
-        EXPECT_FALSE(ParseAnalysisCount(bad, 1, 65536).has_value()) << bad;
+        EXPECT_FALSE(ParseCount(bad, 1, 65536).has_value()) << bad;
     }
 }
 
