@@ -24,10 +24,17 @@ int SamplesToRead(std::span<const float> samples, int count)
     return static_cast<int>(std::min<std::size_t>(samples.size(), static_cast<std::size_t>(count)));
 }
 
-// One partial sum: the product in double, the sum rounded to float.
-double AddTerm(double sum, double x, double trig)
+// One partial sum: the product and the sum in double, rounded to float.
+//
+// The sum is held in a float, not in a double that holds a float's value:
+// GCC 12's SLP vectoriser pairs the re and im chains of a double
+// accumulator and then drops the double -> float -> double round trip of
+// each term, so tiny terms that must vanish would add up. A float
+// accumulator makes the rounding part of the type, which no optimiser may
+// drop.
+float AddTerm(float sum, double x, double trig)
 {
-    return static_cast<float>(sum + x * trig);
+    return static_cast<float>(static_cast<double>(sum) + x * trig);
 }
 
 struct alignas(16) Twiddle {
@@ -63,9 +70,9 @@ const Twiddle* TwiddlesFor(int count)
     return table.data();
 }
 
-void StoreBin(int k, double re, double im)
+void StoreBin(int k, float re, float im)
 {
-    g_spectrum[k] = SpectrumEntry{static_cast<float>(re), static_cast<float>(im)};
+    g_spectrum[k] = SpectrumEntry{re, im};
 }
 
 // Bins firstBin .. firstBin + B - 1 side by side: each bin's float-rounded
@@ -100,15 +107,16 @@ void AccumulateBins(const float* x, int samples, int count, const Twiddle* table
     for (int b = 0; b < B; ++b) {
         alignas(16) double pair[2];
         _mm_store_pd(pair, sum[b]);
-        StoreBin(firstBin + b, pair[0], pair[1]);
+        // Each lane already holds a float's value: exact.
+        StoreBin(firstBin + b, static_cast<float>(pair[0]), static_cast<float>(pair[1]));
     }
 }
 #else
 template <int B>
 void AccumulateBins(const float* x, int samples, int count, const Twiddle* table, int firstBin)
 {
-    double re[B] = {};
-    double im[B] = {};
+    float re[B] = {};
+    float im[B] = {};
     int index[B] = {};
     for (int n = 0; n < samples; ++n) {
         const double xn = x[n];
@@ -135,8 +143,8 @@ void ComputeDftLiteral(std::span<const float> samples, int count)
     const int bins = std::min(count, kSpectrumCapacity);
     const int available = SamplesToRead(samples, std::max(count, 0));
     for (int k = 0; k < bins; ++k) {
-        double re = 0.0;
-        double im = 0.0;
+        float re = 0.0f;
+        float im = 0.0f;
         // Terms past the given samples add x = 0, which leaves a sum unchanged.
         for (int n = 0; n < available; ++n) {
             const double angle = Angle(2 * static_cast<std::int64_t>(k) * n, count);

@@ -57,6 +57,30 @@ TEST(Dft, MatchesTheTermByTermReferenceWithinRounding)
     }
 }
 
+// Each partial sum is rounded to float after every term, so terms below half
+// an ulp of the sum vanish one by one instead of adding up. Exact equality:
+// both transforms, at whatever optimisation level the tests are built.
+TEST(Dft, RoundsEveryPartialSumToFloat)
+{
+    // X(0).re = 1 + 99 terms of 3e-8, each below half an ulp of 1.0f.
+    std::vector<float> x(100, 3e-8f);
+    x[0] = 1.0f;
+    // X(25).im: 1 from n = 1, where the sine is 1, then 3e-8 from every
+    // other odd n, the signs chosen so that each term adds.
+    std::vector<float> y(100, 0.0f);
+    y[1] = 1.0f;
+    for (int n = 3; n < 100; n += 2) {
+        y[n] = n % 4 == 1 ? 3e-8f : -3e-8f;
+    }
+    for (const bool literal : {false, true}) {
+        const auto transform = literal ? ComputeDftLiteral : ComputeDft;
+        transform(x, 100);
+        EXPECT_EQ(g_spectrum[0].re, 1.0f) << (literal ? "literal" : "fast");
+        transform(y, 100);
+        EXPECT_EQ(g_spectrum[25].im, 1.0f) << (literal ? "literal" : "fast");
+    }
+}
+
 TEST(Dft, WritesOnlyTheEntriesItOwns)
 {
     const std::vector<float> x(100, 1.0f);

@@ -109,6 +109,22 @@ TEST_F(DesignerTest, MarkersAreRingsAndPolesCarryAnUnevenCross)
     EXPECT_EQ(kWhite, r.Pixel(195, 60));
 }
 
+// Poles are drawn after every zero, whatever the order of placement: a pole
+// placed before a zero on the same pixel still shows its whole cross over
+// the zero's ring.
+TEST_F(DesignerTest, PolesAreDrawnOverZeros)
+{
+    Place(false, 100, 100);
+    Place(true, 100, 100);
+    for (int i = -4; i <= 3; ++i) {
+        EXPECT_EQ(kRed, Client().Pixel(100 + i, 100)) << i;
+        EXPECT_EQ(kRed, Client().Pixel(100, 100 + i)) << i;
+    }
+    // Off the cross, the ring is still the ring.
+    EXPECT_EQ(kBlack, Client().Pixel(98, 99));
+    EXPECT_EQ(kBlack, Client().Pixel(102, 101));
+}
+
 TEST_F(DesignerTest, AMarkerAtTheCanvasEdgeLeavesPixelsNoRedrawClears)
 {
     Place(false, 16, 100);
