@@ -105,10 +105,12 @@ TEST(AnalysisPicture, CurvesRunThroughTheRowsOfTheirValues)
     ExpectCurveFollows(r, plots.phase, analysis.phase, "phase");
     ExpectCurveFollows(r, plots.delay, analysis.groupDelay, "group delay");
 
-    // The ranges hold the data: 0 dB peak near the top, phase and delay
-    // whole (the resonator's delay peak is many samples wide).
+    // The ranges hold the data: 0 dB peak near the top, the notch's
+    // bottomless dip down to the deepest floor, phase and delay whole (the
+    // resonator's delay peak is many samples wide).
     EXPECT_LE(plots.magnitude.Y().high, 10.0);
     EXPECT_GE(plots.magnitude.Y().high, 0.0);
+    EXPECT_EQ(-70.0, plots.magnitude.Y().low);
     for (const auto* plot : {&plots.phase, &plots.delay}) {
         const auto& values = plot == &plots.phase ? analysis.phase : analysis.groupDelay;
         for (const double v : values) {
