@@ -43,9 +43,10 @@ bool RootAtSample(std::complex<double> c, std::size_t k, std::size_t points)
 }
 
 // The magnitude as the plot shows it: where the analysis has no value
-// because a zero lies on that frequency, |H| = 0, -inf dB, and the curve
-// drops to the plot's floor; where a pole does, +inf dB, and it rises to the
-// top. (A zero and a pole in one place cancel and leave a finite value.)
+// because more zeros than poles lie on that frequency, |H| = 0, -inf dB,
+// and the curve drops to the plot's floor; where more poles do, +inf dB,
+// and it rises to the top. (The analysis cancels a zero and a pole in one
+// place.)
 std::vector<double> PlottedMagnitude(const FilterAnalysis& analysis)
 {
     std::vector<double> db = analysis.magnitudeDb;
@@ -54,23 +55,20 @@ std::vector<double> PlottedMagnitude(const FilterAnalysis& analysis)
         if (!std::isnan(db[k])) {
             continue;
         }
-        for (const auto& zero : analysis.zeros) {
-            if (RootAtSample(zero, k, points)) {
-                db[k] = -std::numeric_limits<double>::infinity();
-            }
-        }
-        for (const auto& pole : analysis.poles) {
-            if (RootAtSample(pole, k, points)) {
-                db[k] = std::numeric_limits<double>::infinity();
-            }
+        const auto at = [&](const std::complex<double>& root) { return RootAtSample(root, k, points); };
+        const auto order = std::count_if(analysis.zeros.begin(), analysis.zeros.end(), at) -
+                           std::count_if(analysis.poles.begin(), analysis.poles.end(), at);
+        if (order != 0) {
+            db[k] = order > 0 ? -std::numeric_limits<double>::infinity()
+                              : std::numeric_limits<double>::infinity();
         }
     }
     return db;
 }
 
-// The top is the largest value, or 0 dB when that is less than 20 dB
-// below it (the grid may just miss the designer's peak, which the gain
-// makes 0 dB), with room above so that a flat response does not run along
+// The top is the largest value, or 0 dB when the largest lies less than
+// 20 dB below 0 dB (the grid may just miss the designer's peak, which the
+// gain makes 0 dB), with room above so that a flat response does not run along
 // the frame. A magnitude that drops to -inf anywhere is shown down to the
 // deepest floor, so that the notch reads as the bottomless one it is; that
 // floor is the plot's bottom edge.

@@ -48,9 +48,9 @@ struct AnalysisPlots {
     // 20 log10 |H| against w. Its top lies just above the largest value,
     // or above 0 dB when the largest is less than 20 dB below that; its
     // floor is the smallest value, but at most 70 dB and at least 20 dB
-    // below the top. Where a zero lies on the grid (|H| = 0, which the
-    // analysis holds as no value) the curve drops to the floor, 70 dB down,
-    // and where a pole does it rises to the top edge.
+    // below the top. Where more zeros than poles lie on a grid point
+    // (|H| = 0, which the analysis holds as no value) the curve drops to the
+    // floor, 70 dB down, and where more poles do it rises to the top edge.
     PlotFrame magnitude;
     // The unwrapped phase against w, in steps of pi/2 or more, from its
     // smallest to its largest finite value (at least pi).

@@ -226,6 +226,15 @@ TEST(AnalysisPicture, MissingValuesLeaveGapsAndInfiniteOnesRunToTheEdge)
         EXPECT_EQ(kBlack, r.Pixel(m.left + 107, y)) << y;
     }
 
+    // Two zeros and a pole at j: one zero is left there, and |H| = 0.
+    const FilterAnalysis twice = Analyse({{130, 70}, {130, 70}}, {{130, 70}});
+    const PlotFrame twicePlot = LayOutAnalysisPlots(twice).magnitude;
+    const Raster twiceRaster = Draw(twice);
+    const int beforeDouble = static_cast<int>(std::lround(RowOf(twicePlot, twice.magnitudeDb[53])));
+    for (int y = beforeDouble; y < m.Bottom(); ++y) {
+        EXPECT_EQ(kBlack, twiceRaster.Pixel(m.left + 53, y)) << y;
+    }
+
     // A sample alone between gaps is a dot; nothing is drawn for the rest.
     FilterAnalysis lonely = Analyse({}, {});
     std::fill(lonely.phase.begin(), lonely.phase.end(), kNaN);
