@@ -12,6 +12,9 @@ AnalysisOptions::AnalysisOptions(CLI::App& app)
       m_csvOption(app.add_option("--analysis-csv", m_csv,
                                  "with polezero: its frequency response, as CSV")
                       ->option_text("FILE.csv")),
+      m_pictureOption(app.add_option("--analysis-picture", m_picture,
+                                     "with polezero: its plots and numbers, as PNG")
+                          ->option_text("FILE.png")),
       m_pointsOption(app.add_option("--points", m_points,
                                     "frequencies of the analysis, 1.." +
                                         std::to_string(kMaxAnalysisPoints) + " (default " +
@@ -29,7 +32,8 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
                                                  std::span<const std::string> otherOutputs,
                                                  AnalysisRequest& request) const
 {
-    for (const CLI::Option* option : {m_jsonOption, m_csvOption, m_pointsOption, m_impulseOption}) {
+    for (const CLI::Option* option : {m_jsonOption, m_csvOption, m_pictureOption, m_pointsOption,
+                                      m_impulseOption}) {
         if (option->count() > 0 && command != kPoleZeroCommand) {
             return option->get_name() + " goes only with the command " +
                    std::string(kPoleZeroCommand);
@@ -41,6 +45,9 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
     if (m_csvOption->count() > 0 && m_csv.empty()) {
         return "--analysis-csv: the file name is empty";
     }
+    if (m_pictureOption->count() > 0 && m_picture.empty()) {
+        return "--analysis-picture: the file name is empty";
+    }
     const bool wanted = !m_json.empty() || !m_csv.empty();
     for (const CLI::Option* option : {m_pointsOption, m_impulseOption}) {
         if (option->count() > 0 && !wanted) {
@@ -50,6 +57,7 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
     AnalysisRequest result;
     result.json = m_json;
     result.csv = m_csv;
+    result.picture = m_picture;
     if (m_pointsOption->count() > 0) {
         const auto points = ParseCount(m_points, 1, kMaxAnalysisPoints);
         if (!points) {
@@ -68,7 +76,7 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
     }
 
     std::vector<std::string> names(otherOutputs.begin(), otherOutputs.end());
-    for (const std::string* name : {&result.json, &result.csv}) {
+    for (const std::string* name : {&result.json, &result.csv, &result.picture}) {
         if (name->empty()) {
             continue;
         }

@@ -1,5 +1,6 @@
 // vorlen-render's options for the analysis of a pole-zero design:
-// --analysis FILE.json, --analysis-csv FILE.csv, --points N, --impulse N.
+// --analysis FILE.json, --analysis-csv FILE.csv, --analysis-picture
+// FILE.png, --points N, --impulse N.
 #pragma once
 
 #include <optional>
@@ -12,7 +13,7 @@
 #include "cli/analysis_output.h"
 #include "cli/render_commands.h"
 
-// Registers the four options on an app before it parses, and reads them
+// Registers the five options on an app before it parses, and reads them
 // after.
 class AnalysisOptions {
 public:
@@ -20,9 +21,10 @@ public:
 
     // Fills `request`, or returns the one-line reason for bad usage: any of
     // the options with a command other than polezero; --points or --impulse
-    // without an analysis file to write; a count that is not digits in its
-    // range; an empty file name; one file named twice, among themselves or
-    // with `otherOutputs` (the picture and the dump).
+    // without --analysis or --analysis-csv (the picture has counts of its
+    // own); a count that is not digits in its range; an empty file name;
+    // one file named twice, among themselves or with `otherOutputs` (the
+    // picture and the dump).
     std::optional<std::string> Read(std::string_view command,
                                     std::span<const std::string> otherOutputs,
                                     AnalysisRequest& request) const;
@@ -30,10 +32,12 @@ public:
 private:
     std::string m_json;
     std::string m_csv;
+    std::string m_picture;
     std::string m_points;
     std::string m_impulse;
     CLI::Option* m_jsonOption;
     CLI::Option* m_csvOption;
+    CLI::Option* m_pictureOption;
     CLI::Option* m_pointsOption;
     CLI::Option* m_impulseOption;
 };

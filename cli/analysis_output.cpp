@@ -10,6 +10,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/png_writer.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "polezero/analysis_picture.h"
 #include "polezero/markers.h"
 
 namespace {
@@ -36,6 +40,22 @@ void AppendCell(std::string& line, double value)
     std::array<char, 32> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
     line.append(text.data(), result.ptr);
+}
+
+// The design analysis picture, exactly as the designer's window draws it.
+std::unique_ptr<PendingFile> WriteAnalysisPicture(std::unique_ptr<PendingFile> file,
+                                                  std::span<const PixelPoint> zeros,
+                                                  std::span<const PixelPoint> poles)
+{
+    Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight, kWhite);
+    Surface surface(raster);
+    polezero::DrawDesignAnalysis(surface, zeros, poles);
+    try {
+        WritePng(file->Stream(), raster);
+    } catch (const OutputError& error) {
+        throw file->Failure(error.what());
+    }
+    return file;
 }
 
 }  // namespace
@@ -86,11 +106,15 @@ std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequ
     // Open first: a name that cannot be written fails before the work.
     std::unique_ptr<PendingFile> json;
     std::unique_ptr<PendingFile> csv;
+    std::unique_ptr<PendingFile> picture;
     if (!request.json.empty()) {
         json = std::make_unique<PendingFile>(request.json);
     }
     if (!request.csv.empty()) {
         csv = std::make_unique<PendingFile>(request.csv);
+    }
+    if (!request.picture.empty()) {
+        picture = std::make_unique<PendingFile>(request.picture);
     }
     const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
     if (json) {
@@ -100,6 +124,9 @@ std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequ
     if (csv) {
         csv->Write(AnalysisCsvText(analysis));
         files.push_back(std::move(csv));
+    }
+    if (picture) {
+        files.push_back(WriteAnalysisPicture(std::move(picture), zeros, poles));
     }
     return files;
 }

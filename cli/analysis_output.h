@@ -14,14 +14,17 @@
 inline constexpr int kMaxAnalysisPoints = 65536;
 inline constexpr int kMaxImpulseLength = 65536;
 
-// What --analysis, --analysis-csv, --points and --impulse ask for.
+// What --analysis, --analysis-csv, --analysis-picture, --points and
+// --impulse ask for. The counts are for the two files of numbers; the
+// picture always analyses as the designer's analysis window does.
 struct AnalysisRequest {
-    std::string json;  // empty: not asked for
-    std::string csv;   // empty: not asked for
+    std::string json;     // empty: not asked for
+    std::string csv;      // empty: not asked for
+    std::string picture;  // the analysis picture as PNG; empty: not asked for
     int points = kDefaultAnalysisPoints;      // 1..kMaxAnalysisPoints
     int impulse = kDefaultImpulseLength;      // 0..kMaxImpulseLength
 
-    bool Wanted() const { return !json.empty() || !csv.empty(); }
+    bool Wanted() const { return !json.empty() || !csv.empty() || !picture.empty(); }
 };
 
 // {"zeros", "poles", "b", "a", "gain", "realCoefficients", "stable",

@@ -1,4 +1,5 @@
-// vorlen-render's analysis files of a pole-zero design and its command all.
+// vorlen-render's analysis files of a pole-zero design (numbers and
+// picture) and its command all.
 #include "tests/cli/cli_support.h"
 
 #include <cmath>
@@ -10,7 +11,10 @@
 #include "cli/count_text.h"
 #include "cli/analysis_output.h"
 #include "cli/render.h"
+#include "core/raster.h"
+#include "core/surface.h"
 #include "core/workspace.h"
+#include "polezero/analysis_picture.h"
 #include "views/analysis_views.h"
 
 using namespace cli_test;
@@ -287,4 +291,66 @@ TEST_F(AnalysisFilesTest, AllRefusesSingleOutputsAndReportsAFolderItCannotUse)
     EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
     EXPECT_NE(std::string::npos, outcome.err.find("conversion-frequency.png")) << outcome.err;
     EXPECT_EQ(std::vector<std::string>{"conversion-frequency.png"}, Files(m_work / "out"));
+}
+
+TEST_F(AnalysisFilesTest, AnalysisPictureIsTheDesignsPictureWrittenWithTheOthers)
+{
+    // The design as events, placed where the designer's script puts them.
+    const Outcome outcome =
+        Run({"polezero", "-o", In("p.png"), "--events",
+             "press 130,70; press 130,190; poles; press 130,76; press 130,184; press 300,300",
+             "--analysis-picture", In("a.png"), "--analysis", In("a.json"), "--points", "100"});
+    ASSERT_EQ(0, outcome.status) << outcome.err;
+    EXPECT_EQ((std::vector<std::string>{"a.json", "a.png", "p.png"}), Files());
+
+    Raster expected(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
+    Surface surface(expected);
+    polezero::DrawDesignAnalysis(surface, std::vector<PixelPoint>{{130, 70}, {130, 190}},
+                                 std::vector<PixelPoint>{{130, 76}, {130, 184}});
+    const auto written = ReadPng(In("a.png"));
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(800, written->width);
+    EXPECT_EQ(600, written->height);
+    // --points is for the numbers: the picture has its own grid.
+    EXPECT_TRUE(std::equal(expected.Bytes().begin(), expected.Bytes().end(), written->rgb.begin(),
+                           written->rgb.end()));
+    EXPECT_EQ(750, ReadPng(In("p.png"))->width);
+
+    // One output that cannot be written: none of them appears.
+    fs::remove_all(m_work);
+    fs::create_directory(m_work);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"polezero", "-o", In("p.png"), "--analysis-picture",
+                                   In("missing/a.png")},
+          {"polezero", "-o", In("missing/p.png"), "--analysis-picture", In("a.png")},
+          {"polezero", "-o", In("p.png"), "--analysis", In("missing/a.json"),
+           "--analysis-picture", In("a.png")}}) {
+        const Outcome failed = Run(args);
+        EXPECT_EQ(1, failed.status) << args[4];
+        EXPECT_TRUE(IsOneLine(failed.err)) << failed.err;
+        EXPECT_TRUE(fs::is_empty(m_work)) << args[4];
+    }
+}
+
+TEST_F(AnalysisFilesTest, AnalysisPictureIsBadUsageExceptAlone)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"dft", "-o", In("x.png"), "--analysis-picture", In("a.png")},
+        {"blank", "-o", In("x.png"), "--analysis-picture", In("a.png")},
+        {"all", "--out-dir", In("d"), "--analysis-picture", In("a.png")},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", ""},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", In("x.png")},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--dump", In("./a.png")},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--analysis", In("a.png")},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--points", "100"},
+    };
+    for (const auto& args : cases) {
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(2, outcome.status) << args[0] << " " << args.back();
+        EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+        EXPECT_TRUE(fs::is_empty(m_work)) << args[0] << " " << args.back();
+    }
+    EXPECT_NE(std::string::npos, Run({"dft", "-o", In("x.png"), "--analysis-picture", In("a.png")})
+                                     .err.find("--analysis-picture goes only with the command polezero"));
+    EXPECT_NE(std::string::npos, Run({"--help"}).out.find("--analysis-picture"));
 }
