@@ -11,6 +11,27 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn the basics of discrete-time signal processing")
 # Stripped programs: the package is for running, not for debugging.
 set(CPACK_STRIP_FILES ON)
+# CPack strips them during its own install, as `cmake --install --strip`
+# does; this rule, which runs after every other, then drops the sections
+# that strip keeps and Debian's dh_strip removes too: .comment (the
+# compiler's version strings) and .note.
+install(CODE "set(vorlen_strip \"${CMAKE_STRIP}\")
+              set(vorlen_bindir \"${CMAKE_INSTALL_BINDIR}\")")
+install(CODE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program vorlen vorlen-render)
+      set(path "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${vorlen_bindir}/${program}")
+      if(EXISTS "${path}")
+        execute_process(COMMAND "${vorlen_strip}" --remove-section=.comment
+                                --remove-section=.note "${path}"
+                        RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+          message(FATAL_ERROR "strip --remove-section failed on ${path}")
+        endif()
+      endif()
+    endforeach()
+  endif()
+]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
@@ -26,9 +47,12 @@ set(CPACK_PACKAGE_DESCRIPTION
 processing for the first time, and for teachers who want pictures for
 their lectures: a 100-sample test signal and its DFT, a Hamming-window
 low-pass FIR filter, decimation, interpolation and sample-rate conversion,
-each drawn as stem plots in the time and the frequency domain.
+each drawn as stem plots in the time and the frequency domain, and a
+pole-zero designer that redraws the magnitude response as zeros and poles
+are placed on the z-plane.
 
 The package also holds vorlen-render, which draws the same pictures into
-PNG files without a display and writes the numbers behind them as JSON.")
+PNG files without a display and writes the numbers behind them, and the
+analysis of a pole-zero design, as JSON and CSV.")
 
 include(CPack)

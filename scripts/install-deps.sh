@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   dpkg-dev file desktop-file-utils groff-base man-db
+  lintian appstream libxml2-utils clang-format
 )
 
 missing=()
