@@ -75,37 +75,25 @@ std::string AnalysisCsvText(const FilterAnalysis& analysis)
     return text;
 }
 
-std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequest& request,
-                                                               std::span<const PixelPoint> zeros,
-                                                               std::span<const PixelPoint> poles)
+void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
+                         std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles)
 {
-    std::vector<std::unique_ptr<PendingFile>> files;
     if (!request.Wanted()) {
-        return files;
+        return;
     }
     // Open first: a name that cannot be written fails before the work.
-    std::unique_ptr<PendingFile> json;
-    std::unique_ptr<PendingFile> csv;
-    if (!request.json.empty()) {
-        json = std::make_unique<PendingFile>(request.json);
-    }
-    if (!request.csv.empty()) {
-        csv = std::make_unique<PendingFile>(request.csv);
-    }
+    PendingFile* json = request.json.empty() ? nullptr : &outputs.Add(request.json);
+    PendingFile* csv = request.csv.empty() ? nullptr : &outputs.Add(request.csv);
     const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
-    if (json) {
+    if (json != nullptr) {
         json->Write(AnalysisJsonText(analysis));
-        files.push_back(std::move(json));
     }
-    if (csv) {
+    if (csv != nullptr) {
         csv->Write(AnalysisCsvText(analysis));
-        files.push_back(std::move(csv));
     }
-    return files;
 }
 
-std::vector<std::unique_ptr<PendingFile>> WriteWorkspaceAnalysis(const AnalysisRequest& request)
+void WriteWorkspaceAnalysis(OutputSet& outputs, const AnalysisRequest& request)
 {
-    return WriteDesignAnalysis(request, polezero::PlacedZeros(),
-                               polezero::PlacedPoles());
+    WriteDesignAnalysis(outputs, request, polezero::PlacedZeros(), polezero::PlacedPoles());
 }
