@@ -19,8 +19,8 @@ public:
     explicit AnalysisOptions(CLI::App& app);
 
     // Fills `request`, or returns the one-line reason for bad usage: any of
-    // the options with a command other than polezero; --points or --impulse
-    // without an analysis file to write; a count that is not digits in its
+    // the options with a command other than polezero; --points without an
+    // analysis file to write, --impulse without the JSON that holds it; a count that is not digits in its
     // range; an empty file name; one file named twice, among themselves or
     // with `otherOutputs` (the picture and the dump).
     std::optional<std::string> Read(std::string_view command,
