@@ -51,8 +51,8 @@ std::optional<int> DescriptorFolderOwner(const fs::path& folder)
     if (folder.filename() != "fd") {
         return std::nullopt;
     }
-    struct statfs system {};
-    if (::statfs(folder.c_str(), &system) != 0 || system.f_type != PROC_SUPER_MAGIC) {
+    struct statfs mounted {};
+    if (::statfs(folder.c_str(), &mounted) != 0 || mounted.f_type != PROC_SUPER_MAGIC) {
         return std::nullopt;
     }
     const fs::path above = folder.parent_path();
