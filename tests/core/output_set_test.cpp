@@ -102,25 +102,6 @@ TEST_F(OutputSetTest, ASignalRemovesEveryTemporaryFileOfALargeSet)
     EXPECT_EQ(std::vector<std::string>{}, Files(m_work));
 }
 
-// What a settings file asks for: a fixed mode, new or replaced, and nothing
-// but a regular file in its place.
-TEST_F(OutputSetTest, WholeFilesTakeTheirModeAndCanRefuseWhatIsNotARegularFile)
-{
-    OutputOptions options;
-    options.mode = 0600;
-    options.regularFileOnly = true;
-    std::ofstream(In("settings")) << "old";
-    fs::permissions(In("settings"), static_cast<fs::perms>(0644));
-    WriteWholeFile(In("settings"), "new", options);
-    EXPECT_EQ("new", ReadFile(In("settings")));
-    EXPECT_EQ(0600, static_cast<int>(fs::status(In("settings")).permissions()));
-
-    ASSERT_EQ(0, ::mkfifo(In("fifo").c_str(), 0600));
-    EXPECT_THROW(WriteWholeFile(In("fifo"), "new", options), OutputError);
-    EXPECT_THROW(WriteWholeFile("/dev/stdout", "new", options), OutputError);
-    EXPECT_EQ((std::vector<std::string>{"fifo", "settings"}), Files(m_work));
-}
-
 TEST(PrintableText, ControlCharactersAndStrayBytesAreEscapedAndUtf8Kept)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
