@@ -1,8 +1,10 @@
 #include "cli/render.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <exception>
+#include <ostream>
 #include <string>
 
 #include "core/output_set.h"
