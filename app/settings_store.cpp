@@ -15,6 +15,7 @@
 #include <wx/strconv.h>
 
 #include "app/recent_files.h"
+#include "core/output_set.h"
 
 namespace settings {
 
@@ -237,19 +238,6 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::string& p
     return text;
 }
 
-bool WriteAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 }  // namespace
 
 wxString FilePath()
@@ -291,21 +279,17 @@ bool SaveRecentFiles(const std::vector<std::string>& files)
     fs::create_directories(path.parent_path(), error);
     if (error)
         return false;
-    // A folder, FIFO or device in the file's place is not ours to replace.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    // Private, like any user's list of files; a folder, FIFO or device in
+    // the file's place is not ours to replace.
+    OutputOptions options;
+    options.mode = 0600;
+    options.regularFileOnly = true;
+    try {
+        WriteWholeFile(path, Format(files), options);
+    } catch (const OutputError&) {
         return false;
-
-    std::string temporary = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool written = WriteAll(fd, Format(files)) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written && ::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temporary.c_str());
-    return false;
+    }
+    return true;
 }
 
 }  // namespace settings

@@ -26,11 +26,13 @@ wxString FilePath();
 // says why in a few words for one line on stderr; it stays empty otherwise.
 std::vector<std::string> LoadRecentFiles(std::string* problem = nullptr);
 
-// Replaces the file as a whole (a new file renamed over the old one), so
-// that a damaged file becomes a sound one and an interrupted write leaves
-// the old file. Creates missing folders. Returns false, leaving nothing
-// behind, if the file cannot be written or if something other than a
-// regular file stands in its place.
+// Replaces the file as a whole (a new file renamed over the old one, through
+// the program's one way of writing files, core/output_set.h), so that a
+// damaged file becomes a sound one and an interrupted write leaves the old
+// file. Creates missing folders; a symbolic link in the file's place is
+// followed and stays. Returns false, leaving nothing behind, if the file
+// cannot be written or if something other than a regular file stands in its
+// place.
 bool SaveRecentFiles(const std::vector<std::string>& files);
 
 }  // namespace settings

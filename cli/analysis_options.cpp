@@ -48,11 +48,12 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
     if (m_pictureOption->count() > 0 && m_picture.empty()) {
         return "--analysis-picture: the file name is empty";
     }
-    const bool wanted = !m_json.empty() || !m_csv.empty();
-    for (const CLI::Option* option : {m_pointsOption, m_impulseOption}) {
-        if (option->count() > 0 && !wanted) {
-            return option->get_name() + " needs --analysis or --analysis-csv";
-        }
+    if (m_pointsOption->count() > 0 && m_json.empty() && m_csv.empty()) {
+        return "--points needs --analysis or --analysis-csv";
+    }
+    // Only the JSON holds the impulse response.
+    if (m_impulseOption->count() > 0 && m_json.empty()) {
+        return "--impulse needs --analysis";
     }
     AnalysisRequest result;
     result.json = m_json;

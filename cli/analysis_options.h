@@ -20,11 +20,11 @@ public:
     explicit AnalysisOptions(CLI::App& app);
 
     // Fills `request`, or returns the one-line reason for bad usage: any of
-    // the options with a command other than polezero; --points or --impulse
-    // without --analysis or --analysis-csv (the picture has counts of its
-    // own); a count that is not digits in its range; an empty file name;
-    // one file named twice, among themselves or with `otherOutputs` (the
-    // picture and the dump).
+    // the options with a command other than polezero; --points without a
+    // file of numbers to write, --impulse without the JSON that holds it
+    // (the picture has counts of its own); a count that is not digits in
+    // its range; an empty file name; one file named twice, among themselves
+    // or with `otherOutputs` (the picture and the dump).
     std::optional<std::string> Read(std::string_view command,
                                     std::span<const std::string> otherOutputs,
                                     AnalysisRequest& request) const;

@@ -43,19 +43,13 @@ void AppendCell(std::string& line, double value)
 }
 
 // The design analysis picture, exactly as the designer's window draws it.
-std::unique_ptr<PendingFile> WriteAnalysisPicture(std::unique_ptr<PendingFile> file,
-                                                  std::span<const PixelPoint> zeros,
-                                                  std::span<const PixelPoint> poles)
+void WriteAnalysisPicture(PendingFile& file, std::span<const PixelPoint> zeros,
+                          std::span<const PixelPoint> poles)
 {
     Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight, kWhite);
     Surface surface(raster);
     polezero::DrawDesignAnalysis(surface, zeros, poles);
-    try {
-        WritePng(file->Stream(), raster);
-    } catch (const OutputError& error) {
-        throw file->Failure(error.what());
-    }
-    return file;
+    file.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
 }
 
 }  // namespace
@@ -95,44 +89,29 @@ std::string AnalysisCsvText(const FilterAnalysis& analysis)
     return text;
 }
 
-std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequest& request,
-                                                               std::span<const PixelPoint> zeros,
-                                                               std::span<const PixelPoint> poles)
+void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
+                         std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles)
 {
-    std::vector<std::unique_ptr<PendingFile>> files;
     if (!request.Wanted()) {
-        return files;
+        return;
     }
     // Open first: a name that cannot be written fails before the work.
-    std::unique_ptr<PendingFile> json;
-    std::unique_ptr<PendingFile> csv;
-    std::unique_ptr<PendingFile> picture;
-    if (!request.json.empty()) {
-        json = std::make_unique<PendingFile>(request.json);
-    }
-    if (!request.csv.empty()) {
-        csv = std::make_unique<PendingFile>(request.csv);
-    }
-    if (!request.picture.empty()) {
-        picture = std::make_unique<PendingFile>(request.picture);
-    }
+    PendingFile* json = request.json.empty() ? nullptr : &outputs.Add(request.json);
+    PendingFile* csv = request.csv.empty() ? nullptr : &outputs.Add(request.csv);
+    PendingFile* picture = request.picture.empty() ? nullptr : &outputs.Add(request.picture);
     const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
-    if (json) {
+    if (json != nullptr) {
         json->Write(AnalysisJsonText(analysis));
-        files.push_back(std::move(json));
     }
-    if (csv) {
+    if (csv != nullptr) {
         csv->Write(AnalysisCsvText(analysis));
-        files.push_back(std::move(csv));
     }
-    if (picture) {
-        files.push_back(WriteAnalysisPicture(std::move(picture), zeros, poles));
+    if (picture != nullptr) {
+        WriteAnalysisPicture(*picture, zeros, poles);
     }
-    return files;
 }
 
-std::vector<std::unique_ptr<PendingFile>> WriteWorkspaceAnalysis(const AnalysisRequest& request)
+void WriteWorkspaceAnalysis(OutputSet& outputs, const AnalysisRequest& request)
 {
-    return WriteDesignAnalysis(request, polezero::PlacedZeros(),
-                               polezero::PlacedPoles());
+    WriteDesignAnalysis(outputs, request, polezero::PlacedZeros(), polezero::PlacedPoles());
 }

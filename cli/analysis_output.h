@@ -2,12 +2,10 @@
 // with the frequency response for a spreadsheet.
 #pragma once
 
-#include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
-#include "cli/output_file.h"
+#include "core/output_set.h"
 #include "core/workspace.h"
 #include "polezero/filter_analysis.h"
 
@@ -38,14 +36,13 @@ std::string AnalysisJsonText(const FilterAnalysis& analysis);
 // an empty cell for a missing value.
 std::string AnalysisCsvText(const FilterAnalysis& analysis);
 
-// Analyses the design and writes the files `request` asks for, in full but
-// under temporary names: the caller commits them together with its other
-// outputs, so that a failure anywhere leaves none of them behind. Nothing
-// (an empty list) when no file is asked for. Throws OutputError.
-std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequest& request,
-                                                               std::span<const PixelPoint> zeros,
-                                                               std::span<const PixelPoint> poles);
+// Analyses the design and adds the files `request` asks for to `outputs`,
+// written in full: they are committed with the set's other files, so that a
+// failure anywhere leaves none of them behind. Adds nothing when no file is
+// asked for. Throws OutputError.
+void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
+                         std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles);
 
 // The same for the design the workspace holds: g_zeros and g_poles from
 // slot 1 up to their counts.
-std::vector<std::unique_ptr<PendingFile>> WriteWorkspaceAnalysis(const AnalysisRequest& request);
+void WriteWorkspaceAnalysis(OutputSet& outputs, const AnalysisRequest& request);

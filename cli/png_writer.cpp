@@ -8,7 +8,7 @@
 
 #include <png.h>
 
-#include "cli/output_file.h"
+#include "core/output_error.h"
 
 namespace {
 

@@ -1,14 +1,17 @@
 #include "cli/render.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
-#include <memory>
+#include <ostream>
 #include <string>
 
+#include "core/output_set.h"
+#include "core/printable_text.h"
 #include "core/raster.h"
 #include "core/surface.h"
 #include "core/workspace.h"
-#include "cli/output_file.h"
 #include "cli/analysis_output.h"
 #include "cli/png_writer.h"
 #include "cli/polezero_render.h"
@@ -19,40 +22,27 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// All files (the picture, the dump, the design's analysis) are written,
-// flushed and checked in full before any is renamed into place, so a failure
-// to write any leaves the previous files (if any) as they were. `dumpText`
-// is written only when the command line asked for a dump.
+// The picture, the dump (only when the command line asked for one, with
+// `dumpText`) and the design's analysis, as one set: all written in full
+// before any replaces its file.
 void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
 {
-    PendingFile picture(options.output);
-    std::unique_ptr<PendingFile> numbers;
-    if (!options.dump.empty()) {
-        numbers = std::make_unique<PendingFile>(options.dump);
-    }
-    try {
-        WritePng(picture.Stream(), raster);
-    } catch (const OutputError& error) {
-        throw picture.Failure(error.what());
-    }
-    if (numbers) {
+    OutputSet outputs;
+    PendingFile& picture = outputs.Add(options.output);
+    PendingFile* numbers = options.dump.empty() ? nullptr : &outputs.Add(options.dump);
+    picture.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
+    if (numbers != nullptr) {
         numbers->Write(dumpText);
     }
-    const auto analysis = WriteWorkspaceAnalysis(options.analysis);
-    picture.Finish();
-    if (numbers) {
-        numbers->Finish();
-    }
-    for (const auto& file : analysis) {
-        file->Finish();
-    }
-    picture.Commit();
-    if (numbers) {
-        numbers->Commit();
-    }
-    for (const auto& file : analysis) {
-        file->Commit();
-    }
+    WriteWorkspaceAnalysis(outputs, options.analysis);
+    outputs.CommitAll();
+}
+
+// Every message quotes what the user typed as it was typed, except for the
+// control characters, which could rewrite the terminal's line.
+void Report(std::ostream& err, const std::string& message)
+{
+    err << kProgram << EscapeControlCharacters(message) << "\n";
 }
 
 }  // namespace
@@ -63,10 +53,17 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
-        out << commandLine.text;
+        // A full disk or a closed output is a failure here as anywhere.
+        errno = 0;
+        out << commandLine.text << std::flush;
+        if (!out) {
+            const int error = errno != 0 ? errno : EIO;
+            Report(err, std::string("cannot write standard output: ") + std::strerror(error));
+            return kExitCannotWrite;
+        }
         return kExitOk;
     case CommandLine::Action::UsageError:
-        err << kProgram << commandLine.text << "; see vorlen-render --help\n";
+        Report(err, commandLine.text + "; see vorlen-render --help");
         return kExitUsage;
     case CommandLine::Action::Render:
         break;
@@ -92,7 +89,7 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
         WriteOutputs(options, raster, options.dump.empty() ? std::string() : DumpText(dump));
     } catch (const std::exception& error) {
         // A file that cannot be written, a font that cannot be loaded, memory.
-        err << kProgram << error.what() << "\n";
+        Report(err, error.what());
         return kExitCannotWrite;
     }
     return kExitOk;

@@ -1,15 +1,14 @@
 #include "cli/render_all.h"
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <system_error>
-#include <vector>
 
-#include "cli/output_file.h"
 #include "cli/png_writer.h"
 #include "cli/render_options.h"
 #include "cli/render_dump.h"
+#include "core/output_error.h"
+#include "core/output_set.h"
 #include "core/raster.h"
 #include "core/surface.h"
 #include "core/workspace.h"
@@ -37,14 +36,12 @@ void RenderAll(const RenderOptions& options)
 {
     const fs::path directory(options.outDir);
     MakeDirectory(directory);
-    std::vector<std::unique_ptr<PendingFile>> files;
+    OutputSet outputs;
     for (const AnalysisView& view : AnalysisViews()) {
         const RenderCommand* command = FindRenderCommand(view.name);
         const std::string name(view.name);
-        const fs::path picturePath = directory / (name + ".png");
-        const fs::path dumpPath = directory / (name + ".json");
-        auto picture = std::make_unique<PendingFile>(picturePath);
-        auto numbers = std::make_unique<PendingFile>(dumpPath);
+        PendingFile& picture = outputs.Add(directory / (name + ".png"));
+        PendingFile& numbers = outputs.Add(directory / (name + ".json"));
 
         // As a fresh run of the single command would start.
         ResetWorkspace();
@@ -55,20 +52,8 @@ void RenderAll(const RenderOptions& options)
         command->run(surface, dump);
         FillDumpParams(dump);
 
-        try {
-            WritePng(picture->Stream(), raster);
-        } catch (const OutputError& error) {
-            throw picture->Failure(error.what());
-        }
-        numbers->Write(DumpText(dump));
-        files.push_back(std::move(picture));
-        files.push_back(std::move(numbers));
+        picture.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
+        numbers.Write(DumpText(dump));
     }
-    // Every file complete and on disk before any replaces its target.
-    for (const auto& file : files) {
-        file->Finish();
-    }
-    for (const auto& file : files) {
-        file->Commit();
-    }
+    outputs.CommitAll();
 }

@@ -72,15 +72,13 @@ TEST_F(AnalysisFilesTest, JsonAndCsvHoldEveryNumberAndReadBackTheSame)
     request.csv = In("a.csv");
     request.points = 48;
     request.impulse = 10;
-    auto files = WriteDesignAnalysis(request, kZeros, kPoles);
-    ASSERT_EQ(2u, files.size());
-    // Written but not yet in place: only temporary names exist.
+    OutputSet outputs;
+    WriteDesignAnalysis(outputs, request, kZeros, kPoles);
+    // Written but not yet in place: only the two temporary names exist.
     EXPECT_FALSE(fs::exists(request.json));
     EXPECT_FALSE(fs::exists(request.csv));
-    for (const auto& file : files) {
-        file->Commit();
-    }
-    files.clear();
+    EXPECT_EQ(2u, Files(m_work).size());
+    outputs.CommitAll();
     EXPECT_EQ((std::vector<std::string>{"a.csv", "a.json"}), Files(m_work));
 
     const FilterAnalysis expected = AnalyseDesign(kZeros, kPoles, 48, 10);
@@ -137,17 +135,28 @@ TEST_F(AnalysisFilesTest, JsonAndCsvHoldEveryNumberAndReadBackTheSame)
 TEST_F(AnalysisFilesTest, FilesAreAllOrNothingAndFollowTheWorkspaceDesign)
 {
     AnalysisRequest request;
-    EXPECT_TRUE(WriteDesignAnalysis(request, kZeros, kPoles).empty());
+    {
+        OutputSet outputs;
+        WriteDesignAnalysis(outputs, request, kZeros, kPoles);
+        outputs.CommitAll();
+        EXPECT_TRUE(fs::is_empty(m_work));
+    }
 
     // The CSV cannot be made: the JSON's temporary file goes too.
     request.json = In("a.json");
     request.csv = In("missing/a.csv");
-    EXPECT_THROW(WriteDesignAnalysis(request, kZeros, kPoles), OutputError);
+    {
+        OutputSet outputs;
+        EXPECT_THROW(WriteDesignAnalysis(outputs, request, kZeros, kPoles), OutputError);
+    }
     EXPECT_TRUE(fs::is_empty(m_work));
 
     // Dropped without commit: nothing left behind.
     request.csv = In("a.csv");
-    { auto files = WriteDesignAnalysis(request, kZeros, kPoles); }
+    {
+        OutputSet outputs;
+        WriteDesignAnalysis(outputs, request, kZeros, kPoles);
+    }
     EXPECT_TRUE(fs::is_empty(m_work));
 
     // The design the workspace holds is slots 1..count-1; slot 0 and the
@@ -161,9 +170,9 @@ TEST_F(AnalysisFilesTest, FilesAreAllOrNothingAndFollowTheWorkspaceDesign)
     g_poles[1] = kPoles[0];
     g_poleCount = 2;
     request.csv.clear();
-    for (const auto& file : WriteWorkspaceAnalysis(request)) {
-        file->Commit();
-    }
+    OutputSet outputs;
+    WriteWorkspaceAnalysis(outputs, request);
+    outputs.CommitAll();
     const FilterAnalysis expected = AnalyseDesign(kZeros, std::vector{kPoles[0]});
     EXPECT_EQ(AnalysisJsonText(expected), ReadFile(In("a.json")));
 }

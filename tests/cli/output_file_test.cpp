@@ -26,16 +26,18 @@
 
 #include "cli/render.h"
 #include "core/workspace.h"
+#include "tests/cli/child_support.h"
 
 namespace fs = std::filesystem;
+using cli_test::Argv;
+using cli_test::BecomeOrdinaryUser;
+using cli_test::kNobody;
+using cli_test::Outcome;
+using cli_test::ReadToEnd;
+using cli_test::RunInChild;
+using cli_test::StartBinary;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;  // the process's standard output (a child's only)
-    std::string err;
-};
 
 std::string ReadFile(const fs::path& path)
 {
@@ -59,88 +61,6 @@ mode_t Kind(const fs::path& path)
 {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
-}
-
-std::vector<const char*> Argv(const std::vector<std::string>& args)
-{
-    std::vector<const char*> argv{"vorlen-render"};
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
-    }
-    argv.push_back(nullptr);
-    return argv;
-}
-
-std::string ReadToEnd(int fd)
-{
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return text;
-}
-
-constexpr uid_t kNobody = 65534;
-
-// As root, the child becomes "nobody", who can replace nothing in /dev
-// whatever the program does. Returns false when that fails.
-bool BecomeOrdinaryUser()
-{
-    if (::geteuid() != 0) {
-        return true;
-    }
-    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
-           // Keeps /proc/self (behind /dev/stdout) open to the new user.
-           ::prctl(PR_SET_DUMPABLE, 1) == 0;
-}
-
-// Runs vorlen-render in-process in a forked child, so that whatever
-// `prepare` does to the process (limits, privileges) stays there. The
-// child's standard output and its error text come back.
-Outcome RunInChild(const std::vector<std::string>& args, const std::function<bool()>& prepare)
-{
-    int out[2];
-    int err[2];
-    if (::pipe(out) != 0 || ::pipe(err) != 0) {
-        return Outcome{-1, "", "pipe failed"};
-    }
-    // The child's standard output, reopened through /dev/stdout, must be
-    // open to the user the child may become, as a user's own pipe is.
-    if (::geteuid() == 0 && ::fchown(out[1], kNobody, kNobody) != 0) {
-        return Outcome{-1, "", "fchown failed"};
-    }
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], STDOUT_FILENO);
-        ::close(out[0]);
-        ::close(out[1]);
-        ::close(err[0]);
-        if (!prepare()) {
-            ::_exit(99);
-        }
-        std::ostringstream ignored;
-        std::ostringstream message;
-        const std::vector<const char*> argv = Argv(args);
-        errno = EDOM;  // a stale reason that must never reach a message
-        const int status = RunRenderer(static_cast<int>(argv.size() - 1), argv.data(), ignored, message);
-        const std::string text = message.str();
-        if (::write(err[1], text.data(), text.size()) < 0) {
-            ::_exit(98);
-        }
-        ::_exit(status);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    // The error text is one line: it waits in its pipe while the output,
-    // however long, is read.
-    Outcome outcome{-1, ReadToEnd(out[0]), ""};
-    outcome.err = ReadToEnd(err[0]);
-    int raw = 0;
-    ::waitpid(pid, &raw, 0);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return outcome;
 }
 
 class OutputFileTest : public ::testing::Test {
@@ -333,32 +253,6 @@ TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionsAndOwnerAndLinksStayLinks
                                         "sub/next.png"}),
               Files());
 }
-
-namespace {
-
-// The real executable, started with the default signal actions whatever
-// this test process ignores, its output thrown away.
-pid_t StartBinary(const std::vector<std::string>& args)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        sigset_t none;
-        sigemptyset(&none);
-        ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        ::signal(SIGINT, SIG_DFL);
-        ::signal(SIGTERM, SIG_DFL);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        std::vector<const char*> argv = Argv(args);
-        argv[0] = VORLEN_RENDER_PATH;
-        ::execv(VORLEN_RENDER_PATH, const_cast<char* const*>(argv.data()));
-        ::_exit(127);
-    }
-    return pid;
-}
-
-}  // namespace
 
 // Stopped while its temporary files exist, the program removes them and
 // still ends by the signal.
