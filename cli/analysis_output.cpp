@@ -14,6 +14,8 @@
 
 namespace {
 
+using polezero::FilterAnalysis;
+
 // Keys in the order written; numbers as double, which nlohmann prints with
 // the fewest digits that read back the same, and non-finite ones as null.
 using AnalysisJson = nlohmann::ordered_json;
@@ -63,7 +65,7 @@ std::string AnalysisCsvText(const FilterAnalysis& analysis)
     const int points = static_cast<int>(analysis.magnitudeDb.size());
     for (int k = 0; k < points; ++k) {
         const std::size_t i = static_cast<std::size_t>(k);
-        AppendCell(text, AnalysisFrequency(k, points));
+        AppendCell(text, polezero::AnalysisFrequency(k, points));
         text += ',';
         AppendCell(text, analysis.magnitudeDb[i]);
         text += ',';
@@ -92,7 +94,7 @@ std::vector<std::unique_ptr<PendingFile>> WriteDesignAnalysis(const AnalysisRequ
     if (!request.csv.empty()) {
         csv = std::make_unique<PendingFile>(request.csv);
     }
-    const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
+    const FilterAnalysis analysis = polezero::AnalyseDesign(zeros, poles, request.points, request.impulse);
     if (json) {
         json->Write(AnalysisJsonText(analysis));
         files.push_back(std::move(json));

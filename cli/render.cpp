@@ -14,21 +14,28 @@
 #include "cli/polezero_render.h"
 #include "cli/render_all.h"
 #include "cli/render_dump.h"
+#include "polezero/design_file.h"
 
 namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// All files (the picture, the dump, the design's analysis) are written,
-// flushed and checked in full before any is renamed into place, so a failure
-// to write any leaves the previous files (if any) as they were. `dumpText`
-// is written only when the command line asked for a dump.
-void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
+// All files (the picture, the dump, the design file, the design's
+// analysis) are written, flushed and checked in full before any is renamed
+// into place, so a failure to write any leaves the previous files (if any)
+// as they were. `dumpText` and `designText` are written only when the
+// command line asked for them.
+void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText,
+                  const std::string& designText = {})
 {
     PendingFile picture(options.output);
     std::unique_ptr<PendingFile> numbers;
     if (!options.dump.empty()) {
         numbers = std::make_unique<PendingFile>(options.dump);
+    }
+    std::unique_ptr<PendingFile> design;
+    if (!options.saveDesign.empty()) {
+        design = std::make_unique<PendingFile>(options.saveDesign);
     }
     try {
         WritePng(picture.Stream(), raster);
@@ -38,10 +45,16 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
     if (numbers) {
         numbers->Write(dumpText);
     }
+    if (design) {
+        design->Write(designText);
+    }
     const auto analysis = WriteWorkspaceAnalysis(options.analysis);
     picture.Finish();
     if (numbers) {
         numbers->Finish();
+    }
+    if (design) {
+        design->Finish();
     }
     for (const auto& file : analysis) {
         file->Finish();
@@ -49,6 +62,9 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
     picture.Commit();
     if (numbers) {
         numbers->Commit();
+    }
+    if (design) {
+        design->Commit();
     }
     for (const auto& file : analysis) {
         file->Commit();
@@ -80,8 +96,20 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
         }
         ApplyToWorkspace(options);
         if (options.poleZero) {
-            const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);
-            WriteOutputs(options, designer.picture, designer.dump);
+            polezero::DesignFileRead design;
+            if (!options.designFile.empty()) {
+                design = polezero::ReadDesignFile(options.designFile);
+                using Status = polezero::DesignFileRead::Status;
+                if (design.status != Status::Loaded) {
+                    const bool refused = design.status == Status::Refused;
+                    err << kProgram << (refused ? "--design " : "cannot read ")
+                        << options.designFile << ": " << design.message << "\n";
+                    return refused ? kExitUsage : kExitCannotRead;
+                }
+            }
+            const PoleZeroRendering designer = RenderPoleZero(
+                options.designFile.empty() ? nullptr : &design.markers, options.designerEvents);
+            WriteOutputs(options, designer.picture, designer.dump, designer.designFile);
             return kExitOk;
         }
         Raster raster(options.width, options.height, kBackground);

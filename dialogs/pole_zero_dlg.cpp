@@ -96,6 +96,10 @@ void CPoleZeroDlg::OnCanvasClick(wxMouseEvent& event)
     switch (m_session.Press(at.x, at.y)) {
     case polezero::PressOutcome::Placed: ShowPictures(); break;
     case polezero::PressOutcome::TableFull: wxBell(); break;
+    case polezero::PressOutcome::PlacedOneOfPair:
+        ShowPictures();
+        wxBell();
+        break;
     case polezero::PressOutcome::Outside: break;
     }
     event.Skip();
