@@ -276,6 +276,9 @@ void DesignerSession::RedrawOnEmptyFrames()
         const PixelBox box = ToPixels(frame);
         m_client.CopyFrom(m_face, box.left, box.top, box.right, box.bottom);
     }
+    // As a press draws it: with the peak of the response as it is, also
+    // for an empty design that Reset left with an earlier design's peak.
+    FindResponsePeak(m_design.response, m_design.peakIndex);
     Surface surface(m_client);
     DrawDesign(surface, m_design);
 }
