@@ -16,19 +16,19 @@ double AtRunTime(double value)
 
 }  // namespace
 
-const std::array<SampleOffset, kSampleCount>& SampleOffsets()
+const SampleOffsets& SamplePoints()
 {
-    static const std::array<SampleOffset, kSampleCount> offsets = [] {
+    static const SampleOffsets offsets = [] {
         // The C library's sine and cosine, as the press arithmetic has always
         // used them. Given constants, the compiler would fill the table with
         // its own correctly rounded values, which differ from the library's
         // in the last bit at a few samples (sin w_516 for one).
         const double step = AtRunTime(kSampleStep);
-        std::array<SampleOffset, kSampleCount> table{};
+        SampleOffsets table{};
         for (int k = 0; k < kSampleCount; ++k) {
             const double w = k * step;
-            table[static_cast<std::size_t>(k)] = {kPixelsPerUnit * std::cos(w),
-                                                  kPixelsPerUnit * std::sin(w)};
+            table.u[static_cast<std::size_t>(k)] = kPixelsPerUnit * std::cos(w);
+            table.v[static_cast<std::size_t>(k)] = kPixelsPerUnit * std::sin(w);
         }
         return table;
     }();

@@ -64,13 +64,15 @@ constexpr bool InDesignArea(int x, int y)
 inline constexpr int kSampleCount = kResponseLength;
 inline constexpr double kSampleStep = 0.010471975513333334;
 
-// P_k relative to the origin, y up: (60 cos w_k, 60 sin w_k) in pixels,
-// evaluated once, exactly as the press arithmetic writes it.
-struct SampleOffset {
-    double u;
-    double v;
+// P_k relative to the origin, y up: (u[k], v[k]) = (60 cos w_k, 60 sin w_k)
+// in pixels, evaluated once, exactly as the press arithmetic writes it.
+// Held as two arrays, so that loops over the samples can take several at
+// once.
+struct SampleOffsets {
+    std::array<double, kSampleCount> u;
+    std::array<double, kSampleCount> v;
 };
-const std::array<SampleOffset, kSampleCount>& SampleOffsets();
+const SampleOffsets& SamplePoints();
 
 // The z-plane canvas, [17, 247) x [17, 242), filled white at every redraw.
 inline constexpr int kPlaneLeft = 17;
