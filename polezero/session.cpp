@@ -42,7 +42,11 @@ DesignerSession::DesignerSession(bool controlFrames)
 
 void DesignerSession::Open()
 {
+    // Opening empties the design but, as in the written designer, leaves
+    // the peak index as the last design left it.
+    const int peakIndex = m_design.peakIndex;
     m_design = Design{};
+    m_design.peakIndex = peakIndex;
     m_history.Clear();
     m_pairs = false;
     m_drag.reset();

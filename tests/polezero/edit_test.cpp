@@ -217,9 +217,12 @@ TEST_F(EditTest, UndoAndRedoStepThroughPressesEditsResetAndLoads)
     session.Undo();
     Press(P, 70, 70);
     EXPECT_FALSE(session.CanRedo());
+    const int peak = session.CurrentDesign().peakIndex;
+    ASSERT_NE(0, peak);
     session.Open();
     EXPECT_FALSE(session.CanUndo());
     EXPECT_FALSE(session.Pairs());
+    EXPECT_EQ(peak, g_responsePeakIndex);  // as the written designer leaves it
 }
 
 TEST_F(EditTest, EditsThatChangeNothingAreNoStepsForUndo)
