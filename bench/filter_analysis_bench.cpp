@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace polezero;
+
 void BM_AnalyseDesign(benchmark::State& state)
 {
     std::vector<PixelPoint> zeros;

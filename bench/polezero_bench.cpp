@@ -1,6 +1,7 @@
-// One press in the pole-zero designer: the new marker's factor applied to
-// the 600 response samples, then both pictures redrawn, on designs of a few
-// and of many markers.
+// The pole-zero designer's events: one press (the new marker's factor on
+// the 600 samples, both pictures redrawn) on designs of a few and of many
+// markers, a drag step (the response rebuilt from every marker, both
+// pictures redrawn) on a full design, and a pointer read-out.
 #include <benchmark/benchmark.h>
 
 #include "core/workspace.h"
@@ -8,28 +9,53 @@
 
 namespace {
 
-// A press on a design that already holds `markers` zeros and poles.
+// A session holding `zeros` zeros and `poles` poles spread over the canvas.
+polezero::DesignerSession DesignOf(int zeros, int poles)
+{
+    std::vector<polezero::Marker> markers;
+    for (int i = 0; i < zeros + poles; ++i) {
+        const auto kind = i < zeros ? polezero::MarkerKind::Zero : polezero::MarkerKind::Pole;
+        markers.push_back({kind, PixelPoint{40 + (i * 37) % 200, 30 + (i * 53) % 200}});
+    }
+    polezero::DesignerSession session(false);
+    session.Load(markers);
+    return session;
+}
+
+// A press of a zero on a design that already holds `markers` zeros and as
+// many poles (498 + 499 for the full design: the press adds the last zero).
 void BM_Press(benchmark::State& state)
 {
     const int markers = static_cast<int>(state.range(0));
-    ResetWorkspace();
-    polezero::DesignerSession session(false);
-    for (int i = 0; i < markers; ++i) {
-        i % 2 == 0 ? session.PlaceZeros() : session.PlacePoles();
-        session.Press(40 + (i * 37) % 200, 30 + (i * 53) % 200);
-    }
-    session.PlaceZeros();
-    const std::int32_t zeros = g_zeroCount;
-    const auto response = g_response;
+    const polezero::DesignerSession base = DesignOf(std::min(markers, 498), markers);
+    polezero::DesignerSession session = base;
     for (auto _ : state) {
+        // Back to the design before the press, reusing the same memory.
         state.PauseTiming();
-        g_zeroCount = zeros;
-        g_response = response;
+        session = base;
         state.ResumeTiming();
         benchmark::DoNotOptimize(session.Press(150, 100));
     }
 }
-BENCHMARK(BM_Press)->Arg(0)->Arg(4)->Arg(400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Press)->Arg(0)->Arg(4)->Arg(400)->Arg(499)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One pointer move of a Ctrl+drag on 499 zeros and 499 poles: the response
+// rebuilt from all markers (the first placed is dragged) and both pictures
+// drawn.
+void BM_DragStep(benchmark::State& state)
+{
+    polezero::DesignerSession session = DesignOf(499, 499);
+    const polezero::Marker picked = session.CurrentDesign().markers.front();
+    session.BeginDrag(picked.at.x, picked.at.y);
+    bool there = false;
+    for (auto _ : state) {
+        there = !there;
+        benchmark::DoNotOptimize(session.DragTo(there ? 200 : 60, there ? 60 : 200));
+    }
+    session.EndDrag(60, 200);
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The pointer read-out of one move.
 void BM_Move(benchmark::State& state)

@@ -18,12 +18,12 @@ AnalysisOptions::AnalysisOptions(CLI::App& app)
       m_pointsOption(app.add_option("--points", m_points,
                                     "frequencies of the analysis, 1.." +
                                         std::to_string(kMaxAnalysisPoints) + " (default " +
-                                        std::to_string(kDefaultAnalysisPoints) + ")")
+                                        std::to_string(polezero::kDefaultAnalysisPoints) + ")")
                          ->option_text("N")),
       m_impulseOption(app.add_option("--impulse", m_impulse,
                                      "samples of its impulse response, 0.." +
                                          std::to_string(kMaxImpulseLength) + " (default " +
-                                         std::to_string(kDefaultImpulseLength) + ")")
+                                         std::to_string(polezero::kDefaultImpulseLength) + ")")
                           ->option_text("N"))
 {
 }

@@ -18,6 +18,8 @@
 
 namespace {
 
+using polezero::FilterAnalysis;
+
 // Keys in the order written; numbers as double, which nlohmann prints with
 // the fewest digits that read back the same, and non-finite ones as null.
 using AnalysisJson = nlohmann::ordered_json;
@@ -77,7 +79,7 @@ std::string AnalysisCsvText(const FilterAnalysis& analysis)
     const int points = static_cast<int>(analysis.magnitudeDb.size());
     for (int k = 0; k < points; ++k) {
         const std::size_t i = static_cast<std::size_t>(k);
-        AppendCell(text, AnalysisFrequency(k, points));
+        AppendCell(text, polezero::AnalysisFrequency(k, points));
         text += ',';
         AppendCell(text, analysis.magnitudeDb[i]);
         text += ',';
@@ -99,7 +101,7 @@ void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
     PendingFile* json = request.json.empty() ? nullptr : &outputs.Add(request.json);
     PendingFile* csv = request.csv.empty() ? nullptr : &outputs.Add(request.csv);
     PendingFile* picture = request.picture.empty() ? nullptr : &outputs.Add(request.picture);
-    const FilterAnalysis analysis = AnalyseDesign(zeros, poles, request.points, request.impulse);
+    const FilterAnalysis analysis = polezero::AnalyseDesign(zeros, poles, request.points, request.impulse);
     if (json != nullptr) {
         json->Write(AnalysisJsonText(analysis));
     }

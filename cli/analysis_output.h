@@ -19,8 +19,8 @@ struct AnalysisRequest {
     std::string json;     // empty: not asked for
     std::string csv;      // empty: not asked for
     std::string picture;  // the analysis picture as PNG; empty: not asked for
-    int points = kDefaultAnalysisPoints;      // 1..kMaxAnalysisPoints
-    int impulse = kDefaultImpulseLength;      // 0..kMaxImpulseLength
+    int points = polezero::kDefaultAnalysisPoints;      // 1..kMaxAnalysisPoints
+    int impulse = polezero::kDefaultImpulseLength;      // 0..kMaxImpulseLength
 
     bool Wanted() const { return !json.empty() || !csv.empty() || !picture.empty(); }
 };
@@ -29,12 +29,12 @@ struct AnalysisRequest {
 //  "magnitudeDb", "phase", "groupDelay", "impulse"} in that order; complex
 // values as [re, im]; doubles with the fewest digits that read back to the
 // same double; NaN and infinities as null. Ends in a newline.
-std::string AnalysisJsonText(const FilterAnalysis& analysis);
+std::string AnalysisJsonText(const polezero::FilterAnalysis& analysis);
 
 // "w,magnitude_db,phase,group_delay" and one line per grid frequency, numbers
 // as the shortest text that reads back the same (never locale-dependent),
 // an empty cell for a missing value.
-std::string AnalysisCsvText(const FilterAnalysis& analysis);
+std::string AnalysisCsvText(const polezero::FilterAnalysis& analysis);
 
 // Analyses the design and adds the files `request` asks for to `outputs`,
 // written in full: they are committed with the set's other files, so that a

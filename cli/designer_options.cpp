@@ -4,6 +4,7 @@
 
 #include "cli/polezero_script.h"
 #include "cli/render_commands.h"
+#include "cli/render_options.h"
 
 namespace {
 
@@ -28,22 +29,39 @@ DesignerOptions::DesignerOptions(CLI::App& app)
                           ->allow_extra_args(false)),
       m_eventsOption(app.add_option("--events", m_script,
                                     "with polezero: the whole sequence of events instead (below)")
-                         ->option_text("SCRIPT"))
+                         ->option_text("SCRIPT")),
+      m_designOption(app.add_option("--design", m_design,
+                                    "with polezero: a design file loaded before the events")
+                         ->option_text("FILE.json")),
+      m_saveDesignOption(app.add_option("--save-design", m_saveDesign,
+                                        "with polezero: the design at the end, as a design file")
+                             ->option_text("FILE.json"))
 {
 }
 
 std::optional<std::string> DesignerOptions::Read(std::string_view command, const CLI::App& app,
-                                                 std::vector<polezero::DesignerEvent>& events) const
+                                                 RenderOptions& options) const
 {
     using Kind = polezero::DesignerEvent::Kind;
     const std::size_t steps =
         m_zeroOption->count() + m_poleOption->count() + m_pointerOption->count();
     if (command != kPoleZeroCommand) {
-        if (steps + m_eventsOption->count() > 0) {
-            return "--zero, --pole, --pointer and --events go only with the command polezero";
+        if (steps + m_eventsOption->count() + m_designOption->count() +
+                m_saveDesignOption->count() > 0) {
+            return "--zero, --pole, --pointer, --events, --design and --save-design go only with "
+                   "the command polezero";
         }
         return std::nullopt;
     }
+    if (m_designOption->count() > 0 && m_design.empty()) {
+        return "--design: the file name is empty";
+    }
+    if (m_saveDesignOption->count() > 0 && m_saveDesign.empty()) {
+        return "--save-design: the file name is empty";
+    }
+    options.designFile = m_design;
+    options.saveDesign = m_saveDesign;
+    std::vector<polezero::DesignerEvent>& events = options.designerEvents;
     if (m_eventsOption->count() > 0) {
         if (steps > 0) {
             return "--events gives the whole sequence: it cannot be combined with --zero, --pole "

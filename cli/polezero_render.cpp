@@ -1,11 +1,13 @@
 #include "cli/polezero_render.h"
 
+#include <cmath>
+#include <limits>
 #include <span>
 
 #include <nlohmann/json.hpp>
 
-#include "core/workspace.h"
-#include "polezero/markers.h"
+#include "polezero/design.h"
+#include "polezero/design_file.h"
 
 namespace {
 
@@ -23,25 +25,48 @@ Json Markers(std::span<const PixelPoint> markers)
     return list;
 }
 
+// The stored response; null where a sample does not fit a double (beyond
+// the largest, below the smallest normal one, or not a number).
+Json StoredResponse(const polezero::Response& response)
+{
+    Json values = Json::array();
+    for (int k = 0; k < polezero::kSampleCount; ++k) {
+        const polezero::ScaledValue value = polezero::SampleValue(response, k);
+        if (polezero::FitsDouble(value)) {
+            values.push_back(std::ldexp(value.mantissa, value.exponent));
+        } else {
+            values.push_back(nullptr);
+        }
+    }
+    return values;
+}
+
 }  // namespace
 
-PoleZeroRendering RenderPoleZero(std::span<const polezero::DesignerEvent> events)
+PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
+                                 std::span<const polezero::DesignerEvent> events)
 {
     polezero::DesignerSession session(false);
+    if (design != nullptr) {
+        session.Load(*design);
+    }
     for (const polezero::DesignerEvent& event : events) {
         session.Apply(event);
     }
 
+    using polezero::MarkerKind;
+    const polezero::Design& shown = session.CurrentDesign();
     Json designer = Json::object();
-    designer["response"] = Json(std::vector<double>(g_response.begin(), g_response.end()));
-    // Always a whole number from 0 to 599.
-    designer["peakIndex"] = static_cast<int>(g_responsePeakIndex);
-    designer["zeros"] = Markers(polezero::PlacedZeros());
-    designer["poles"] = Markers(polezero::PlacedPoles());
-    designer["placeZeros"] = g_placeZeros;
+    designer["response"] = StoredResponse(shown.response);
+    designer["normalised"] = Json(polezero::NormalisedResponse(shown));
+    designer["peakIndex"] = shown.peakIndex;
+    designer["zeros"] = Markers(polezero::MarkersOf(shown, MarkerKind::Zero));
+    designer["poles"] = Markers(polezero::MarkersOf(shown, MarkerKind::Pole));
+    designer["placeZeros"] = shown.placeZeros;
     designer["cartesian"] = session.Readout().cartesian;
     designer["polar"] = session.Readout().polar;
     Json dump = Json::object();
     dump["polezero"] = std::move(designer);
-    return PoleZeroRendering{session.ClientArea(), dump.dump(2) + "\n"};
+    return PoleZeroRendering{session.ClientArea(), dump.dump(2) + "\n",
+                             polezero::DesignFileText(shown.markers)};
 }

@@ -44,16 +44,64 @@ std::optional<std::int32_t> ParseInt32(std::string_view text)
     return value;
 }
 
+// What follows a step's word.
+enum class Takes { Nothing, Point, TwoPoints, OnOff };
+
 struct StepWord {
     std::string_view word;
     Kind kind;
-    bool takesPoint;
+    Takes takes;
 };
 
 constexpr StepWord kSteps[] = {
-    {"zeros", Kind::Zeros, false}, {"poles", Kind::Poles, false}, {"press", Kind::Press, true},
-    {"move", Kind::Move, true},    {"reset", Kind::Reset, false}, {"open", Kind::Open, false},
+    {"zeros", Kind::Zeros, Takes::Nothing},    {"poles", Kind::Poles, Takes::Nothing},
+    {"press", Kind::Press, Takes::Point},      {"move", Kind::Move, Takes::Point},
+    {"reset", Kind::Reset, Takes::Nothing},    {"open", Kind::Open, Takes::Nothing},
+    {"pair", Kind::Pair, Takes::Point},        {"pairs", Kind::PairsOn, Takes::OnOff},
+    {"remove", Kind::Remove, Takes::Point},    {"drag", Kind::Drag, Takes::TwoPoints},
+    {"undo", Kind::Undo, Takes::Nothing},      {"redo", Kind::Redo, Takes::Nothing},
 };
+
+constexpr const char* kStepList =
+    "zeros, poles, press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, "
+    "remove X,Y, drag X1,Y1 X2,Y2, undo, redo";
+
+// The step's event from what follows its word, or why it is malformed.
+std::variant<polezero::DesignerEvent, std::string> ReadStep(const StepWord& step,
+                                                            std::string_view rest)
+{
+    const std::string word(step.word);
+    switch (step.takes) {
+    case Takes::Nothing:
+        if (!rest.empty()) {
+            return "'" + word + "' takes nothing after it";
+        }
+        return polezero::DesignerEvent{step.kind};
+    case Takes::OnOff:
+        if (rest == "on" || rest == "off") {
+            return polezero::DesignerEvent{rest == "on" ? Kind::PairsOn : Kind::PairsOff};
+        }
+        return "'" + word + "' needs on or off";
+    case Takes::Point:
+        if (const auto point = ParseClientPoint(rest)) {
+            return polezero::DesignerEvent{step.kind, point->x, point->y};
+        }
+        return "'" + word + "' needs X,Y, two 32-bit integers such as 100,120";
+    case Takes::TwoPoints: {
+        std::size_t blank = 0;
+        while (blank < rest.size() && !IsBlank(rest[blank])) {
+            ++blank;
+        }
+        const auto from = ParseClientPoint(rest.substr(0, blank));
+        const auto to = ParseClientPoint(Trimmed(rest.substr(blank)));
+        if (from && to) {
+            return polezero::DesignerEvent{step.kind, from->x, from->y, to->x, to->y};
+        }
+        return "'" + word + "' needs X1,Y1 X2,Y2, two points such as 100,120 140,90";
+    }
+    }
+    return "'" + word + "' is not understood";
+}
 
 std::string Quoted(std::string_view text)
 {
@@ -99,21 +147,13 @@ ScriptResult ParseEventScript(std::string_view script)
             }
             const std::string where = "--events: step " + std::to_string(number) + " " + Quoted(step);
             if (known == nullptr) {
-                return where + " is not one of zeros, poles, press X,Y, move X,Y, reset, open";
+                return where + " is not one of " + kStepList;
             }
-            if (!known->takesPoint) {
-                if (!rest.empty()) {
-                    return where + ": '" + std::string(word) + "' takes nothing after it";
-                }
-                events.push_back({known->kind});
-            } else {
-                const auto point = ParseClientPoint(rest);
-                if (!point) {
-                    return where + ": '" + std::string(word) +
-                           "' needs X,Y, two 32-bit integers such as 100,120";
-                }
-                events.push_back({known->kind, point->x, point->y});
+            auto event = ReadStep(*known, rest);
+            if (auto* error = std::get_if<std::string>(&event)) {
+                return where + ": " + *error;
             }
+            events.push_back(std::get<polezero::DesignerEvent>(event));
         }
         if (end == std::string_view::npos) {
             break;

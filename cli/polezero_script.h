@@ -21,8 +21,10 @@ std::optional<ClientPoint> ParseClientPoint(std::string_view text);
 
 // A script: steps separated by ';', blanks (white space) around each
 // step ignored, steps that are blank skipped. Each step is one of
-//   zeros | poles | press X,Y | move X,Y | reset | open
-// (lower case; one or more blanks between the word and X,Y). Returns the
-// events, or the first malformed step's error as one line.
+//   zeros | poles | press X,Y | move X,Y | reset | open | pair X,Y
+//   | pairs on | pairs off | remove X,Y | drag X1,Y1 X2,Y2 | undo | redo
+// (lower case; one or more blanks between the word and what follows it,
+// and between the two points of drag). Returns the events, or the first
+// malformed step's error as one line.
 using ScriptResult = std::variant<std::vector<polezero::DesignerEvent>, std::string>;
 ScriptResult ParseEventScript(std::string_view script);

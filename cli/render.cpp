@@ -17,22 +17,28 @@
 #include "cli/polezero_render.h"
 #include "cli/render_all.h"
 #include "cli/render_dump.h"
+#include "polezero/design_file.h"
 
 namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
-// The picture, the dump (only when the command line asked for one, with
-// `dumpText`) and the design's analysis, as one set: all written in full
-// before any replaces its file.
-void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
+// The picture, the dump and the design file (each only when the command
+// line asked for it, with `dumpText` and `designText`) and the design's
+// analysis, as one set: all written in full before any replaces its file.
+void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText,
+                  const std::string& designText = {})
 {
     OutputSet outputs;
     PendingFile& picture = outputs.Add(options.output);
     PendingFile* numbers = options.dump.empty() ? nullptr : &outputs.Add(options.dump);
+    PendingFile* design = options.saveDesign.empty() ? nullptr : &outputs.Add(options.saveDesign);
     picture.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
     if (numbers != nullptr) {
         numbers->Write(dumpText);
+    }
+    if (design != nullptr) {
+        design->Write(designText);
     }
     WriteWorkspaceAnalysis(outputs, options.analysis);
     outputs.CommitAll();
@@ -77,8 +83,20 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
         }
         ApplyToWorkspace(options);
         if (options.poleZero) {
-            const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);
-            WriteOutputs(options, designer.picture, designer.dump);
+            polezero::DesignFileRead design;
+            if (!options.designFile.empty()) {
+                design = polezero::ReadDesignFile(options.designFile);
+                using Status = polezero::DesignFileRead::Status;
+                if (design.status != Status::Loaded) {
+                    const bool refused = design.status == Status::Refused;
+                    Report(err, (refused ? "--design " : "cannot read ") + options.designFile +
+                                    ": " + design.message);
+                    return refused ? kExitUsage : kExitCannotRead;
+                }
+            }
+            const PoleZeroRendering designer = RenderPoleZero(
+                options.designFile.empty() ? nullptr : &design.markers, options.designerEvents);
+            WriteOutputs(options, designer.picture, designer.dump, designer.designFile);
             return kExitOk;
         }
         Raster raster(options.width, options.height, kBackground);

@@ -8,6 +8,7 @@
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitCannotWrite = 1;
+inline constexpr int kExitCannotRead = 1;  // a design file that cannot be read
 inline constexpr int kExitUsage = 2;
 
 // Runs the whole program: reads the command line, applies the field options

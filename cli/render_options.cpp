@@ -140,9 +140,12 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
                "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
                "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
                "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
-               "  press X,Y, move X,Y, reset, open. Example:\n"
+               "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
+               "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
                "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
-               "  poles; press 130,76; press 130,184; move 130,70'" +
+               "  poles; press 130,76; press 130,184; move 130,70'\n"
+               "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
+               "  --save-design FILE.json writes the design at the end." +
                kOutputFilesHelp);
 
     std::string command;
@@ -203,7 +206,7 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
                           ")");
     }
-    if (const auto error = designerOptions.Read(command, app, options.designerEvents)) {
+    if (const auto error = designerOptions.Read(command, app, options)) {
         return UsageError(*error);
     }
     if (options.poleZero && sizeOption->count() > 0) {
@@ -242,8 +245,13 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     if (!options.dump.empty() && SameFile(options.output, options.dump)) {
         return UsageError("--output and --dump name the same file");
     }
-    const std::string pictureAndDump[] = {options.output, options.dump};
-    if (const auto error = analysisOptions.Read(command, pictureAndDump, options.analysis)) {
+    for (const std::string* other : {&options.output, &options.dump}) {
+        if (!options.saveDesign.empty() && !other->empty() && SameFile(*other, options.saveDesign)) {
+            return UsageError("'" + options.saveDesign + "' is named as two outputs");
+        }
+    }
+    const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};
+    if (const auto error = analysisOptions.Read(command, otherOutputs, options.analysis)) {
         return UsageError(*error);
     }
 

@@ -36,6 +36,8 @@ struct RenderOptions {
     // with the events to run on its freshly opened dialog.
     bool poleZero = false;
     std::vector<polezero::DesignerEvent> designerEvents;
+    std::string designFile;  // --design: loaded before the events; empty when not given
+    std::string saveDesign;  // --save-design: the design at the end; empty when not given
 };
 
 struct CommandLine {

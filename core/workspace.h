@@ -39,6 +39,9 @@ extern std::int32_t g_decimationFactor;   // M
 extern std::int32_t g_interpolationFactor;// L
 extern float g_transitionWidth;           // df
 extern float g_cutoff;                    // fg (wg), radians per sample
+// The pole-zero designer's fields. The designer keeps its design as a value
+// of its own (polezero::DesignerSession) and writes it here after every
+// event, for code that reads these; it never reads them itself.
 extern bool g_placeZeros;                 // pole-zero designer: zero or pole
 extern std::int32_t g_zeroCount;          // next free slot of g_zeros
 extern std::int32_t g_poleCount;          // next free slot of g_poles
@@ -52,8 +55,10 @@ extern std::array<float, kDownsampledCapacity> g_downsampled;
 extern std::array<float, kUpsampledCapacity> g_upsampled;
 extern std::array<float, kInterpolatedCapacity> g_interpolated;
 extern std::array<float, kConvertedCapacity> g_convertedSignal;
-extern std::array<PixelPoint, kMarkerCapacity> g_zeros;
-extern std::array<PixelPoint, kMarkerCapacity> g_poles;
+extern std::array<PixelPoint, kMarkerCapacity> g_zeros;   // designer, as above
+extern std::array<PixelPoint, kMarkerCapacity> g_poles;   // designer, as above
+// The designer's response as doubles: +inf beyond their range, 0 or a
+// subnormal below it (the designer itself holds each sample's exponent).
 extern std::array<double, kResponseLength> g_response;
 
 // Returns every value above to its start-of-process value. The GUI never

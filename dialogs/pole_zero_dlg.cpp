@@ -3,14 +3,21 @@
 #include <algorithm>
 
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 #include <wx/dcbuffer.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/region.h>
 #include <wx/utils.h>
 
+#include "dialogs/design_file_dialogs.h"
+#include "dialogs/pole_zero_commands.h"
+#include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
+#include "polezero/filter_analysis.h"
+#include "polezero/octave_text.h"
 
 namespace {
 
@@ -44,8 +51,10 @@ TemplateStyle DesignerStyle()
     style.toPixels = FixedUnitsToPixels;
     style.closeBox = false;
     // Small enough that every caption and read-out line shows whole at the
-    // template's scale.
+    // template's scale. The dialog's pixels are fixed, so its text keeps
+    // its size in pixels when the desktop sets text larger.
     style.font = wxFont(wxFontInfo(7).FaceName("DejaVu Sans"));
+    style.textSizeInPixels = true;
     return style;
 }
 
@@ -67,7 +76,10 @@ CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
     // wxGTK turns the second press of a double click into a double-click
     // event; for the designer it is a press like any other.
     Bind(wxEVT_LEFT_DCLICK, &CPoleZeroDlg::OnCanvasClick, this);
+    Bind(wxEVT_LEFT_UP, &CPoleZeroDlg::OnCanvasRelease, this);
     Bind(wxEVT_MOTION, &CPoleZeroDlg::OnCanvasMouseMove, this);
+    Bind(wxEVT_CONTEXT_MENU, &CPoleZeroDlg::OnContextMenu, this);
+    Bind(wxEVT_MENU, &CPoleZeroDlg::OnMenuCommand, this);
     Bind(wxEVT_CHAR_HOOK, &CPoleZeroDlg::OnKey, this);
     Bind(wxEVT_CLOSE_WINDOW, &CPoleZeroDlg::OnClose, this);
     Bind(wxEVT_PAINT, &CPoleZeroDlg::OnPaint, this);
@@ -90,29 +102,161 @@ void CPoleZeroDlg::OnPlacePoles()
     m_session.PlacePoles();
 }
 
-void CPoleZeroDlg::OnCanvasClick(wxMouseEvent& event)
+void CPoleZeroDlg::ShowOutcome(polezero::PressOutcome outcome)
 {
-    const wxPoint at = event.GetPosition();
-    switch (m_session.Press(at.x, at.y)) {
+    switch (outcome) {
     case polezero::PressOutcome::Placed: ShowPictures(); break;
     case polezero::PressOutcome::TableFull: wxBell(); break;
     case polezero::PressOutcome::Outside: break;
+    case polezero::PressOutcome::PlacedOneOfPair:
+        ShowPictures();
+        wxBell();
+        break;
     }
+}
+
+// A press: Ctrl picks a marker to drag, Shift places a pair, a plain press
+// does what the written designer does (a pair in pair mode).
+void CPoleZeroDlg::OnCanvasClick(wxMouseEvent& event)
+{
+    const wxPoint at = event.GetPosition();
+    FinishDrag();
+    if (event.ControlDown())
+        m_session.BeginDrag(at.x, at.y);
+    else if (event.ShiftDown())
+        ShowOutcome(m_session.Pair(at.x, at.y));
+    else
+        ShowOutcome(m_session.Press(at.x, at.y));
+    event.Skip();
+}
+
+void CPoleZeroDlg::OnCanvasRelease(wxMouseEvent& event)
+{
+    const wxPoint at = event.GetPosition();
+    if (m_session.EndDrag(at.x, at.y))
+        ShowPictures();
     event.Skip();
 }
 
 void CPoleZeroDlg::OnCanvasMouseMove(wxMouseEvent& event)
 {
     event.Skip();
+    const wxPoint at = event.GetPosition();
+    // While the button is held GTK sends the moves here, wherever the
+    // pointer goes; a release the dialog never saw ends the drag too.
+    if (m_session.Dragging()) {
+        const bool redrawn = event.LeftIsDown() ? m_session.DragTo(at.x, at.y)
+                                                : m_session.EndDrag(at.x, at.y);
+        if (redrawn)
+            ShowPictures();
+    }
     if (GetCapture() == this)
         return;
-    const wxPoint at = event.GetPosition();
     m_session.Move(at.x, at.y);
     ShowReadout();
 }
 
+void CPoleZeroDlg::FinishDrag()
+{
+    if (!m_session.Dragging())
+        return;
+    const wxPoint at = PointerPosition();
+    if (m_session.EndDrag(at.x, at.y))
+        ShowPictures();
+}
+
+wxPoint CPoleZeroDlg::PointerPosition() const
+{
+    return ScreenToClient(wxGetMousePosition());
+}
+
+void CPoleZeroDlg::OnContextMenu(wxContextMenuEvent& event)
+{
+    FinishDrag();
+    // From the keyboard (the menu key) there is no position: the pointer's.
+    const wxPoint screen = event.GetPosition();
+    m_menuAt = screen == wxDefaultPosition ? PointerPosition() : ScreenToClient(screen);
+
+    wxMenu menu;
+    for (const designer_cmd::MenuEntry& entry : designer_cmd::ContextMenu()) {
+        if (entry.id == 0) {
+            menu.AppendSeparator();
+            continue;
+        }
+        wxString label = wxString::FromUTF8(entry.label);
+        if (entry.shortcut)
+            label += "\t" + wxString::FromUTF8(entry.shortcut);
+        if (entry.check)
+            menu.AppendCheckItem(entry.id, label);
+        else
+            menu.Append(entry.id, label);
+    }
+    const auto& markers = m_session.CurrentDesign().markers;
+    menu.Enable(designer_cmd::kUndo, m_session.CanUndo());
+    menu.Enable(designer_cmd::kRedo, m_session.CanRedo());
+    menu.Enable(designer_cmd::kRemoveMarker,
+                polezero::PickMarker(markers, m_menuAt.x, m_menuAt.y).has_value());
+    menu.Check(designer_cmd::kConjugatePairs, m_session.Pairs());
+    menu.Enable(designer_cmd::kCopyCoefficients, !markers.empty());
+    PopupMenu(&menu, m_menuAt);
+}
+
+void CPoleZeroDlg::OnMenuCommand(wxCommandEvent& event)
+{
+    RunCommand(event.GetId(), m_menuAt);
+}
+
+void CPoleZeroDlg::RunCommand(int command, wxPoint at)
+{
+    FinishDrag();
+    switch (command) {
+    case designer_cmd::kUndo:
+        if (m_session.Undo())
+            ShowPictures();
+        break;
+    case designer_cmd::kRedo:
+        if (m_session.Redo())
+            ShowPictures();
+        break;
+    case designer_cmd::kRemoveMarker:
+        if (m_session.Remove(at.x, at.y))
+            ShowPictures();
+        break;
+    case designer_cmd::kConjugatePairs: m_session.SetPairs(!m_session.Pairs()); break;
+    case designer_cmd::kOpenDesign: OpenDesign(); break;
+    case designer_cmd::kSaveDesign:
+        ChooseAndSaveDesign(this, m_session.CurrentDesign().markers);
+        break;
+    case designer_cmd::kCopyCoefficients: CopyCoefficients(); break;
+    default: break;
+    }
+}
+
+void CPoleZeroDlg::OpenDesign()
+{
+    if (auto markers = ChooseAndReadDesign(this)) {
+        m_session.Load(std::move(*markers));
+        ShowPictures();
+    }
+}
+
+void CPoleZeroDlg::CopyCoefficients()
+{
+    using polezero::MarkerKind;
+    const polezero::Design& design = m_session.CurrentDesign();
+    const polezero::FilterAnalysis analysis =
+        polezero::AnalyseDesign(polezero::MarkersOf(design, MarkerKind::Zero),
+                                polezero::MarkersOf(design, MarkerKind::Pole), polezero::kSampleCount, 0);
+    wxClipboard& clipboard = *wxTheClipboard;
+    if (clipboard.Open()) {
+        clipboard.SetData(new wxTextDataObject(polezero::OctaveCoefficients(analysis)));
+        clipboard.Close();
+    }
+}
+
 void CPoleZeroDlg::ResetDesign()
 {
+    FinishDrag();
     m_session.Reset();
     ShowPictures();
 }
@@ -128,11 +272,16 @@ void CPoleZeroDlg::OnKey(wxKeyEvent& event)
         ResetDesign();
         return;
     }
+    if (const int command = designer_cmd::CommandForKey(event.GetKeyCode(), event.GetModifiers())) {
+        RunCommand(command, PointerPosition());
+        return;
+    }
     event.Skip();
 }
 
-// Without a close box only the window manager can ask to close; that is
-// the cancel command, which resets the design and keeps the dialog open.
+// The dialog has no close box; a close request that the window manager
+// sends anyway (Alt+F4) does nothing, so that the design is never lost.
+// OK and Enter close it.
 void CPoleZeroDlg::OnClose(wxCloseEvent& event)
 {
     if (!event.CanVeto()) {
@@ -140,7 +289,6 @@ void CPoleZeroDlg::OnClose(wxCloseEvent& event)
         return;
     }
     event.Veto();
-    ResetDesign();
 }
 
 void CPoleZeroDlg::ShowReadout()

@@ -2,15 +2,25 @@
 // z-plane place zeros or poles, and both pictures are redrawn at once; the
 // pointer's position is read out in two list boxes.
 //
-// The dialog keeps no design of its own: the workspace holds it, and the
-// core's DesignerSession holds what the client area shows. Every handler is
-// one call into the session, after which the dialog shows the result. The
-// pictures are not retained: a repaint the window system asks for shows
-// the controls and the empty canvas frames only.
+// Beyond the written designer it edits a design with gestures that one
+// leaves unused: Shift + press places a conjugate pair, Ctrl + drag moves a
+// marker, and a context menu (right button) and keys undo, redo, remove the
+// marker at the pointer, switch pair mode, open and save design files and
+// copy the coefficients.
+//
+// The dialog keeps no design of its own: the core's DesignerSession holds
+// the design and what the client area shows. Every handler is a call into
+// the session, after which the dialog shows the result. The pictures are
+// not retained: a repaint the window system asks for shows the controls and
+// the empty canvas frames only.
 #pragma once
+
+#include <wx/gdicmn.h>
 
 #include "dialogs/template_dialog.h"
 #include "polezero/session.h"
+
+class wxContextMenuEvent;
 
 class CPoleZeroDlg : public CTemplateDialog {
 public:
@@ -24,18 +34,32 @@ public:
 
     // What the client area shows, control pixels aside (for tests).
     const Raster& ClientArea() const { return m_session.ClientArea(); }
+    const polezero::Design& CurrentDesign() const { return m_session.CurrentDesign(); }
 
 private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnPlaceZeros();
     void OnPlacePoles();
     void OnCanvasClick(wxMouseEvent& event);
+    void OnCanvasRelease(wxMouseEvent& event);
     void OnCanvasMouseMove(wxMouseEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    void OnMenuCommand(wxCommandEvent& event);
     void ResetDesign();
     void OnResetButton(wxCommandEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnPaint(wxPaintEvent& event);
+
+    // One of designer_cmd's commands; `at` is where it applies (the pointer
+    // for a key, the place of the right click for the menu).
+    void RunCommand(int command, wxPoint at);
+    void OpenDesign();
+    void CopyCoefficients();
+    // Ends a drag in progress where it is, before anything else happens.
+    void FinishDrag();
+    void ShowOutcome(polezero::PressOutcome outcome);
+    wxPoint PointerPosition() const;
     void ShowReadout();
     void ShowPictures();
 
@@ -43,4 +67,5 @@ private:
     // Set while the session's pictures wait to be painted; any other paint
     // is the window system's and shows its region as a fresh dialog.
     bool m_commandPaint = false;
+    wxPoint m_menuAt;  // where the context menu was asked for
 };

@@ -1,5 +1,8 @@
 #include "dialogs/template_dialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <wx/button.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
@@ -23,7 +26,7 @@ const wxPoint kSunkenEdge(2, 2);
 CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
                                  std::span<const DlgItem> items, const TemplateStyle& style)
     : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
-               style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : wxCAPTION),
+               style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
       m_toPixels(style.toPixels)
 {
     // Set before anything is measured or made: dialog units come from the
@@ -31,8 +34,14 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSi
     // over when they are created.
     if (style.font.IsOk())
         SetFont(style.font);
+    ScaleUnitsWithText(items);
     SetClientSize(ToPixels(DlgBox{0, 0, size.x, size.y}).GetSize());
     Build(items);
+    if (style.textSizeInPixels && style.font.IsOk()) {
+        const std::string face = style.font.GetFaceName().utf8_string();
+        for (wxWindow* child : GetChildren())
+            SetTextSizeInPixels(*child, face.c_str(), style.font.GetFractionalPointSize());
+    }
     // Escape and the close box press the accept button too (there is no
     // cancel button): nothing is ever undone.
     SetAffirmativeId(kAcceptId);
@@ -41,14 +50,50 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSi
         Bind(wxEVT_PAINT, &CTemplateDialog::OnPaint, this);
 }
 
+// The texts of the tables were fitted to their boxes at 96 dots per inch,
+// where a unit is a whole pixel count (a quarter of the rounded average
+// letter width, an eighth of the line height). Text set larger does not
+// grow in step with those whole counts (at 1.5 times the letters are 3 %
+// wider than 1.5 times 8 pixels), nor does every text grow as the average
+// letter: elsewhere the units grow across as the fastest growing text of
+// the dialog does, so that every box fits its text as it does at 96.
+void CTemplateDialog::ScaleUnitsWithText(std::span<const DlgItem> items)
+{
+    constexpr double kUsualResolution = 96.0;
+    const double resolution = TextResolution();
+    if (m_toPixels || resolution == kUsualResolution)
+        return;
+    const wxFont font = GetFont();
+    constexpr const char* kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const TextSize letters = MeasureText(font, kUsualResolution, kLetters);
+    if (letters.width <= 0.0)
+        return;
+    double growth = MeasureText(font, resolution, kLetters).width / letters.width;
+    for (const DlgItem& item : items) {
+        const double usual = item.text ? MeasureText(font, kUsualResolution, item.text).width : 0.0;
+        if (usual > 0.0)
+            growth = std::max(growth, MeasureText(font, resolution, item.text).width / usual);
+    }
+    const double usualUnit = std::round(letters.width / 52.0) / 4.0;
+    m_unitPixels = wxRealPoint(usualUnit * growth, MeasureText(font, resolution, kLetters).height / 8.0);
+}
+
+wxPoint CTemplateDialog::UnitsToPixels(int x, int y) const
+{
+    if (!m_unitPixels)
+        return ConvertDialogToPixels(wxPoint(x, y));
+    return wxPoint(static_cast<int>(std::lround(x * m_unitPixels->x)),
+                   static_cast<int>(std::lround(y * m_unitPixels->y)));
+}
+
 wxRect CTemplateDialog::ToPixels(const DlgBox& box) const
 {
     if (m_toPixels)
         return m_toPixels(box);
     // Both corners are converted, as a template's box is, so that boxes that
     // touch in dialog units touch in pixels.
-    const wxPoint topLeft = ConvertDialogToPixels(wxPoint(box.x, box.y));
-    const wxPoint bottomRight = ConvertDialogToPixels(wxPoint(box.x + box.w, box.y + box.h));
+    const wxPoint topLeft = UnitsToPixels(box.x, box.y);
+    const wxPoint bottomRight = UnitsToPixels(box.x + box.w, box.y + box.h);
     return wxRect(topLeft, bottomRight - wxPoint(1, 1));
 }
 

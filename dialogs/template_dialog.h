@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -64,9 +65,16 @@ struct TemplateStyle {
     // Converts a box to client pixels at a fixed scale instead of the
     // dialog font's units; nullptr for the font's units.
     wxRect (*toPixels)(const DlgBox& box) = nullptr;
-    bool closeBox = true;  // a close box in the caption (with its system menu)
+    // A caption with a close box (and its system menu). Without one the
+    // window manager gives the dialog a border only: some window managers
+    // (openbox) keep close and minimise buttons on any title bar, whatever
+    // the window asks for, and a dialog without a close box offers none.
+    bool closeBox = true;
     // The font of the dialog and its controls; the system's when not valid.
     wxFont font;
+    // The font's size is meant at 96 dots per inch and kept in pixels when
+    // the desktop sets text larger: for a dialog whose pixels are fixed.
+    bool textSizeInPixels = false;
 };
 
 class CTemplateDialog : public wxDialog {
@@ -107,11 +115,16 @@ protected:
 private:
     // Pixels of a box given in this dialog's units.
     wxRect ToPixels(const DlgBox& box) const;
+    wxPoint UnitsToPixels(int x, int y) const;
+    void ScaleUnitsWithText(std::span<const DlgItem> items);
     void Build(std::span<const DlgItem> items);
     void OnCharHook(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);
 
     wxRect (*m_toPixels)(const DlgBox& box) = nullptr;
+    // Pixels per dialog unit when the desktop sets text at other than 96
+    // dots per inch; unset: wxWidgets' units.
+    std::optional<wxRealPoint> m_unitPixels;
     bool m_quiet = false;
     std::vector<wxWindow*> m_framed;  // pictures in a sunken frame
 };

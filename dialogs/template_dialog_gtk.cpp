@@ -1,12 +1,17 @@
 #include "dialogs/template_dialog_gtk.h"
 
 #include <gtk/gtk.h>
+#include <pango/pangocairo.h>
 
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/fontutil.h>
+#include <wx/window.h>
 
 namespace {
+
+constexpr double kUsualResolution = 96.0;
 
 struct ClickAction {
     std::function<void()> run;
@@ -23,6 +28,21 @@ void OnClicked(GtkButton* button, gpointer data)
 void FreeAction(gpointer data, GClosure*)
 {
     delete static_cast<ClickAction*>(data);
+}
+
+void ApplyProviderTo(GtkWidget* widget, gpointer provider)
+{
+    gtk_style_context_add_provider(gtk_widget_get_style_context(widget),
+                                   GTK_STYLE_PROVIDER(provider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_USER);
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(GTK_CONTAINER(widget), ApplyProviderTo, provider);
+}
+
+void ApplyProvider(GtkWidget* widget, GtkCssProvider* provider)
+{
+    if (widget)
+        ApplyProviderTo(widget, provider);
 }
 
 }  // namespace
@@ -51,4 +71,41 @@ void OnRadioClicked(wxRadioButton& button, std::function<void()> action)
         return;
     g_signal_connect_data(widget, "clicked", G_CALLBACK(OnClicked),
                           new ClickAction{std::move(action)}, FreeAction, GConnectFlags(0));
+}
+
+double TextResolution()
+{
+    GdkScreen* screen = gdk_screen_get_default();
+    const double resolution = screen ? gdk_screen_get_resolution(screen) : -1.0;
+    return resolution > 0.0 ? resolution : kUsualResolution;
+}
+
+TextSize MeasureText(const wxFont& font, double resolution, const char* text)
+{
+    PangoFontMap* fonts = pango_cairo_font_map_get_default();
+    PangoContext* context = pango_font_map_create_context(fonts);
+    pango_cairo_context_set_resolution(context, resolution);
+    PangoLayout* layout = pango_layout_new(context);
+    pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
+    pango_layout_set_text(layout, text, -1);
+    int width = 0;
+    int height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    g_object_unref(context);
+    return {static_cast<double>(width), static_cast<double>(height)};
+}
+
+void SetTextSizeInPixels(wxWindow& control, const char* family, double pointsAt96)
+{
+    // GTK sets a point at resolution / 72 pixels.
+    const double points = pointsAt96 * kUsualResolution / TextResolution();
+    char css[160];
+    g_snprintf(css, sizeof css, "* { font-family: \"%s\"; font-size: %.4fpt; }", family, points);
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, css, -1, nullptr);
+    // Each part (a radio button's label, a list's rows) has a style of its
+    // own, which wxWidgets sets too; above wxWidgets' own priority.
+    ApplyProvider(control.GetHandle(), provider);
+    g_object_unref(provider);
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <limits>
 
+namespace polezero {
+
 std::vector<LongComplex> ExpandRoots(std::span<const LongComplex> roots)
 {
     std::vector<LongComplex> poly{1.0L};
@@ -54,3 +56,5 @@ double ToDouble(long double value)
     }
     return static_cast<double>(value);
 }
+
+}  // namespace polezero

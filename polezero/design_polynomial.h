@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+namespace polezero {
+
 using LongComplex = std::complex<long double>;
 
 // P(z) = prod over roots (1 - c_i z^-1) as coefficients of z^0, z^-1, ...,
@@ -23,3 +25,5 @@ std::vector<LongComplex> ImpulseResponse(std::span<const LongComplex> b,
 // The nearest double; beyond the range of double, +-inf (converting such a
 // value directly is undefined behaviour).
 double ToDouble(long double value);
+
+}  // namespace polezero

@@ -9,34 +9,20 @@
 #include <tuple>
 
 #include "polezero/design_polynomial.h"
+#include "polezero/geometry.h"
+
+namespace polezero {
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-// The designer's sample spacing, 3.141592654 / 300 as a double, and its
-// sample count.
-constexpr double kDesignerStep = 0.010471975513333334;
-constexpr int kDesignerSamples = 600;
-constexpr std::int64_t kOrigin = 130;     // pixel of z = 0, in x and in y
-constexpr std::int64_t kUnit = 60;        // pixels per unit
+constexpr std::int64_t kUnit = kPixelsPerUnit;
 constexpr double kDbPerNeper = 20.0 / std::numbers::ln10;
-
-// A marker relative to the z-plane origin, y pointing up, in 64 bits so
-// that no pixel the type can hold overflows.
-struct Offset {
-    std::int64_t u;
-    std::int64_t v;
-};
-
-Offset OffsetOf(PixelPoint pixel)
-{
-    return {std::int64_t{pixel.x} - kOrigin, kOrigin - std::int64_t{pixel.y}};
-}
 
 // u^2 + v^2 in pixels squared: |u|, |v| <= 2^31 + 130, so each square is
 // below 2^63 and their sum below 2^64.
-std::uint64_t SquaredPixelRadius(Offset offset)
+std::uint64_t SquaredPixelRadius(PlaneOffset offset)
 {
     return static_cast<std::uint64_t>(offset.u * offset.u) +
            static_cast<std::uint64_t>(offset.v * offset.v);
@@ -59,7 +45,7 @@ struct Factor {
 
 Factor MakeFactor(PixelPoint pixel, double sign)
 {
-    const Offset offset = OffsetOf(pixel);
+    const PlaneOffset offset = OffsetOf(pixel);
     const std::uint64_t squared = SquaredPixelRadius(offset);
     const double n = static_cast<double>(squared);
     const double radius = std::sqrt(n);
@@ -142,8 +128,8 @@ double LogMagnitude(std::span<const Factor> factors, double w)
 double LogGain(std::span<const Factor> factors)
 {
     double largest = -std::numeric_limits<double>::infinity();
-    for (int k = 0; k < kDesignerSamples; ++k) {
-        const double value = LogMagnitude(factors, k * kDesignerStep);
+    for (int k = 0; k < kSampleCount; ++k) {
+        const double value = LogMagnitude(factors, k * kSampleStep);
         if (std::isfinite(value)) {
             largest = std::max(largest, value);
         }
@@ -206,7 +192,7 @@ bool IsConjugateSymmetric(std::span<const PixelPoint> markers)
     std::vector<std::tuple<std::int64_t, std::int64_t>> mirrored;
     for (const PixelPoint& p : markers) {
         pixels.emplace_back(p.x, p.y);
-        mirrored.emplace_back(p.x, 2 * kOrigin - std::int64_t{p.y});
+        mirrored.emplace_back(p.x, 2 * std::int64_t{kOriginY} - std::int64_t{p.y});
     }
     std::sort(pixels.begin(), pixels.end());
     std::sort(mirrored.begin(), mirrored.end());
@@ -220,7 +206,7 @@ bool SamePixel(PixelPoint first, PixelPoint second)
 
 LongComplex LongRoot(PixelPoint pixel)
 {
-    const Offset offset = OffsetOf(pixel);
+    const PlaneOffset offset = OffsetOf(pixel);
     constexpr long double unit = static_cast<long double>(kUnit);
     return {static_cast<long double>(offset.u) / unit, static_cast<long double>(offset.v) / unit};
 }
@@ -242,13 +228,6 @@ std::vector<std::complex<double>> ToDoubleComplex(std::span<const LongComplex> v
 }
 
 }  // namespace
-
-std::complex<double> PixelRoot(PixelPoint pixel)
-{
-    const Offset offset = OffsetOf(pixel);
-    constexpr double unit = static_cast<double>(kUnit);
-    return {static_cast<double>(offset.u) / unit, static_cast<double>(offset.v) / unit};
-}
 
 double AnalysisFrequency(int k, int points)
 {
@@ -321,3 +300,5 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
     result.impulse = ToDoubleComplex(impulse, real, scale);
     return result;
 }
+
+}  // namespace polezero

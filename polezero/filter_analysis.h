@@ -52,6 +52,9 @@
 #include <vector>
 
 #include "core/workspace.h"
+#include "polezero/geometry.h"
+
+namespace polezero {
 
 inline constexpr int kDefaultAnalysisPoints = 600;
 inline constexpr int kDefaultImpulseLength = 64;
@@ -90,9 +93,6 @@ struct FilterAnalysis {
     std::vector<std::complex<double>> impulse;
 };
 
-// The root a canvas pixel stands for: ((x - 130) + j (130 - y)) / 60.
-std::complex<double> PixelRoot(PixelPoint pixel);
-
 // w_k = 2 pi k / N, the frequency of sample k of the analysis grid.
 double AnalysisFrequency(int k, int points);
 
@@ -103,3 +103,5 @@ double AnalysisFrequency(int k, int points);
 FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles,
                              int points = kDefaultAnalysisPoints,
                              int impulseLength = kDefaultImpulseLength);
+
+}  // namespace polezero

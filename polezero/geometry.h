@@ -1,5 +1,7 @@
 // Where the pole-zero designer's pictures lie on the dialog's client area,
-// and what a pixel of the z-plane canvas stands for.
+// what a pixel of the z-plane canvas stands for, and the designer's sample
+// grid: the one mapping that the pictures, the read-outs, the design edits
+// and the filter analysis all use.
 //
 // A canvas pixel (x, y) stands for z = ((x - 130) + j (130 - y)) / 60: the
 // origin of the z-plane is pixel (130, 130), 60 pixels make one unit, and the
@@ -7,11 +9,46 @@
 // radius 60 pixels about (130, 130).
 #pragma once
 
+#include <array>
+#include <complex>
+#include <cstdint>
+
+#include "core/workspace.h"
+
 namespace polezero {
 
 inline constexpr int kOriginX = 130;
 inline constexpr int kOriginY = 130;
 inline constexpr int kPixelsPerUnit = 60;
+// 1/60 as a 32-bit float (0.016666668), the read-out's unit.
+inline constexpr float kUnitsPerPixelFloat = 1.0f / kPixelsPerUnit;
+
+// A pixel relative to the z-plane origin, y pointing up, in 64 bits so that
+// any 32-bit pixel (and its square) fits.
+struct PlaneOffset {
+    std::int64_t u;
+    std::int64_t v;
+};
+
+constexpr PlaneOffset OffsetOf(PixelPoint pixel)
+{
+    return {std::int64_t{pixel.x} - kOriginX, kOriginY - std::int64_t{pixel.y}};
+}
+
+// The root a canvas pixel stands for: ((x - 130) + j (130 - y)) / 60.
+inline std::complex<double> PixelRoot(PixelPoint pixel)
+{
+    const PlaneOffset offset = OffsetOf(pixel);
+    constexpr double unit = kPixelsPerUnit;
+    return {static_cast<double>(offset.u) / unit, static_cast<double>(offset.v) / unit};
+}
+
+// The row of a pixel's mirror image in the real axis: z -> conj(z) is
+// (x, y) -> (x, 260 - y).
+constexpr int MirrorRow(int y)
+{
+    return 2 * kOriginY - y;
+}
 
 // The rectangle in which presses place markers and the pointer is read out:
 // x from 16 to 246 and y from 16 to 241, both inclusive.
@@ -19,6 +56,23 @@ constexpr bool InDesignArea(int x, int y)
 {
     return 15 < x && x < 247 && 15 < y && y < 242;
 }
+
+// The designer's frequencies. Sample k (k = 0 .. 599) of the response
+// belongs to w_k = k * kSampleStep radians (pi / 300 as the program writes
+// it: 3.141592654 / 300) and to the canvas point
+// P_k = (130 + 60 cos w_k, 130 - 60 sin w_k).
+inline constexpr int kSampleCount = kResponseLength;
+inline constexpr double kSampleStep = 0.010471975513333334;
+
+// P_k relative to the origin, y up: (u[k], v[k]) = (60 cos w_k, 60 sin w_k)
+// in pixels, evaluated once, exactly as the press arithmetic writes it.
+// Held as two arrays, so that loops over the samples can take several at
+// once.
+struct SampleOffsets {
+    std::array<double, kSampleCount> u;
+    std::array<double, kSampleCount> v;
+};
+const SampleOffsets& SamplePoints();
 
 // The z-plane canvas, [17, 247) x [17, 242), filled white at every redraw.
 inline constexpr int kPlaneLeft = 17;

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "polezero/markers.h"
 #include "polezero/geometry.h"
-#include "polezero/response.h"
 
 namespace polezero {
 
@@ -44,15 +42,16 @@ void DrawAxes(Surface& surface)
     }
 }
 
-void DrawZPlane(Surface& surface)
+void DrawZPlane(Surface& surface, std::span<const PixelPoint> zeros,
+                std::span<const PixelPoint> poles)
 {
     surface.FillRect(kPlaneLeft, kPlaneTop, kPlaneRight, kPlaneBottom, kWhite);
     surface.Ellipse(kCircleLeft, kCircleTop, kCircleRight, kCircleBottom);
     DrawAxes(surface);
-    for (const PixelPoint& zero : PlacedZeros()) {
+    for (const PixelPoint& zero : zeros) {
         DrawMarkerRing(surface, zero);
     }
-    for (const PixelPoint& pole : PlacedPoles()) {
+    for (const PixelPoint& pole : poles) {
         DrawMarkerRing(surface, pole);
         for (int i = -4; i <= 3; ++i) {
             surface.SetPixel(pole.x + i, pole.y, kRed);
@@ -61,11 +60,8 @@ void DrawZPlane(Surface& surface)
     }
 }
 
-void DrawResponse(Surface& surface, std::span<const double, kResponseLength> values)
+void DrawResponse(Surface& surface, std::span<const double, kSampleCount> n, int peakIndex)
 {
-    const double peak = FindResponsePeak(values);
-    const std::array<double, kResponseLength> n = NormaliseResponse(values, peak);
-
     surface.FillRect(kResponseLeft, kResponseTop, kResponseRight, kResponseBottom, kWhite);
 
     bool barDue = true;
@@ -89,12 +85,17 @@ void DrawResponse(Surface& surface, std::span<const double, kResponseLength> val
         surface.SetPixel(x, kHalfPowerRow, kRed);
     }
 
-    // The peak index is always a whole number in 0 .. 599.
-    const int peakColumn = static_cast<int>(g_responsePeakIndex + kResponseFirstColumn);
+    const int peakColumn = kResponseFirstColumn + peakIndex;
     for (int y = kResponseBaseRow; y > kResponseBaseRow - kResponseFullHeight; --y) {
         surface.SetPixel(kResponseFirstColumn, y, kBlue);
         surface.SetPixel(peakColumn, y, kOlive);
     }
+}
+
+void DrawDesign(Surface& surface, const Design& design)
+{
+    DrawResponse(surface, NormalisedResponse(design), design.peakIndex);
+    DrawZPlane(surface, MarkersOf(design, MarkerKind::Zero), MarkersOf(design, MarkerKind::Pole));
 }
 
 }  // namespace polezero

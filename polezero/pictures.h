@@ -7,6 +7,7 @@
 
 #include "core/surface.h"
 #include "core/workspace.h"
+#include "polezero/design.h"
 
 namespace polezero {
 
@@ -21,10 +22,11 @@ void DrawAxes(Surface& surface);
 // with a red cross reaching 4 pixels left and up and 3 right and down; zeros
 // before poles, each kind in placement order. A marker near the canvas edge
 // reaches past the white fill, and what it left there is never cleared.
-void DrawZPlane(Surface& surface);
+void DrawZPlane(Surface& surface, std::span<const PixelPoint> zeros,
+                std::span<const PixelPoint> poles);
 
-// Fills the response canvas white and draws, from the peak-normalised copy
-// of `values` (see NormaliseResponse; `values` itself is not changed):
+// Fills the response canvas white and draws, from the normalised samples n
+// (NormaliseResponse):
 // - pass-band bars: a toggle that starts on and flips at every sample above
 //   0.707, across bands; while it is on, the sample gets a dotted bar in its
 //   column, dot j (j = 1, 2, ...) at row 452 - 2j coloured (170, 3j, 170),
@@ -33,8 +35,11 @@ void DrawZPlane(Surface& surface);
 //   the blue axis pixel (50 + k, 450) and the red -3 dB pixel (50 + k, 343)
 //   set after each segment;
 // - last, rows 450 up to 301 of the blue magnitude axis in column 50 and of
-//   the olive peak marker in column 50 + g_responsePeakIndex.
-// Writes g_responsePeakIndex through FindResponsePeak.
-void DrawResponse(Surface& surface, std::span<const double, kResponseLength> values);
+//   the olive peak marker in column 50 + peakIndex (0 .. 599).
+void DrawResponse(Surface& surface, std::span<const double, kSampleCount> normalised,
+                  int peakIndex);
+
+// Both pictures of a design, as a press draws them.
+void DrawDesign(Surface& surface, const Design& design);
 
 }  // namespace polezero

@@ -9,7 +9,6 @@ namespace polezero {
 
 namespace {
 
-constexpr float kUnitsPerPixel = 0.016666668f;  // 1/60 as a float
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
 std::string Line(const char* label, double value)
@@ -38,8 +37,8 @@ PointerReadout ReadPointer(int x, int y)
     if (!InDesignArea(x, y)) {
         return {{"Out of range"}, {"Out of range"}};
     }
-    const float X = static_cast<float>(x - kOriginX) * kUnitsPerPixel;
-    const float Y = static_cast<float>(kOriginY - y) * kUnitsPerPixel;
+    const float X = static_cast<float>(x - kOriginX) * kUnitsPerPixelFloat;
+    const float Y = static_cast<float>(kOriginY - y) * kUnitsPerPixelFloat;
     const double r = std::sqrt(static_cast<double>(X) * X + static_cast<double>(Y) * Y);
     return {{Line("x: ", X), Line("y: ", Y)},
             {Line("moduo: ", r), Line("angle: ", AngleDegrees(X, Y))}};

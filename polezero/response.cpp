@@ -1,53 +1,155 @@
 #include "polezero/response.h"
 
+#include <algorithm>
 #include <cmath>
-
-#include "polezero/geometry.h"
+#include <limits>
 
 namespace polezero {
 
-void ApplyMarker(int x, int y, bool zero)
+namespace {
+
+// Between markers a mantissa stays within [2^-512, 2^512]. A factor is a
+// pixel distance, at most 223 and, when not 0, at least 1.2e-8
+// (no pixel lies nearer to a sample point), so the next product or quotient
+// stays far inside the normal doubles and rounds as it would at any
+// exponent.
+constexpr double kLargestKept = 0x1p512;
+constexpr double kSmallestKept = 0x1p-512;
+
+// Brings a finite non-zero mantissa back to [0.5, 1), moving its power of
+// two into the exponent: exact.
+void Renormalise(double& mantissa, int& exponent)
+{
+    if (mantissa == 0.0 || !std::isfinite(mantissa)) {
+        return;
+    }
+    int shift = 0;
+    mantissa = std::frexp(mantissa, &shift);
+    exponent += shift;
+}
+
+// mantissa[k] times (a zero) or over (a pole) the distance from (u, v) to
+// P_k, for all k: a loop without branches that the compiler computes two or
+// more samples at a time. The table and the samples never overlap; the
+// restrict-qualified parameters say so, so that no run-time check is needed.
+template <bool zero>
+void ApplyDistances(double* __restrict mantissa, const double* __restrict pu,
+                    const double* __restrict pv, double u, double v)
+{
+    for (std::size_t k = 0; k < kSampleCount; ++k) {
+        const double dx = pu[k] - u;
+        const double dy = pv[k] - v;
+        const double d = std::sqrt(dx * dx + dy * dy);
+        mantissa[k] = zero ? mantissa[k] * d : mantissa[k] / d;
+    }
+}
+
+// The distances first; the rare renormalisation (some 50 markers apart at
+// the most) after, in a plain loop.
+template <bool zero>
+void ApplyFactor(Response& response, double u, double v)
+{
+    const SampleOffsets& points = SamplePoints();
+    ApplyDistances<zero>(response.mantissa.data(), points.u.data(), points.v.data(), u, v);
+    for (std::size_t k = 0; k < kSampleCount; ++k) {
+        const double size = std::fabs(response.mantissa[k]);
+        if (!(size >= kSmallestKept && size <= kLargestKept)) {
+            Renormalise(response.mantissa[k], response.exponent[k]);
+        }
+    }
+}
+
+// Whether a is above b, for b never NaN; both normalised and not negative.
+bool Above(ScaledValue a, ScaledValue b)
+{
+    if (!(a.mantissa > 0.0) || std::isinf(b.mantissa)) {
+        return false;
+    }
+    if (std::isinf(a.mantissa) || b.mantissa == 0.0) {
+        return true;
+    }
+    return a.exponent > b.exponent || (a.exponent == b.exponent && a.mantissa > b.mantissa);
+}
+
+}  // namespace
+
+Response EmptyResponse()
+{
+    Response response;
+    response.mantissa.fill(1.0);
+    response.exponent.fill(0);
+    return response;
+}
+
+void ApplyMarker(Response& response, int x, int y, bool zero)
 {
     const double u = x - kOriginX;
     const double v = kOriginY - y;
-    for (int k = 0; k < kResponseLength; ++k) {
-        const double w = k * kSampleStep;
-        const double dx = kPixelsPerUnit * std::cos(w) - u;
-        const double dy = kPixelsPerUnit * std::sin(w) - v;
-        const double d = std::sqrt(dx * dx + dy * dy);
-        double& value = g_response[static_cast<std::size_t>(k)];
-        value = zero ? value * d : value / d;
+    if (zero) {
+        ApplyFactor<true>(response, u, v);
+    } else {
+        ApplyFactor<false>(response, u, v);
     }
 }
 
-void ResetResponse()
+ScaledValue SampleValue(const Response& response, int k)
 {
-    g_response.fill(1.0);
+    const std::size_t i = static_cast<std::size_t>(k);
+    ScaledValue value{response.mantissa[i], response.exponent[i]};
+    if (value.mantissa == 0.0 || !std::isfinite(value.mantissa)) {
+        value.exponent = 0;
+        return value;
+    }
+    int shift = 0;
+    value.mantissa = std::frexp(value.mantissa, &shift);
+    value.exponent += shift;
+    return value;
 }
 
-double FindResponsePeak(std::span<const double, kResponseLength> values)
+double StoredValue(const Response& response, int k)
 {
-    double m = 0.0;
-    for (int i = 0; i < kResponseLength; ++i) {
-        const double value = values[static_cast<std::size_t>(i)];
-        if (value > m) {
-            m = value;
-            g_responsePeakIndex = i;
+    const ScaledValue value = SampleValue(response, k);
+    return std::ldexp(value.mantissa, value.exponent);
+}
+
+bool FitsDouble(ScaledValue value)
+{
+    if (value.mantissa == 0.0) {
+        return true;
+    }
+    // m in [0.5, 1): m 2^e is a normal double for e in [-1021, 1024].
+    return std::isfinite(value.mantissa) &&
+           value.exponent >= std::numeric_limits<double>::min_exponent &&
+           value.exponent <= std::numeric_limits<double>::max_exponent;
+}
+
+ScaledValue FindResponsePeak(const Response& response, int& peakIndex)
+{
+    ScaledValue peak;
+    for (int k = 0; k < kSampleCount; ++k) {
+        const ScaledValue value = SampleValue(response, k);
+        if (Above(value, peak)) {
+            peak = value;
+            peakIndex = k;
         }
     }
-    return m;
+    return peak;
 }
 
-std::array<double, kResponseLength> NormaliseResponse(
-    std::span<const double, kResponseLength> values, double peak)
+std::array<double, kSampleCount> NormaliseResponse(const Response& response, ScaledValue peak)
 {
-    std::array<double, kResponseLength> normalised{};
-    for (std::size_t k = 0; k < normalised.size(); ++k) {
-        const double value = values[k];
-        if (std::isinf(peak)) {
-            normalised[k] = value == peak ? 1.0 : 0.0;
-        } else if (peak > 0.0 && !std::isnan(value)) {
-            normalised[k] = value / peak;
+    std::array<double, kSampleCount> normalised{};
+    for (int k = 0; k < kSampleCount; ++k) {
+        const ScaledValue value = SampleValue(response, k);
+        double& n = normalised[static_cast<std::size_t>(k)];
+        if (std::isinf(peak.mantissa)) {
+            n = std::isinf(value.mantissa) ? 1.0 : 0.0;
+        } else if (peak.mantissa > 0.0 && !std::isnan(value.mantissa)) {
+            // Both mantissas lie in [0.5, 1) (or the sample is 0): one
+            // rounding, then an exact power of two unless the result is
+            // below the normal doubles. The exponents differ by far less
+            // than int can hold (some 30 per marker).
+            n = std::ldexp(value.mantissa / peak.mantissa, value.exponent - peak.exponent);
         }
     }
     return normalised;

@@ -1,6 +1,11 @@
 #include "polezero/session.h"
 
+#include <utility>
+
+#include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
+#include "polezero/geometry.h"
+#include "polezero/pictures.h"
 
 namespace polezero {
 
@@ -14,6 +19,19 @@ Raster FaceRaster(bool controlFrames)
     return face;
 }
 
+bool IsLoadable(const std::vector<Marker>& markers)
+{
+    int zeros = 0;
+    int poles = 0;
+    for (const Marker& marker : markers) {
+        if (!InDesignArea(marker.at.x, marker.at.y)) {
+            return false;
+        }
+        ++(marker.kind == MarkerKind::Zero ? zeros : poles);
+    }
+    return zeros <= kMostMarkersOfAKind && poles <= kMostMarkersOfAKind;
+}
+
 }  // namespace
 
 DesignerSession::DesignerSession(bool controlFrames)
@@ -24,25 +42,76 @@ DesignerSession::DesignerSession(bool controlFrames)
 
 void DesignerSession::Open()
 {
-    InitialiseDesign();
+    // Opening empties the design but, as in the written designer, leaves
+    // the peak index as the last design left it.
+    const int peakIndex = m_design.peakIndex;
+    m_design = Design{};
+    m_design.peakIndex = peakIndex;
+    m_history.Clear();
+    m_pairs = false;
+    m_drag.reset();
     m_client = m_face;
     m_readout = {};
+    Publish();
 }
 
 void DesignerSession::PlaceZeros()
 {
-    SetPlaceZeros(true);
+    m_design.placeZeros = true;
+    Publish();
 }
 
 void DesignerSession::PlacePoles()
 {
-    SetPlaceZeros(false);
+    m_design.placeZeros = false;
+    Publish();
+}
+
+PressOutcome DesignerSession::PressOnce(int x, int y)
+{
+    Surface surface(m_client);
+    return PressCanvas(m_design, surface, x, y);
 }
 
 PressOutcome DesignerSession::Press(int x, int y)
 {
-    Surface surface(m_client);
-    return PressCanvas(surface, x, y);
+    if (m_pairs) {
+        return Pair(x, y);
+    }
+    Design before = m_design;
+    const PressOutcome outcome = PressOnce(x, y);
+    if (outcome == PressOutcome::Placed) {
+        m_history.Record(std::move(before));
+    }
+    Publish();
+    return outcome;
+}
+
+PressOutcome DesignerSession::Pair(int x, int y)
+{
+    Design before = m_design;
+    const PressOutcome first = PressOnce(x, y);
+    PressOutcome second = PressOutcome::Outside;
+    const int mirror = MirrorRow(y);
+    if (y != kOriginY && InDesignArea(x, mirror)) {
+        second = PressOnce(x, mirror);
+    }
+    if (first == PressOutcome::Placed || second == PressOutcome::Placed) {
+        m_history.Record(std::move(before));
+    }
+    Publish();
+    if (first == PressOutcome::Placed && second == PressOutcome::TableFull) {
+        return PressOutcome::PlacedOneOfPair;
+    }
+    if (first == PressOutcome::Outside) {
+        return second;
+    }
+    return first;
+}
+
+void DesignerSession::SetPairs(bool on)
+{
+    m_pairs = on;
 }
 
 void DesignerSession::Move(int x, int y)
@@ -52,19 +121,148 @@ void DesignerSession::Move(int x, int y)
 
 void DesignerSession::Reset()
 {
+    Design before = m_design;
     Surface surface(m_client);
-    ResetDesign(surface);
+    ResetDesign(m_design, surface);
+    if (!before.markers.empty()) {
+        m_history.Record(std::move(before));
+    }
+    Publish();
+}
+
+void DesignerSession::Change(std::vector<Marker> markers)
+{
+    Design before = m_design;
+    SetMarkers(m_design, std::move(markers));
+    if (m_design.markers != before.markers) {
+        m_history.Record(std::move(before));
+    }
+    RedrawOnEmptyFrames();
+    Publish();
+}
+
+bool DesignerSession::Remove(int x, int y)
+{
+    auto kept = RemovedAt(m_design.markers, x, y, m_pairs);
+    if (kept) {
+        Change(std::move(*kept));
+    }
+    return kept.has_value();
+}
+
+void DesignerSession::Drag(int x1, int y1, int x2, int y2)
+{
+    if (auto moved = DraggedTo(m_design.markers, PixelPoint{x1, y1}, PixelPoint{x2, y2}, m_pairs)) {
+        Change(std::move(*moved));
+    }
+}
+
+bool DesignerSession::Load(std::vector<Marker> markers)
+{
+    if (!IsLoadable(markers)) {
+        return false;
+    }
+    Change(std::move(markers));
+    return true;
+}
+
+bool DesignerSession::Restore(std::optional<Design> design)
+{
+    if (!design) {
+        return false;
+    }
+    // The placement mode is a setting, not part of what was changed.
+    design->placeZeros = m_design.placeZeros;
+    m_design = std::move(*design);
+    RedrawOnEmptyFrames();
+    Publish();
+    return true;
+}
+
+bool DesignerSession::Undo()
+{
+    return Restore(m_history.Undo(m_design));
+}
+
+bool DesignerSession::Redo()
+{
+    return Restore(m_history.Redo(m_design));
+}
+
+bool DesignerSession::BeginDrag(int x, int y)
+{
+    if (!PickMarker(m_design.markers, x, y)) {
+        return false;
+    }
+    m_drag = DragState{m_design, PixelPoint{x, y}};
+    return true;
+}
+
+bool DesignerSession::DragTo(int x, int y)
+{
+    if (!m_drag) {
+        return false;
+    }
+    const auto moved = DraggedTo(m_drag->before.markers, m_drag->from, PixelPoint{x, y}, m_pairs);
+    const std::vector<Marker>& wanted = moved ? *moved : m_drag->before.markers;
+    if (wanted == m_design.markers) {
+        return false;
+    }
+    if (moved) {
+        SetMarkers(m_design, wanted);
+    } else {
+        m_design = m_drag->before;
+    }
+    RedrawOnEmptyFrames();
+    Publish();
+    return true;
+}
+
+bool DesignerSession::EndDrag(int x, int y)
+{
+    if (!m_drag) {
+        return false;
+    }
+    const bool redrawn = DragTo(x, y);
+    if (m_design.markers != m_drag->before.markers) {
+        m_history.Record(std::move(m_drag->before));
+    }
+    m_drag.reset();
+    return redrawn;
+}
+
+bool DesignerSession::CancelDrag()
+{
+    if (!m_drag) {
+        return false;
+    }
+    const bool moved = m_design.markers != m_drag->before.markers;
+    if (moved) {
+        m_design = std::move(m_drag->before);
+        RedrawOnEmptyFrames();
+        Publish();
+    }
+    m_drag.reset();
+    return moved;
 }
 
 PressOutcome DesignerSession::Apply(const DesignerEvent& event)
 {
+    using Kind = DesignerEvent::Kind;
     switch (event.kind) {
-    case DesignerEvent::Kind::Zeros: PlaceZeros(); break;
-    case DesignerEvent::Kind::Poles: PlacePoles(); break;
-    case DesignerEvent::Kind::Press: return Press(event.x, event.y);
-    case DesignerEvent::Kind::Move: Move(event.x, event.y); break;
-    case DesignerEvent::Kind::Reset: Reset(); break;
-    case DesignerEvent::Kind::Open: Open(); break;
+    case Kind::Zeros: PlaceZeros(); break;
+    case Kind::Poles: PlacePoles(); break;
+    case Kind::Press: return Press(event.x, event.y);
+    case Kind::Move: Move(event.x, event.y); break;
+    case Kind::Reset: Reset(); break;
+    case Kind::Open: Open(); break;
+    case Kind::Pair: return Pair(event.x, event.y);
+    case Kind::PairsOn: SetPairs(true); break;
+    case Kind::PairsOff: SetPairs(false); break;
+    case Kind::Remove: Remove(event.x, event.y); break;
+    case Kind::Drag: Drag(event.x, event.y, event.x2, event.y2); break;
+    case Kind::Undo: Undo(); break;
+    case Kind::Redo: Redo(); break;
     }
     return PressOutcome::Outside;
 }
@@ -72,6 +270,39 @@ PressOutcome DesignerSession::Apply(const DesignerEvent& event)
 void DesignerSession::Uncover(int left, int top, int right, int bottom)
 {
     m_client.CopyFrom(m_face, left, top, right, bottom);
+}
+
+void DesignerSession::RedrawOnEmptyFrames()
+{
+    // Every pixel a picture or a marker can reach lies inside the two
+    // canvas frames.
+    for (const DialogBox& frame : {kPlaneFrame, kResponseFrame}) {
+        const PixelBox box = ToPixels(frame);
+        m_client.CopyFrom(m_face, box.left, box.top, box.right, box.bottom);
+    }
+    // As a press draws it: with the peak of the response as it is, also
+    // for an empty design that Reset left with an earlier design's peak.
+    FindResponsePeak(m_design.response, m_design.peakIndex);
+    Surface surface(m_client);
+    DrawDesign(surface, m_design);
+}
+
+void DesignerSession::Publish() const
+{
+    g_placeZeros = m_design.placeZeros;
+    std::int32_t zeros = 1;
+    std::int32_t poles = 1;
+    for (const Marker& marker : m_design.markers) {
+        std::int32_t& count = marker.kind == MarkerKind::Zero ? zeros : poles;
+        auto& table = marker.kind == MarkerKind::Zero ? g_zeros : g_poles;
+        table[static_cast<std::size_t>(count++)] = marker.at;
+    }
+    g_zeroCount = zeros;
+    g_poleCount = poles;
+    for (int k = 0; k < kSampleCount; ++k) {
+        g_response[static_cast<std::size_t>(k)] = StoredValue(m_design.response, k);
+    }
+    g_responsePeakIndex = m_design.peakIndex;
 }
 
 }  // namespace polezero

@@ -1,30 +1,47 @@
-// One opened designer dialog without a window: its client area as a raster,
-// the lines of its two list boxes, and the events a user gives it. The
-// dialog forwards its events here and shows the result; vorlen-render
-// replays a script of events through the same class.
+// One opened designer dialog without a window: its design, undo and redo,
+// its client area as a raster, the lines of its two list boxes, and the
+// events a user gives it. The dialog forwards its events here and shows the
+// result; vorlen-render replays a script of events through the same class.
+//
+// The session's design is the designer's only state. After every event the
+// session also writes it into the workspace fields of the written designer
+// (g_zeros, g_poles, g_zeroCount, g_poleCount, g_placeZeros, g_response,
+// g_responsePeakIndex), for code that reads them; it never reads them back.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/raster.h"
+#include "polezero/design.h"
 #include "polezero/designer.h"
 #include "polezero/readout.h"
+#include "polezero/undo_history.h"
 
 namespace polezero {
 
 struct DesignerEvent {
     enum class Kind {
-        Zeros,  // radio button "Postavljanje NULA"
-        Poles,  // radio button "Postavljanje POLOVA"
-        Press,  // left press at (x, y)
-        Move,   // pointer move to (x, y)
-        Reset,  // button "Reset" or Esc
-        Open,   // the dialog closed and opened again
+        Zeros,     // radio button "Postavljanje NULA"
+        Poles,     // radio button "Postavljanje POLOVA"
+        Press,     // left press at (x, y)
+        Move,      // pointer move to (x, y)
+        Reset,     // button "Reset" or Esc
+        Open,      // the dialog closed and opened again
+        Pair,      // Shift + left press at (x, y)
+        PairsOn,   // context menu "Konjugovani parovi" checked
+        PairsOff,  // ... and cleared
+        Remove,    // "Ukloni marker" or Delete with the pointer at (x, y)
+        Drag,      // Ctrl + press at (x, y), drag, release at (x2, y2)
+        Undo,      // Ctrl+Z
+        Redo,      // Ctrl+Y
     };
     Kind kind;
     std::int32_t x = 0;
     std::int32_t y = 0;
+    std::int32_t x2 = 0;
+    std::int32_t y2 = 0;
 };
 
 class DesignerSession {
@@ -35,26 +52,87 @@ public:
     // vorlen-render draws no controls).
     explicit DesignerSession(bool controlFrames);
 
-    void Open();
+    // The written events.
+    void Open();  // also: pair mode off, no undo or redo
     void PlaceZeros();
     void PlacePoles();
+    // In pair mode a press places a pair (Pair).
     PressOutcome Press(int x, int y);
     void Move(int x, int y);
     void Reset();
-    // Runs one event; the outcome of a press, Outside for the others.
+
+    // Editing. Each of these, like a press and Reset, is one change for
+    // undo when it changes the markers; one that leaves them as they were
+    // changes nothing at all. After remove, drag, undo, redo and load the
+    // response is rebuilt from the markers and both pictures are drawn on
+    // the empty frames, so the dialog equals a fresh one into which the
+    // markers were pressed in order.
+
+    // (x, y) and, when y is not 130 and (x, 260 - y) lies in the design
+    // area, its mirror: exactly two presses, of the current kind. Placed
+    // when the first press placed its marker.
+    PressOutcome Pair(int x, int y);
+    void SetPairs(bool on);
+    bool Pairs() const { return m_pairs; }
+    // These three say whether they changed the design (and redrew).
+    bool Remove(int x, int y);
+    bool Undo();
+    bool Redo();
+    void Drag(int x1, int y1, int x2, int y2);
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // Replaces the markers with these (at most 499 of a kind, all in the
+    // design area, as the design file reader guarantees); the mode stays.
+    // Anything else is refused (false) and changes nothing.
+    bool Load(std::vector<Marker> markers);
+
+    // A drag in steps, as the dialog sees it: the press picks a marker
+    // (false: none under the pointer, nothing happens until the release);
+    // every move redraws the design with the marker at the pointer (where it
+    // was while the pointer is outside the design area); the release keeps
+    // that as one change; a lost drag puts the design back. DragTo says
+    // whether it redrew, and so do EndDrag and CancelDrag.
+    bool BeginDrag(int x, int y);
+    bool DragTo(int x, int y);
+    bool EndDrag(int x, int y);
+    bool CancelDrag();
+    bool Dragging() const { return m_drag.has_value(); }
+
+    // Runs one event; the outcome of a press or a pair, Outside for the
+    // others.
     PressOutcome Apply(const DesignerEvent& event);
 
     // What the window system shows of a region it asks to repaint: the
     // controls and the empty frames, never the pictures.
     void Uncover(int left, int top, int right, int bottom);
 
+    const Design& CurrentDesign() const { return m_design; }
     const Raster& ClientArea() const { return m_client; }
     const PointerReadout& Readout() const { return m_readout; }
 
 private:
+    struct DragState {
+        Design before;  // the design when the drag began
+        PixelPoint from;
+    };
+
+    PressOutcome PressOnce(int x, int y);
+    // Puts an undone or redone design in place and redraws; false for none.
+    bool Restore(std::optional<Design> design);
+    // Puts `markers` in place of the design's, records `before` for undo
+    // when they differ, and redraws.
+    void Change(std::vector<Marker> markers);
+    // The design as it now is, drawn on the empty frames.
+    void RedrawOnEmptyFrames();
+    void Publish() const;
+
     Raster m_face;    // the client area as a fresh dialog shows it
     Raster m_client;  // what is on the screen now
     PointerReadout m_readout;
+    Design m_design;
+    UndoHistory m_history;
+    bool m_pairs = false;
+    std::optional<DragState> m_drag;
 };
 
 }  // namespace polezero

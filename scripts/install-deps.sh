@@ -11,7 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils strace
+  xvfb xauth xdotool imagemagick x11-utils strace openbox
   dpkg-dev file desktop-file-utils groff-base man-db
   lintian appstream libxml2-utils clang-format
 )

@@ -18,6 +18,7 @@
 #include "views/analysis_views.h"
 
 using namespace cli_test;
+using namespace polezero;
 
 namespace {
 

@@ -1,6 +1,8 @@
 // vorlen-render polezero: event scripts, the picture and the dump.
 #include "tests/cli/cli_support.h"
 
+#include <fstream>
+
 #include <nlohmann/json.hpp>
 
 #include "polezero/session.h"
@@ -132,4 +134,118 @@ TEST_F(PoleZeroRender, ExtremeCoordinatesAreReadAndIgnored)
     ASSERT_EQ(0, outcome.status) << outcome.err;
     EXPECT_EQ(nlohmann::json::array(), Dump()["zeros"]);
     EXPECT_EQ(nlohmann::json::parse(R"(["Out of range"])"), Dump()["polar"]);
+}
+
+TEST_F(PoleZeroRender, EditingStepsRunAsTheDialogsGesturesDo)
+{
+    const std::string script =
+        "pair 100,90; pairs on; poles; press 90,100; pairs off; press 60,60; remove 61,61;"
+        "drag 100,90 110,80; zeros; press 200,200; undo; undo; redo; open; press 70,70; undo; redo";
+    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script})
+                     .status);
+    EXPECT_EQ(SessionPicture({{Kind::Press, 70, 70}}), ReadPng(In("pz.png"))->rgb);
+
+    const std::string edits = "pair 100,90; pairs on; poles; press 90,100; pairs off; press 60,60;"
+                              "remove 61,61; drag 100,90 110,80; undo; redo";
+    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", edits})
+                     .status);
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(nlohmann::json::parse("[[110,80],[100,170]]"), dump["zeros"]);
+    EXPECT_EQ(nlohmann::json::parse("[[90,100],[90,160]]"), dump["poles"]);
+    // The same markers pressed into a fresh dialog draw the same picture.
+    EXPECT_EQ(SessionPicture({{Kind::Press, 110, 80},
+                              {Kind::Press, 100, 170},
+                              {Kind::Poles},
+                              {Kind::Press, 90, 100},
+                              {Kind::Press, 90, 160}}),
+              ReadPng(In("pz.png"))->rgb);
+}
+
+TEST_F(PoleZeroRender, MalformedEditingStepsAreBadUsage)
+{
+    for (const std::string script :
+         {"pair", "pair 1", "pairs", "pairs maybe", "pairs on off", "pairs on;pairs", "remove",
+          "drag 1,2", "drag 1,2 3", "drag 1,2,3,4", "drag 1,2 3,4 5,6", "drag 1,2;3,4", "undo 1",
+          "redo now", "Undo"}) {
+        const Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--events", script});
+        EXPECT_EQ(2, outcome.status) << script;
+        EXPECT_TRUE(IsOneLine(outcome.err)) << script << ": " << outcome.err;
+        EXPECT_EQ(std::vector<std::string>{}, Files()) << script;
+    }
+    // Blanks: any number between the word and its points, and around steps.
+    EXPECT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--events",
+                      "  drag\t1,2   3,4 ;pairs   on ; undo "})
+                     .status);
+}
+
+TEST_F(PoleZeroRender, ADesignSavedIsTheDesignLoadedAndLoadingComesFirst)
+{
+    const std::string design = In("notch.json");
+    ASSERT_EQ(0, Run({"polezero", "-o", In("a.png"), "--save-design", design, "--events",
+                      "press 130,70; press 130,190; poles; press 130,76; press 130,184"})
+                     .status);
+    ASSERT_EQ(0, Run({"polezero", "-o", In("b.png"), "--design", design}).status);
+    EXPECT_EQ(ReadPng(In("a.png"))->rgb, ReadPng(In("b.png"))->rgb);
+
+    // The load is the first change: one undo empties the design again, and
+    // the events follow it in the mode the dialog opened with.
+    ASSERT_EQ(0, Run({"polezero", "-o", In("c.png"), "--dump", In("pz.json"), "--design", design,
+                      "--events", "press 100,100; undo; undo", "--save-design", In("empty.json")})
+                     .status);
+    EXPECT_EQ(nlohmann::json::array(), Dump()["zeros"]);
+    EXPECT_EQ(nlohmann::json::array(), Dump()["poles"]);
+    EXPECT_EQ(nlohmann::json::parse(R"({"vorlenDesign": 1, "markers": []})"),
+              nlohmann::json::parse(ReadFile(In("empty.json"))));
+}
+
+TEST_F(PoleZeroRender, ADesignFileThatIsNoDesignIsBadUsageAndOneThatCannotBeReadFails)
+{
+    std::ofstream(In("bad.json")) << R"({"vorlenDesign": 1, "markers": [{"kind": "zero", "x": 5, "y": 5}]})";
+    Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--design", In("bad.json")});
+    EXPECT_EQ(2, outcome.status);
+    EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+    EXPECT_NE(std::string::npos, outcome.err.find("bad.json: marker 1: (5, 5) lies outside"))
+        << outcome.err;
+    EXPECT_EQ(std::vector<std::string>{"bad.json"}, Files());
+
+    outcome = Run({"polezero", "-o", In("pz.png"), "--design", In("missing.json")});
+    EXPECT_EQ(1, outcome.status);
+    EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+    EXPECT_EQ(std::vector<std::string>{"bad.json"}, Files());
+
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"dft", "-o", In("pz.png"), "--design", In("bad.json")},
+             {"dft", "-o", In("pz.png"), "--save-design", In("d.json")},
+             {"polezero", "-o", In("pz.png"), "--design="},
+             {"polezero", "-o", In("pz.png"), "--save-design", ""},
+             {"polezero", "-o", In("pz.png"), "--save-design", In("pz.png")},
+             {"polezero", "-o", In("pz.png"), "--dump", In("d.json"), "--save-design", In("d.json")},
+             {"polezero", "-o", In("pz.png"), "--analysis", In("d.json"), "--save-design", In("d.json")},
+         }) {
+        outcome = Run(args);
+        EXPECT_EQ(2, outcome.status) << args.back();
+        EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
+        EXPECT_EQ(std::vector<std::string>{"bad.json"}, Files());
+    }
+}
+
+TEST_F(PoleZeroRender, TheDumpHoldsTheNormalisedPictureAndNullWhereNoDoubleFits)
+{
+    std::string script = "press 190,130";  // sample 0 is exactly 0
+    for (int i = 0; i < 170; ++i) {
+        script += "; press 246,241";  // far zeros: beyond the largest double
+    }
+    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script})
+                     .status);
+    const nlohmann::json dump = Dump();
+    ASSERT_EQ(600u, dump["normalised"].size());
+    EXPECT_EQ(0.0, dump["response"][0].get<double>());
+    EXPECT_EQ(0.0, dump["normalised"][0].get<double>());
+    const int peak = dump["peakIndex"].get<int>();
+    EXPECT_EQ(1.0, dump["normalised"][peak].get<double>());
+    for (std::size_t k = 1; k < 600; ++k) {
+        ASSERT_TRUE(dump["response"][k].is_null()) << k;
+        const double n = dump["normalised"][k].get<double>();
+        ASSERT_TRUE(n > 0.0 && n <= 1.0) << k;
+    }
 }

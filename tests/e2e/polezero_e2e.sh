@@ -6,52 +6,12 @@
 VORLEN=$1
 RENDER=$2
 source "$(dirname "$0")/e2e_lib.sh"
-
-# dialog_origin: the screen position of the dialog's client area (no window
-# manager runs, so the window has no frame). Sets DX and DY; WINDOW, the
-# main window, is left alone.
-dialog_origin() {
-  local geometry
-  geometry=$(xdotool getwindowgeometry --shell "$DIALOG")
-  DX=$(sed -n 's/^X=//p' <<<"$geometry")
-  DY=$(sed -n 's/^Y=//p' <<<"$geometry")
-}
-
-# same_canvases SCRIPT: the dialog's two canvas frames on the screen equal
-# those of `vorlen-render polezero --events SCRIPT`.
-same_canvases() {
-  "$RENDER" polezero --events "$1" -o "$E2E_HOME/wanted.png" || fail "vorlen-render polezero failed"
-  screenshot "$E2E_HOME/shot.png"
-  dialog_origin
-  local frame
-  for frame in 240x234+10+11 686x214+10+275; do
-    local w=${frame%%+*} rest=${frame#*+}
-    local fx=${rest%%+*} fy=${rest#*+}
-    convert "$E2E_HOME/shot.png" -crop "$w+$((DX + fx))+$((DY + fy))" +repage "$E2E_HOME/shown.png"
-    convert "$E2E_HOME/wanted.png" -crop "$frame" +repage "$E2E_HOME/want.png"
-    [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/want.png" null: 2>&1)" == 0 ]] ||
-      fail "canvas $frame differs from vorlen-render for: $1"
-  done
-}
-
-# dialog_click X Y: a click at the dialog's client pixel (X, Y).
-dialog_click() {
-  dialog_origin
-  xdotool mousemove $((DX + $1)) $((DY + $2)) click 1
-  sleep 0.3
-}
+source "$(dirname "$0")/designer_lib.sh"
 
 start_vorlen
 # "Ad Hoc Filter" is a command on the menu bar itself.
 click_at 630 12
-DIALOG=""
-for _ in $(seq 50); do
-  DIALOG=$(xdotool search --all --pid "$VORLEN_PID" --name '^Ad Hoc Projektovanje filtara $' 2>/dev/null | head -n 1 || true)
-  [[ -n "$DIALOG" ]] && break
-  sleep 0.1
-done
-[[ -n "$DIALOG" ]] || fail "the designer did not open"
-sleep 0.5
+wait_for_designer
 same_canvases ""
 
 # A notch: a zero pair on the unit circle, a pole pair just inside it. The

@@ -7,28 +7,14 @@
 #include "app/command_ids.h"
 #include "core/workspace.h"
 #include "dialogs/pole_zero_dlg.h"
+#include "polezero/design_file.h"
 #include "polezero/session.h"
+#include "tests/gui/designer_support.h"
 #include "tests/gui/modal_support.h"
 
 namespace {
 
 using Dlg = CPoleZeroDlg;
-
-// Moves the pointer to client pixel (x, y) of the dialog.
-void PointerTo(Dlg& dlg, int x, int y)
-{
-    static wxUIActionSimulator sim;
-    sim.MouseMove(dlg.ClientToScreen(wxPoint(x, y)));
-    Pump(4);
-}
-
-void ClickAt(Dlg& dlg, int x, int y)
-{
-    static wxUIActionSimulator sim;
-    PointerTo(dlg, x, y);
-    sim.MouseClick();
-    Pump(4);
-}
 
 std::vector<std::string> Lines(Dlg& dlg, int id)
 {
@@ -42,26 +28,6 @@ std::vector<std::string> Lines(Dlg& dlg, int id)
 wxRadioButton& ModeRadio(Dlg& dlg, int id)
 {
     return *wxStaticCast(dlg.FindWindow(id), wxRadioButton);
-}
-
-// The client area the core draws for these presses on a fresh dialog.
-std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
-{
-    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response,
-                                       g_zeros, g_poles, g_responsePeakIndex);
-    polezero::DesignerSession session(true);
-    for (const auto& event : events)
-        session.Apply(event);
-    std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,
-             g_responsePeakIndex) = saved;
-    const auto bytes = session.ClientArea().Bytes();
-    return {bytes.begin(), bytes.end()};
-}
-
-std::vector<std::uint8_t> Shown(const Dlg& dlg)
-{
-    const auto bytes = dlg.ClientArea().Bytes();
-    return {bytes.begin(), bytes.end()};
 }
 
 }  // namespace
@@ -146,11 +112,13 @@ TEST(PoleZeroDialog, EscapeAndResetResetWithoutClosing)
         Click(*dlg.FindWindow(Dlg::kResetButton));
         EXPECT_TRUE(dlg.IsModal());
         EXPECT_EQ(1, g_zeroCount);
-        // Closing from the window manager is the cancel command too.
+        // A close request from the window manager changes nothing.
         ClickAt(dlg, 100, 100);
+        const auto before = Shown(dlg);
         CloseBox(dlg);
         EXPECT_TRUE(dlg.IsModal());
-        EXPECT_EQ(1, g_zeroCount);
+        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(before, Shown(dlg));
         // Enter means OK, wherever the focus is.
         Key(ModeRadio(dlg, Dlg::kPlaceZeros), WXK_RETURN);
     });
@@ -195,12 +163,15 @@ TEST(PoleZeroDialog, ReopeningStartsAnEmptyDesignInZeroMode)
         EXPECT_EQ(1, g_poleCount);
         EXPECT_EQ(CorePicture({}), Shown(dlg));
         // A full table takes no more markers (the dialog rings the bell).
-        g_zeroCount = kMarkerCapacity;
+        std::vector<polezero::Marker> full(kMarkerCapacity - 1,
+                                           polezero::Marker{polezero::MarkerKind::Zero, {100, 60}});
+        const std::string file = MakeFile("full.json", polezero::DesignFileText(full));
+        wxTEST_DIALOG(KeyAt(dlg, 300, 300, 'o', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(file));
+        ASSERT_EQ(kMarkerCapacity, g_zeroCount);
         const auto before = g_response;
         ClickAt(dlg, 120, 120);
         EXPECT_EQ(kMarkerCapacity, g_zeroCount);
         EXPECT_EQ(before, g_response);
-        g_zeroCount = 1;
         ClickIzlaz(dlg);
     });
 }

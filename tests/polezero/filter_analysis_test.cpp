@@ -13,6 +13,8 @@
 
 namespace {
 
+using namespace polezero;
+
 using Complex = std::complex<double>;
 constexpr double kPi = std::numbers::pi;
 constexpr double kDesignerStep = 0.010471975513333334;

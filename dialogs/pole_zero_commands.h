@@ -1,0 +1,34 @@
+// The pole-zero designer's own commands, beyond its controls: their ids,
+// the context menu that offers them and the keys that run them.
+#pragma once
+
+#include <span>
+
+namespace designer_cmd {
+
+inline constexpr int kUndo = 33001;
+inline constexpr int kRedo = 33002;
+inline constexpr int kRemoveMarker = 33003;
+inline constexpr int kConjugatePairs = 33004;
+inline constexpr int kOpenDesign = 33005;
+inline constexpr int kSaveDesign = 33006;
+inline constexpr int kCopyCoefficients = 33007;
+
+// One line of the context menu: a command with its label and the shortcut
+// shown beside it (nullptr: none), or a separator (id 0).
+struct MenuEntry {
+    int id;
+    const char* label;
+    const char* shortcut;
+    bool check = false;  // a check item
+};
+
+// Top to bottom. The design's other views (an analysis window, Ctrl+A)
+// belong in the last group, after the coefficients.
+std::span<const MenuEntry> ContextMenu();
+
+// The command a key runs, 0 for none: `key` as wxKeyEvent::GetKeyCode()
+// gives it, `modifiers` as GetModifiers().
+int CommandForKey(int key, int modifiers);
+
+}  // namespace designer_cmd

@@ -1,0 +1,62 @@
+// A pole-zero design as a value: its markers in placement order, the
+// placement mode, the response built from the markers and the index of its
+// peak. The designer session owns one; undo keeps earlier ones.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "core/workspace.h"
+#include "polezero/geometry.h"
+#include "polezero/response.h"
+
+namespace polezero {
+
+enum class MarkerKind { Zero, Pole };
+
+struct Marker {
+    MarkerKind kind;
+    PixelPoint at;  // client pixel of the press
+    bool operator==(const Marker&) const = default;
+};
+
+// A design holds at most this many markers of each kind (the written
+// designer's tables have 500 slots, slot 0 unused).
+inline constexpr int kMostMarkersOfAKind = kMarkerCapacity - 1;
+
+struct Design {
+    std::vector<Marker> markers;  // both kinds, in placement order
+    bool placeZeros = true;       // what the next press places
+    // The factors of the markers applied in placement order, one press at a
+    // time; never changed otherwise.
+    Response response = EmptyResponse();
+    // Of the largest sample, as FindResponsePeak after the last press left
+    // it. Sample 1 lies on no pixel, so every design has a sample above 0
+    // and the last press always sets the index.
+    int peakIndex = 0;
+};
+
+int CountOf(const Design& design, MarkerKind kind);
+
+// The markers of one kind, in placement order.
+std::vector<PixelPoint> MarkersOf(const Design& design, MarkerKind kind);
+
+// Whether another marker of this kind fits (fewer than 499 placed).
+bool HasRoomFor(const Design& design, MarkerKind kind);
+
+// One accepted press: the marker's factor applied to the response, the
+// peak found again, the marker stored last in the order.
+void AddMarker(Design& design, Marker marker);
+
+// The design of exactly these markers: a fresh response with every factor
+// applied in order, as successive presses on a freshly opened dialog apply
+// them, bit for bit. The placement mode stays.
+void SetMarkers(Design& design, std::vector<Marker> markers);
+
+// The largest sample as the picture normalises by it (0 when none is above
+// 0), and the picture's values.
+ScaledValue PeakOf(const Design& design);
+std::array<double, kSampleCount> NormalisedResponse(const Design& design);
+
+}  // namespace polezero

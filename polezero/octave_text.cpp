@@ -1,0 +1,56 @@
+#include "polezero/octave_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <vector>
+
+namespace polezero {
+
+namespace {
+
+std::string Number(double value)
+{
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "Inf" : "-Inf";
+    }
+    std::array<char, 32> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
+}
+
+std::string Coefficient(std::complex<double> value)
+{
+    if (value.imag() == 0.0) {
+        return Number(value.real());
+    }
+    const std::string imaginary = Number(value.imag());
+    // "1+-2i" is not Octave; a sign of its own is.
+    const bool signed_ = imaginary.front() == '-';
+    // 2i is a literal; Inf and NaN take the unit as a product.
+    const char* unit = std::isfinite(value.imag()) ? "i" : "*i";
+    return Number(value.real()) + (signed_ ? "" : "+") + imaginary + unit;
+}
+
+std::string Vector(const char* name, const std::vector<std::complex<double>>& values)
+{
+    std::string line = std::string(name) + " = [";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        line += (i == 0 ? "" : " ") + Coefficient(values[i]);
+    }
+    return line + "];\n";
+}
+
+}  // namespace
+
+std::string OctaveCoefficients(const FilterAnalysis& analysis)
+{
+    return Vector("b", analysis.b) + Vector("a", analysis.a) + "g = " + Number(analysis.gain) +
+           ";\n";
+}
+
+}  // namespace polezero

@@ -1,0 +1,56 @@
+# Helpers for end-to-end tests of the pole-zero designer: the dialog's place
+# on the screen, clicks at its client pixels, and its canvases against
+# vorlen-render's. Source after e2e_lib.sh, with RENDER set to
+# vorlen-render's path.
+
+DESIGNER_TITLE='Ad Hoc Projektovanje filtara '
+
+# dialog_origin: the screen position of the dialog's client area. Sets DX
+# and DY; WINDOW, the main window, is left alone. xwininfo gives it right
+# with and without a window manager's frame.
+dialog_origin() {
+  local info
+  info=$(xwininfo -id "$DIALOG")
+  DX=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  DY=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+}
+
+# wait_for_designer: waits for the dialog to open; sets DIALOG.
+wait_for_designer() {
+  DIALOG=""
+  for _ in $(seq 50); do
+    DIALOG=$(xdotool search --all --pid "$VORLEN_PID" --name "^$DESIGNER_TITLE\$" 2>/dev/null | head -n 1 || true)
+    [[ -n "$DIALOG" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$DIALOG" ]] || fail "the designer did not open"
+  sleep 0.5
+}
+
+designer_open() {
+  xdotool search --all --pid "$VORLEN_PID" --name "^$DESIGNER_TITLE\$" >/dev/null 2>&1
+}
+
+# same_canvases SCRIPT: the dialog's two canvas frames on the screen equal
+# those of `vorlen-render polezero --events SCRIPT`.
+same_canvases() {
+  "$RENDER" polezero --events "$1" -o "$E2E_HOME/wanted.png" || fail "vorlen-render polezero failed"
+  screenshot "$E2E_HOME/shot.png"
+  dialog_origin
+  local frame
+  for frame in 240x234+10+11 686x214+10+275; do
+    local w=${frame%%+*} rest=${frame#*+}
+    local fx=${rest%%+*} fy=${rest#*+}
+    convert "$E2E_HOME/shot.png" -crop "$w+$((DX + fx))+$((DY + fy))" +repage "$E2E_HOME/shown.png"
+    convert "$E2E_HOME/wanted.png" -crop "$frame" +repage "$E2E_HOME/want.png"
+    [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/want.png" null: 2>&1)" == 0 ]] ||
+      fail "canvas $frame differs from vorlen-render for: $1"
+  done
+}
+
+# dialog_click X Y [BUTTON]: a click at the dialog's client pixel (X, Y).
+dialog_click() {
+  dialog_origin
+  xdotool mousemove $((DX + $1)) $((DY + $2)) click "${3:-1}"
+  sleep 0.3
+}

@@ -1,0 +1,67 @@
+// Helpers of the designer's GUI tests: the pointer and clicks at client
+// pixels of the dialog, and what the core draws for the same events.
+#pragma once
+
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include <wx/uiaction.h>
+
+#include "core/workspace.h"
+#include "dialogs/pole_zero_dlg.h"
+#include "polezero/session.h"
+#include "tests/gui/modal_support.h"
+
+inline wxUIActionSimulator& Simulator()
+{
+    static wxUIActionSimulator sim;
+    return sim;
+}
+
+// Moves the pointer to client pixel (x, y) of the dialog.
+inline void PointerTo(CPoleZeroDlg& dlg, int x, int y)
+{
+    Simulator().MouseMove(dlg.ClientToScreen(wxPoint(x, y)));
+    Pump(4);
+}
+
+inline void ClickAt(CPoleZeroDlg& dlg, int x, int y)
+{
+    PointerTo(dlg, x, y);
+    Simulator().MouseClick();
+    Pump(4);
+}
+
+// The client area the core draws for these events on a fresh dialog; the
+// workspace is left as it was.
+inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
+{
+    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response,
+                                       g_zeros, g_poles, g_responsePeakIndex);
+    polezero::DesignerSession session(true);
+    for (const auto& event : events)
+        session.Apply(event);
+    std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,
+             g_responsePeakIndex) = saved;
+    const auto bytes = session.ClientArea().Bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+inline std::vector<std::uint8_t> Shown(const CPoleZeroDlg& dlg)
+{
+    const auto bytes = dlg.ClientArea().Bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+// A key, with modifiers, with the pointer at client pixel (x, y). No window
+// is ever active under Xvfb: the keys go to the window under the pointer,
+// and there to the focused control, here the OK button. Letters are given
+// in lower case (an upper-case one adds Shift).
+inline void KeyAt(CPoleZeroDlg& dlg, int x, int y, int key, int modifiers = wxMOD_NONE)
+{
+    dlg.FindWindow(CTemplateDialog::kAcceptId)->SetFocus();
+    PointerTo(dlg, x, y);
+    Simulator().Char(key, modifiers);
+    Pump(5);
+}
