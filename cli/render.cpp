@@ -2,17 +2,18 @@
 
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "core/raster.h"
 #include "core/surface.h"
 #include "core/workspace.h"
+#include "cli/drawn_picture.h"
 #include "cli/output_file.h"
 #include "cli/analysis_output.h"
 #include "cli/png_writer.h"
 #include "cli/polezero_render.h"
-#include "cli/render_all.h"
 #include "cli/render_dump.h"
 
 namespace {
@@ -23,7 +24,8 @@ constexpr const char* kProgram = "vorlen-render: ";
 // flushed and checked in full before any is renamed into place, so a failure
 // to write any leaves the previous files (if any) as they were. `dumpText`
 // is written only when the command line asked for a dump.
-void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText)
+void WriteOutputs(const RenderOptions& options, const std::function<void(std::FILE*)>& writePicture,
+                  const std::string& dumpText)
 {
     PendingFile picture(options.output);
     std::unique_ptr<PendingFile> numbers;
@@ -31,7 +33,7 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
         numbers = std::make_unique<PendingFile>(options.dump);
     }
     try {
-        WritePng(picture.Stream(), raster);
+        writePicture(picture.Stream());
     } catch (const OutputError& error) {
         throw picture.Failure(error.what());
     }
@@ -74,26 +76,30 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 
     const RenderOptions& options = commandLine.options;
     try {
-        if (options.all) {
-            RenderAll(options);
-            return kExitOk;
-        }
-        ApplyToWorkspace(options);
-        if (options.poleZero) {
-            const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);
-            WriteOutputs(options, designer.picture, designer.dump);
-            return kExitOk;
-        }
-        Raster raster(options.width, options.height, kBackground);
-        Surface surface(raster);
-        DumpJson dump = NewDump();
-        options.command->run(surface, dump);
-        FillDumpParams(dump);
-        WriteOutputs(options, raster, options.dump.empty() ? std::string() : DumpText(dump));
+        options.command->execute(options);
     } catch (const std::exception& error) {
         // A file that cannot be written, a font that cannot be loaded, memory.
         err << kProgram << error.what() << "\n";
         return kExitCannotWrite;
     }
     return kExitOk;
+}
+
+void RenderPicture(const RenderOptions& options)
+{
+    ApplyToWorkspace(options);
+    DrawnPicture picture(options.picture, options.width, options.height);
+    DumpJson dump = NewDump();
+    options.command->draw(picture.Canvas(), dump);
+    FillDumpParams(dump);
+    WriteOutputs(options, [&](std::FILE* stream) { picture.Write(stream); },
+                 options.dump.empty() ? std::string() : DumpText(dump));
+}
+
+void RenderDesigner(const RenderOptions& options)
+{
+    ApplyToWorkspace(options);
+    const PoleZeroRendering designer = RenderPoleZero(options.designerEvents);
+    WriteOutputs(options, [&](std::FILE* stream) { WritePng(stream, designer.picture); },
+                 designer.dump);
 }

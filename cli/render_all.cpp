@@ -6,12 +6,10 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/drawn_picture.h"
 #include "cli/output_file.h"
-#include "cli/png_writer.h"
 #include "cli/render_options.h"
 #include "cli/render_dump.h"
-#include "core/raster.h"
-#include "core/surface.h"
 #include "core/workspace.h"
 #include "views/analysis_views.h"
 
@@ -41,7 +39,8 @@ void RenderAll(const RenderOptions& options)
     for (const AnalysisView& view : AnalysisViews()) {
         const RenderCommand* command = FindRenderCommand(view.name);
         const std::string name(view.name);
-        const fs::path picturePath = directory / (name + ".png");
+        const fs::path picturePath =
+            directory / (name + "." + std::string(FormatName(options.picture.format)));
         const fs::path dumpPath = directory / (name + ".json");
         auto picture = std::make_unique<PendingFile>(picturePath);
         auto numbers = std::make_unique<PendingFile>(dumpPath);
@@ -49,14 +48,13 @@ void RenderAll(const RenderOptions& options)
         // As a fresh run of the single command would start.
         ResetWorkspace();
         ApplyToWorkspace(options);
-        Raster raster(options.width, options.height, kBackground);
-        Surface surface(raster);
+        DrawnPicture drawn(options.picture, options.width, options.height);
         DumpJson dump = NewDump();
-        command->run(surface, dump);
+        command->draw(drawn.Canvas(), dump);
         FillDumpParams(dump);
 
         try {
-            WritePng(picture->Stream(), raster);
+            drawn.Write(picture->Stream());
         } catch (const OutputError& error) {
             throw picture->Failure(error.what());
         }
