@@ -7,7 +7,7 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/recent_files.h"
-#include "core/cairo_picture.h"
+#include "core/scaled_picture.h"
 #include "core/surface.h"
 #include "views/analysis_views.h"
 #include "views/conversion_views.h"

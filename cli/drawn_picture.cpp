@@ -6,7 +6,8 @@
 
 #include "cli/output_file.h"
 #include "cli/png_writer.h"
-#include "core/cairo_picture.h"
+#include "core/pdf_picture.h"
+#include "core/scaled_picture.h"
 #include "core/svg_picture.h"
 
 namespace {
