@@ -217,6 +217,7 @@ TEST_F(PictureFormatTest, TextIsTextAndThePageIsThePictureSize)
     EXPECT_NE(std::string::npos, Tool("pdfinfo " + In("b.pdf")).find("Page size:       750 x 225 pts"));
 
     // The same picture is the same bytes: no date or other changing detail.
+    EXPECT_EQ(std::string::npos, ReadFile(In("a.pdf")).find("/CreationDate"));
     ASSERT_EQ(0, Run({"dft", "-o", In("c.pdf")}).status);
     EXPECT_EQ(ReadFile(In("a.pdf")), ReadFile(In("c.pdf")));
 }
