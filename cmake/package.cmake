@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` (or just `cpack`) in the build folder
 # makes vorlen_<version>_<arch>.deb from what `cmake --install` installs.
 # dpkg-shlibdeps (package dpkg-dev) finds the shared libraries the programs
-# link and declares the packages that hold them.
+# link and declares the packages that hold them: libcairo2 for SVG, PDF and
+# scaled pictures among them.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vorlen)
@@ -29,6 +30,7 @@ low-pass FIR filter, decimation, interpolation and sample-rate conversion,
 each drawn as stem plots in the time and the frequency domain.
 
 The package also holds vorlen-render, which draws the same pictures into
-PNG files without a display and writes the numbers behind them as JSON.")
+PNG, SVG or PDF files without a display, for slides and lecture notes, and
+writes the numbers behind them as JSON.")
 
 include(CPack)
