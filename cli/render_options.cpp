@@ -141,8 +141,9 @@ void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& option
         ->required()
         ->option_text("NAME");
     typed.outputOption =
-        app.add_option("-o,--output", options.output, "the picture (required, except with all)")
-            ->option_text("FILE.png");
+        app.add_option("-o,--output", options.output,
+                       "the picture: .png, .svg or .pdf (required, except with all)")
+            ->option_text("FILE");
     typed.sizeOption = app.add_option("--size", typed.size, "picture size in pixels (default 800x600)")
                       ->option_text("WxH");
     app.add_option("--signal", typed.signal,
