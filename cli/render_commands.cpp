@@ -30,7 +30,13 @@ void DrawView(Surface& surface, DumpJson& dump)
 constexpr RenderCommand Picture(std::string_view name, std::string_view summary,
                                 void (*draw)(Surface&, DumpJson&))
 {
-    return RenderCommand{name, summary, CommandOutput::File, false, true, draw, RenderPicture};
+    return RenderCommand{.name = name,
+                         .summary = summary,
+                         .output = CommandOutput::File,
+                         .ownSize = false,
+                         .vectorFormats = true,
+                         .draw = draw,
+                         .execute = RenderPicture};
 }
 
 template <std::size_t... index>
@@ -39,10 +45,20 @@ std::array<RenderCommand, 3 + sizeof...(index)> MakeCommands(std::index_sequence
     return {
         Picture("blank", "the background colour, nothing drawn", DrawBlank),
         Picture(AnalysisViews()[index].name, AnalysisViews()[index].summary, DrawView<index>)...,
-        RenderCommand{kPoleZeroCommand, "the pole-zero designer's client area after its events",
-                      CommandOutput::File, true, false, nullptr, RenderDesigner},
-        RenderCommand{kAllCommandName, "every analysis picture with its dump, into --out-dir",
-                      CommandOutput::Folder, false, true, nullptr, RenderAll},
+        RenderCommand{.name = kPoleZeroCommand,
+                      .summary = "the pole-zero designer's client area after its events",
+                      .output = CommandOutput::File,
+                      .ownSize = true,
+                      .vectorFormats = false,
+                      .draw = nullptr,
+                      .execute = RenderDesigner},
+        RenderCommand{.name = kAllCommandName,
+                      .summary = "every analysis picture with its dump, into --out-dir",
+                      .output = CommandOutput::Folder,
+                      .ownSize = false,
+                      .vectorFormats = true,
+                      .draw = nullptr,
+                      .execute = RenderAll},
     };
 }
 

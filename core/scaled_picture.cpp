@@ -176,8 +176,8 @@ private:
     void Add(const Shape& shape, const EllipseShape& ellipse)
     {
         const DeviceBox box = Scaled(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom);
-        const int width = ellipse.right - ellipse.left;
-        const int height = ellipse.bottom - ellipse.top;
+        const long long width = static_cast<long long>(ellipse.right) - ellipse.left;
+        const long long height = static_cast<long long>(ellipse.bottom) - ellipse.top;
         if (width > kLargestStamp || height > kLargestStamp) {
             AddToLayer(shape, box);
             return;
@@ -186,7 +186,8 @@ private:
             return;
         }
         KeepOrder(box);
-        ComposeOver(m_target, Stamp(width, height), box.left, box.top);
+        ComposeOver(m_target, Stamp(static_cast<int>(width), static_cast<int>(height)), box.left,
+                    box.top);
     }
 
     void Add(const Shape& shape, const LineShape& line)
