@@ -19,6 +19,12 @@ namespace {
 // and stamped: a plot has hundreds of equal ones.
 constexpr int kLargestStamp = 64;
 
+// A layer grows while its box stays within this many times the area of its
+// shapes, plus some room: a row of labels shares one, a picture's corners
+// do not.
+constexpr long long kLayerSpread = 4;
+constexpr long long kLayerSlack = 64 * 64;
+
 // Device pixels [left, right) x [top, bottom).
 struct DeviceBox {
     long long left;
@@ -214,12 +220,22 @@ private:
         AddToLayer(shape, Scaled(place.left, place.top, place.right, place.bottom));
     }
 
+    // A layer costs its whole area to clear and lay down: a shape far from
+    // the others (the next plot's labels) starts a layer of its own.
     void AddToLayer(const Shape& shape, DeviceBox box)
     {
         box = OnTarget(box);
         if (box.Empty()) {
             return;
         }
+        if (!m_layer.empty()) {
+            const DeviceBox joined = Union(m_layerBox, box);
+            if (Area(joined) > kLayerSpread * (m_layerArea + Area(box)) + kLayerSlack) {
+                FlushLayer();
+            }
+        }
+        m_layerBox = m_layer.empty() ? box : Union(m_layerBox, box);
+        m_layerArea += Area(box);
         m_layer.push_back(&shape);
         m_layerBoxes.push_back(box);
     }
@@ -229,19 +245,22 @@ private:
         if (m_layer.empty()) {
             return;
         }
-        DeviceBox all = m_layerBoxes.front();
-        for (const DeviceBox& box : m_layerBoxes) {
-            all.left = std::min(all.left, box.left);
-            all.top = std::min(all.top, box.top);
-            all.right = std::max(all.right, box.right);
-            all.bottom = std::max(all.bottom, box.bottom);
-        }
+        const DeviceBox all = m_layerBox;
         const Pixels layer = DrawLayer(m_layer, all.left, all.top, static_cast<int>(all.right - all.left),
                                        static_cast<int>(all.bottom - all.top), m_scale);
         ComposeOver(m_target, layer, all.left, all.top);
         m_layer.clear();
         m_layerBoxes.clear();
+        m_layerArea = 0;
     }
+
+    static DeviceBox Union(const DeviceBox& a, const DeviceBox& b)
+    {
+        return DeviceBox{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                         std::max(a.bottom, b.bottom)};
+    }
+
+    static long long Area(const DeviceBox& box) { return (box.right - box.left) * (box.bottom - box.top); }
 
     // The ellipse inscribed in a width x height box at the origin.
     const Pixels& Stamp(int width, int height)
@@ -261,6 +280,8 @@ private:
     int m_scale;
     std::vector<const Shape*> m_layer;   // lines and text not yet laid down
     std::vector<DeviceBox> m_layerBoxes;  // each one's device pixels, on the raster
+    DeviceBox m_layerBox{};               // all of them
+    long long m_layerArea = 0;            // the sum of their areas
     std::map<std::pair<int, int>, Pixels> m_stamps;
 };
 
