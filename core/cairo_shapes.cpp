@@ -116,13 +116,13 @@ void CairoShapePainter::operator()(const TextShape& text)
 
     // One glyph and one cluster per character, so that a PDF reader maps
     // every glyph back to its character.
-    const std::string utf8 = EncodeUtf8(text.text);
+    const std::string utf8 = EncodeUtf8(text.Characters());
     m_glyphs.clear();
     m_clusters.clear();
     for (std::size_t i = 0; i < text.text.size(); ++i) {
         const unsigned long index = FT_Get_Char_Index(ProgramFont().face, text.text[i]);
         m_glyphs.push_back(cairo_glyph_t{index, place.PenX(i), static_cast<double>(place.baseline)});
-        const auto bytes = static_cast<int>(EncodeUtf8(text.text.substr(i, 1)).size());
+        const auto bytes = static_cast<int>(EncodeUtf8(text.Characters().substr(i, 1)).size());
         m_clusters.push_back(cairo_text_cluster_t{bytes, 1});
     }
     cairo_save(m_cr);

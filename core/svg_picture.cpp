@@ -129,7 +129,7 @@ private:
             m_out += (i == 0 ? "" : " ") + Number(place.PenX(i));
         }
         m_out += "\" y=\"" + std::to_string(place.baseline) + "\" clip-path=\"url(#" + clip +
-                 ")\">" + XmlText(text.text) + "</text>\n";
+                 ")\">" + XmlText(text.Characters()) + "</text>\n";
     }
 
     std::string m_out;

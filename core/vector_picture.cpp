@@ -72,7 +72,7 @@ void VectorRecorder::Add(Shape shape)
 void VectorRecorder::EndRun()
 {
     if (m_run) {
-        m_picture.shapes.push_back(*m_run);
+        m_picture.shapes.emplace_back(std::in_place_type<RectShape>, *m_run);
         m_run.reset();
     }
 }

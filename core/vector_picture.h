@@ -51,6 +51,7 @@ struct TextShape {
     int x;
     int y;
     std::u32string text;
+    std::u32string_view Characters() const { return text; }
 };
 
 using Shape = std::variant<RectShape, EllipseShape, LineShape, TextShape>;
