@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/recent_files.h"
+#include "core/scaled_picture.h"
 #include "core/surface.h"
 #include "views/analysis_views.h"
 #include "views/conversion_views.h"
@@ -103,10 +104,12 @@ void CMainFrame::RunCommand(int id)
 
 // Each analysis computes from the workspace and draws into the plot area's
 // raster through the same core function vorlen-render uses, then shows it.
+// On a scaled desktop the raster has the screen's finer pixels, and the
+// picture is drawn at that scale, as vorlen-render --scale draws it.
 void CMainFrame::ShowAnalysis(AnalysisViewFunction draw)
 {
-    Surface surface(m_plot->Picture());
-    draw(surface, ViewOptions{});
+    DrawAtScale(m_plot->Picture(), m_plot->PictureScale(),
+                [draw](Surface& surface) { draw(surface, ViewOptions{}); });
     m_plot->ShowPicture();
 }
 

@@ -58,6 +58,11 @@ void CPlotWindow::RestoreAfterMenu(const wxRect& screenRect)
     m_menuClosedAt = std::chrono::steady_clock::now();
 }
 
+int CPlotWindow::PictureScale() const
+{
+    return std::max(1, static_cast<int>(std::lround(GetContentScaleFactor())));
+}
+
 wxSize CPlotWindow::PhysicalClientSize() const
 {
     const double scale = GetContentScaleFactor();
@@ -69,8 +74,8 @@ wxSize CPlotWindow::PhysicalClientSize() const
 void CPlotWindow::OnSize(wxSizeEvent& event)
 {
     const wxSize size = PhysicalClientSize();
-    const int width = std::max(size.x, kMinWidth);
-    const int height = std::max(size.y, kMinHeight);
+    const int width = std::max(size.x, kMinWidth * PictureScale());
+    const int height = std::max(size.y, kMinHeight * PictureScale());
     if (width != m_raster.Width() || height != m_raster.Height())
         m_raster.Resize(width, height, kBackground);
     event.Skip();

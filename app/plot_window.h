@@ -1,6 +1,8 @@
 // The plot area: the window under the menu bar on which every analysis
 // draws. It owns the raster the commands draw into and shows it one raster
-// pixel to one screen pixel, also on a scaled screen.
+// pixel to one screen pixel, also on a scaled screen, where the raster has
+// the screen's pixels and the pictures are drawn PictureScale() times
+// larger.
 #pragma once
 
 #include <chrono>
@@ -18,6 +20,9 @@ public:
 
     // The raster a command draws into; call ShowPicture() when done.
     Raster& Picture() { return m_raster; }
+    // Raster pixels per picture pixel: the desktop's scale (GDK_SCALE),
+    // which GTK keeps to whole numbers.
+    int PictureScale() const;
     // Shows the raster as the command left it, at once.
     void ShowPicture();
     // Clears the whole picture to the background (a new or opened document).
@@ -30,8 +35,8 @@ public:
     // windows that uncover the picture still leave it cleared.
     void RestoreAfterMenu(const wxRect& screenRect);
 
-    // The smallest raster: wide and tall enough for the widest plots
-    // whatever the window's size.
+    // The smallest raster, in picture pixels: wide and tall enough for the
+    // widest plots whatever the window's size.
     static constexpr int kMinWidth = kPlotAreaWidth;
     static constexpr int kMinHeight = 700;
 

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "core/output_set.h"
@@ -13,9 +15,9 @@
 #include "core/surface.h"
 #include "core/workspace.h"
 #include "cli/analysis_output.h"
+#include "cli/drawn_picture.h"
 #include "cli/png_writer.h"
 #include "cli/polezero_render.h"
-#include "cli/render_all.h"
 #include "cli/render_dump.h"
 #include "polezero/design_file.h"
 
@@ -23,17 +25,31 @@ namespace {
 
 constexpr const char* kProgram = "vorlen-render: ";
 
+// A --design file that is no design (bad usage) or cannot be read: a
+// failure with a status of its own.
+class DesignFileFailure : public std::runtime_error {
+public:
+    DesignFileFailure(const std::string& message, int status)
+        : std::runtime_error(message), m_status(status)
+    {
+    }
+    int Status() const { return m_status; }
+
+private:
+    int m_status;
+};
+
 // The picture, the dump and the design file (each only when the command
 // line asked for it, with `dumpText` and `designText`) and the design's
 // analysis, as one set: all written in full before any replaces its file.
-void WriteOutputs(const RenderOptions& options, const Raster& raster, const std::string& dumpText,
-                  const std::string& designText = {})
+void WriteOutputs(const RenderOptions& options, const std::function<void(std::FILE*)>& writePicture,
+                  const std::string& dumpText, const std::string& designText = {})
 {
     OutputSet outputs;
     PendingFile& picture = outputs.Add(options.output);
     PendingFile* numbers = options.dump.empty() ? nullptr : &outputs.Add(options.dump);
     PendingFile* design = options.saveDesign.empty() ? nullptr : &outputs.Add(options.saveDesign);
-    picture.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
+    picture.WriteWith(writePicture);
     if (numbers != nullptr) {
         numbers->Write(dumpText);
     }
@@ -49,6 +65,24 @@ void WriteOutputs(const RenderOptions& options, const Raster& raster, const std:
 void Report(std::ostream& err, const std::string& message)
 {
     err << kProgram << EscapeControlCharacters(message) << "\n";
+}
+
+// The markers of --design, or none when it was not given.
+polezero::DesignFileRead LoadDesign(const RenderOptions& options)
+{
+    polezero::DesignFileRead design;
+    if (options.designFile.empty()) {
+        return design;
+    }
+    design = polezero::ReadDesignFile(options.designFile);
+    using Status = polezero::DesignFileRead::Status;
+    if (design.status != Status::Loaded) {
+        const bool refused = design.status == Status::Refused;
+        throw DesignFileFailure((refused ? "--design " : "cannot read ") + options.designFile +
+                                    ": " + design.message,
+                                refused ? kExitUsage : kExitCannotRead);
+    }
+    return design;
 }
 
 }  // namespace
@@ -77,38 +111,35 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 
     const RenderOptions& options = commandLine.options;
     try {
-        if (options.all) {
-            RenderAll(options);
-            return kExitOk;
-        }
-        ApplyToWorkspace(options);
-        if (options.poleZero) {
-            polezero::DesignFileRead design;
-            if (!options.designFile.empty()) {
-                design = polezero::ReadDesignFile(options.designFile);
-                using Status = polezero::DesignFileRead::Status;
-                if (design.status != Status::Loaded) {
-                    const bool refused = design.status == Status::Refused;
-                    Report(err, (refused ? "--design " : "cannot read ") + options.designFile +
-                                    ": " + design.message);
-                    return refused ? kExitUsage : kExitCannotRead;
-                }
-            }
-            const PoleZeroRendering designer = RenderPoleZero(
-                options.designFile.empty() ? nullptr : &design.markers, options.designerEvents);
-            WriteOutputs(options, designer.picture, designer.dump, designer.designFile);
-            return kExitOk;
-        }
-        Raster raster(options.width, options.height, kBackground);
-        Surface surface(raster);
-        DumpJson dump = NewDump();
-        options.command->run(surface, dump);
-        FillDumpParams(dump);
-        WriteOutputs(options, raster, options.dump.empty() ? std::string() : DumpText(dump));
+        options.command->execute(options);
+    } catch (const DesignFileFailure& failure) {
+        Report(err, failure.what());
+        return failure.Status();
     } catch (const std::exception& error) {
         // A file that cannot be written, a font that cannot be loaded, memory.
         Report(err, error.what());
         return kExitCannotWrite;
     }
     return kExitOk;
+}
+
+void RenderPicture(const RenderOptions& options)
+{
+    ApplyToWorkspace(options);
+    DrawnPicture picture(options.picture, options.width, options.height);
+    DumpJson dump = NewDump();
+    options.command->draw(picture.Canvas(), dump);
+    FillDumpParams(dump);
+    WriteOutputs(options, [&](std::FILE* stream) { picture.Write(stream); },
+                 options.dump.empty() ? std::string() : DumpText(dump));
+}
+
+void RenderDesigner(const RenderOptions& options)
+{
+    ApplyToWorkspace(options);
+    const polezero::DesignFileRead design = LoadDesign(options);
+    const PoleZeroRendering designer = RenderPoleZero(
+        options.designFile.empty() ? nullptr : &design.markers, options.designerEvents);
+    WriteOutputs(options, [&](std::FILE* stream) { WritePng(stream, designer.picture); },
+                 designer.dump, designer.designFile);
 }

@@ -16,3 +16,12 @@ inline constexpr int kExitUsage = 2;
 // to `out`; every failure is one line on `err`. Returns the exit status.
 int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostream& err);
 
+// How the commands of the table in render_commands.cpp run. Each throws
+// OutputError (and whatever drawing throws).
+// One picture by the command's draw function (blank, the analyses), in the
+// format asked for, with its dump.
+void RenderPicture(const RenderOptions& options);
+// The pole-zero designer's client area after its events, with its dump and
+// the design's analysis files.
+void RenderDesigner(const RenderOptions& options);
+

@@ -4,13 +4,11 @@
 #include <string>
 #include <system_error>
 
-#include "cli/png_writer.h"
+#include "cli/drawn_picture.h"
 #include "cli/render_options.h"
 #include "cli/render_dump.h"
 #include "core/output_error.h"
 #include "core/output_set.h"
-#include "core/raster.h"
-#include "core/surface.h"
 #include "core/workspace.h"
 #include "views/analysis_views.h"
 
@@ -40,19 +38,19 @@ void RenderAll(const RenderOptions& options)
     for (const AnalysisView& view : AnalysisViews()) {
         const RenderCommand* command = FindRenderCommand(view.name);
         const std::string name(view.name);
-        PendingFile& picture = outputs.Add(directory / (name + ".png"));
+        const std::string extension(FormatName(options.picture.format));
+        PendingFile& picture = outputs.Add(directory / (name + "." + extension));
         PendingFile& numbers = outputs.Add(directory / (name + ".json"));
 
         // As a fresh run of the single command would start.
         ResetWorkspace();
         ApplyToWorkspace(options);
-        Raster raster(options.width, options.height, kBackground);
-        Surface surface(raster);
+        DrawnPicture drawn(options.picture, options.width, options.height);
         DumpJson dump = NewDump();
-        command->run(surface, dump);
+        command->draw(drawn.Canvas(), dump);
         FillDumpParams(dump);
 
-        picture.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
+        picture.WriteWith([&drawn](std::FILE* stream) { drawn.Write(stream); });
         numbers.Write(DumpText(dump));
     }
     outputs.CommitAll();

@@ -4,18 +4,20 @@
 #include <cstddef>
 #include <utility>
 
+#include "cli/render.h"
+#include "cli/render_all.h"
 #include "core/workspace.h"
 #include "views/analysis_views.h"
 
 namespace {
 
 // Nothing but the background colour: the plot area before any command.
-void RunBlank(Surface&, DumpJson&) {}
+void DrawBlank(Surface&, DumpJson&) {}
 
 // The analysis view at `index` of AnalysisViews(), drawn as the main window
 // draws it, with its plots (and its filter, when it designed one) recorded.
 template <std::size_t index>
-void RunView(Surface& surface, DumpJson& dump)
+void DrawView(Surface& surface, DumpJson& dump)
 {
     ViewRecord record;
     AnalysisViews()[index].draw(surface, ViewOptions{&record});
@@ -25,12 +27,39 @@ void RunView(Surface& surface, DumpJson& dump)
     }
 }
 
-template <std::size_t... index>
-std::array<RenderCommand, 1 + sizeof...(index)> MakeCommands(std::index_sequence<index...>)
+constexpr RenderCommand Picture(std::string_view name, std::string_view summary,
+                                void (*draw)(Surface&, DumpJson&))
 {
-    return {RenderCommand{"blank", "the background colour, nothing drawn", RunBlank},
-            RenderCommand{AnalysisViews()[index].name, AnalysisViews()[index].summary,
-                          RunView<index>}...};
+    return RenderCommand{.name = name,
+                         .summary = summary,
+                         .output = CommandOutput::File,
+                         .ownSize = false,
+                         .vectorFormats = true,
+                         .draw = draw,
+                         .execute = RenderPicture};
+}
+
+template <std::size_t... index>
+std::array<RenderCommand, 3 + sizeof...(index)> MakeCommands(std::index_sequence<index...>)
+{
+    return {
+        Picture("blank", "the background colour, nothing drawn", DrawBlank),
+        Picture(AnalysisViews()[index].name, AnalysisViews()[index].summary, DrawView<index>)...,
+        RenderCommand{.name = kPoleZeroCommand,
+                      .summary = "the pole-zero designer's client area after its events",
+                      .output = CommandOutput::File,
+                      .ownSize = true,
+                      .vectorFormats = false,
+                      .draw = nullptr,
+                      .execute = RenderDesigner},
+        RenderCommand{.name = kAllCommandName,
+                      .summary = "every analysis picture with its dump, into --out-dir",
+                      .output = CommandOutput::Folder,
+                      .ownSize = false,
+                      .vectorFormats = true,
+                      .draw = nullptr,
+                      .execute = RenderAll},
+    };
 }
 
 const auto& Commands()

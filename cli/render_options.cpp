@@ -11,6 +11,7 @@
 #include "cli/analysis_options.h"
 #include "cli/count_text.h"
 #include "cli/designer_options.h"
+#include "cli/picture_options.h"
 #include "cli/same_file.h"
 
 namespace {
@@ -28,19 +29,13 @@ std::string SignalNames(std::string_view separator)
     return names;
 }
 
-constexpr std::string_view kPoleZeroSummary =
-    "the pole-zero designer's client area after its events";
-constexpr std::string_view kAllSummary = "every analysis picture with its dump, into --out-dir";
-
 std::string CommandNames(std::string_view separator)
 {
     std::string names;
     for (const RenderCommand& command : RenderCommands()) {
-        names += command.name;
-        names += separator;
+        names += (names.empty() ? "" : std::string(separator)) + std::string(command.name);
     }
-    return names + std::string(kPoleZeroCommand) + std::string(separator) +
-           std::string(kAllCommandName);
+    return names;
 }
 
 std::string CommandSummaries()
@@ -50,12 +45,6 @@ std::string CommandSummaries()
         std::string line = "  " + std::string(command.name);
         line.resize(std::max<std::size_t>(line.size() + 2, 28), ' ');
         text += line + std::string(command.summary) + "\n";
-    }
-    for (const auto& [name, summary] : {std::pair{kPoleZeroCommand, kPoleZeroSummary},
-                                        std::pair{kAllCommandName, kAllSummary}}) {
-        std::string line = "  " + std::string(name);
-        line.resize(28, ' ');
-        text += line + std::string(summary) + "\n";
     }
     return text;
 }
@@ -111,6 +100,172 @@ std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[]
     return args;
 }
 
+// The texts of the general options as typed, and the options themselves,
+// so that what was given can be told from what was left at its default.
+struct TypedOptions {
+    std::string command;
+    std::string size = "800x600";
+    std::string signal = "three-cosines";
+    std::vector<std::string> fields = std::vector<std::string>(Params().size());  // as Params()
+    std::vector<CLI::Option*> fieldOptions;
+    CLI::Option* outputOption = nullptr;
+    CLI::Option* sizeOption = nullptr;
+    CLI::Option* dumpOption = nullptr;
+    CLI::Option* outDirOption = nullptr;
+};
+
+void DescribeProgram(CLI::App& app)
+{
+    app.get_formatter()->column_width(28);
+    app.footer(CommandSummaries() +
+               "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
+               "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
+               "gives 0 (df: 0.035).\n\n"
+               "-o FILE.svg and -o FILE.pdf (or --format) write the picture as SVG or PDF for\n"
+               "slides and printed notes: a page of WxH CSS pixels (a PDF point is 4/3 of one),\n"
+               "every line where the PNG has it, the text as text. --scale N writes a PNG\n"
+               "N times the size, drawn sharp at that size. The dump is the same in every format.\n\n"
+               "polezero draws the designer dialog's client area (750x518) after its events:\n"
+               "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
+               "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
+               "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
+               "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
+               "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
+               "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
+               "  poles; press 130,76; press 130,184; move 130,70'\n"
+               "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
+               "  --save-design FILE.json writes the design at the end." +
+               kOutputFilesHelp);
+}
+
+void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& options)
+{
+    app.add_option("COMMAND", typed.command, "what to draw: " + CommandNames(" | "))
+        ->required()
+        ->option_text("NAME");
+    typed.outputOption =
+        app.add_option("-o,--output", options.output,
+                       "the picture: .png, .svg or .pdf (required, except with all)")
+            ->option_text("FILE");
+    typed.sizeOption = app.add_option("--size", typed.size, "picture size in pixels (default 800x600)")
+                      ->option_text("WxH");
+    app.add_option("--signal", typed.signal,
+                   SignalNames(" | ") + "\n(default three-cosines; none = all zero)")
+        ->option_text("NAME");
+    for (std::size_t i = 0; i < Params().size(); ++i) {
+        const ParamInfo& param = Params()[i];
+        typed.fieldOptions.push_back(app.add_option("--" + std::string(param.name),
+                                                    typed.fields[i], std::string(param.help))
+                                         ->option_text("TEXT"));
+    }
+    typed.dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
+                     ->option_text("FILE.json");
+    typed.outDirOption =
+        app.add_option("--out-dir", options.outDir,
+                       "with all: the folder for every picture and its dump, made if missing")
+            ->option_text("DIR");
+}
+
+// Runs CLI11 over the arguments. The finished command line when that is
+// all there is to it: help, the version, or a mistake CLI11 found.
+std::optional<CommandLine> Parse(CLI::App& app, int argc, const char* const argv[])
+{
+    try {
+        const std::vector<std::string> args = WithEmptyValuesSplit(argc, argv, app);
+        std::vector<const char*> pointers;
+        for (const std::string& arg : args) {
+            pointers.push_back(arg.c_str());
+        }
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const CLI::CallForHelp&) {
+        return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
+    } catch (const CLI::CallForVersion& version) {
+        return CommandLine{CommandLine::Action::ShowVersion, {}, version.what() + std::string("\n")};
+    } catch (const CLI::ParseError& error) {
+        return UsageError(error.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadCommand(const TypedOptions& typed, RenderOptions& options)
+{
+    options.command = FindRenderCommand(typed.command);
+    if (options.command == nullptr) {
+        return "unknown command '" + typed.command + "' (commands: " + CommandNames(", ") + ")";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadSize(const TypedOptions& typed, RenderOptions& options)
+{
+    if (options.command->ownSize && typed.sizeOption->count() > 0) {
+        return "--size: " + std::string(options.command->name) + " draws at a size of its own";
+    }
+    const auto pictureSize = ParsePictureSize(typed.size);
+    if (!pictureSize) {
+        return "--size: '" + typed.size + "' is not WxH with both sides from 1 to " +
+               std::to_string(kMaxSide) + ", for example 800x600";
+    }
+    options.width = pictureSize->width;
+    options.height = pictureSize->height;
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadSignal(const TypedOptions& typed, RenderOptions& options)
+{
+    options.signal = FindTestSignal(typed.signal);
+    if (options.signal == nullptr) {
+        return "--signal: unknown signal '" + typed.signal + "' (" + SignalNames(", ") + ")";
+    }
+    return std::nullopt;
+}
+
+// -o, --dump and --out-dir for where the command writes.
+std::optional<std::string> ReadOutputs(const TypedOptions& typed, const RenderOptions& options)
+{
+    const std::string name(options.command->name);
+    if (options.command->output == CommandOutput::Folder) {
+        if (typed.outputOption->count() > 0 || typed.dumpOption->count() > 0) {
+            return name + " writes its files into --out-dir; -o and --dump are not for it";
+        }
+        if (options.outDir.empty()) {
+            return name + " needs --out-dir DIR";
+        }
+        return std::nullopt;
+    }
+    if (typed.outDirOption->count() > 0) {
+        return "--out-dir goes only with the command " + std::string(kAllCommandName);
+    }
+    if (typed.outputOption->count() == 0) {
+        return "--output is required";
+    }
+    if (options.output.empty()) {
+        return "--output: the file name is empty";
+    }
+    if (typed.dumpOption->count() > 0 && options.dump.empty()) {
+        return "--dump: the file name is empty";
+    }
+    if (!options.dump.empty() && SameFile(options.output, options.dump)) {
+        return "--output and --dump name the same file";
+    }
+    for (const std::string* other : {&options.output, &options.dump}) {
+        if (!options.saveDesign.empty() && !other->empty() && SameFile(*other, options.saveDesign)) {
+            return "'" + options.saveDesign + "' is named as two outputs";
+        }
+    }
+    return std::nullopt;
+}
+
+// The field options given, in the order of Params().
+void ReadFields(TypedOptions& typed, RenderOptions& options)
+{
+    for (std::size_t i = 0; i < Params().size(); ++i) {
+        if (typed.fieldOptions[i]->count() > 0) {
+            options.fields.emplace_back(Params()[i].param, std::move(typed.fields[i]));
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<PictureSize> ParsePictureSize(std::string_view text)
@@ -129,137 +284,47 @@ std::optional<PictureSize> ParsePictureSize(std::string_view text)
 
 CommandLine ParseCommandLine(int argc, const char* const argv[])
 {
-    CLI::App app{"Draws Vorlen's analysis pictures without a display and writes them as PNG.",
+    CLI::App app{"Draws Vorlen's analysis pictures without a display and writes them as PNG, SVG "
+                 "or PDF.",
                  "vorlen-render"};
-    app.get_formatter()->column_width(28);
-    app.footer(CommandSummaries() +
-               "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
-               "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
-               "gives 0 (df: 0.035).\n\n"
-               "polezero draws the designer dialog's client area (750x518) after its events:\n"
-               "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
-               "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
-               "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
-               "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
-               "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
-               "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
-               "  poles; press 130,76; press 130,184; move 130,70'\n"
-               "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
-               "  --save-design FILE.json writes the design at the end." +
-               kOutputFilesHelp);
-
-    std::string command;
-    std::string size = "800x600";
-    std::string signal = "three-cosines";
+    DescribeProgram(app);
+    TypedOptions typed;
     RenderOptions options;
-    // One text per field option, in the order of Params().
-    std::vector<std::string> fieldTexts(Params().size());
-    std::vector<CLI::Option*> fieldOptions;
-
-    app.add_option("COMMAND", command, "what to draw: " + CommandNames(" | "))
-        ->required()
-        ->option_text("NAME");
-    CLI::Option* outputOption =
-        app.add_option("-o,--output", options.output, "the picture (required, except with all)")
-            ->option_text("FILE.png");
-    app.add_option("--size", size, "picture size in pixels (default 800x600)")
-        ->option_text("WxH");
-    app.add_option("--signal", signal,
-                   SignalNames(" | ") + "\n(default three-cosines; none = all zero)")
-        ->option_text("NAME");
-    for (std::size_t i = 0; i < Params().size(); ++i) {
-        const ParamInfo& param = Params()[i];
-        fieldOptions.push_back(app.add_option("--" + std::string(param.name), fieldTexts[i],
-                                              std::string(param.help))
-                                   ->option_text("TEXT"));
-    }
+    AddGeneralOptions(app, typed, options);
     const DesignerOptions designerOptions(app);
-    CLI::Option* sizeOption = app.get_option("--size");
-    CLI::Option* dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
-        ->option_text("FILE.json");
-    CLI::Option* outDirOption =
-        app.add_option("--out-dir", options.outDir,
-                       "with all: the folder for every picture and its dump, made if missing")
-            ->option_text("DIR");
+    const PictureOptions pictureOptions(app);
     const AnalysisOptions analysisOptions(app);
     app.set_version_flag("--version", "vorlen-render " VORLEN_VERSION);
-
-    try {
-        const std::vector<std::string> args = WithEmptyValuesSplit(argc, argv, app);
-        std::vector<const char*> pointers;
-        for (const std::string& arg : args) {
-            pointers.push_back(arg.c_str());
-        }
-        app.parse(static_cast<int>(pointers.size()), pointers.data());
-    } catch (const CLI::CallForHelp&) {
-        return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
-    } catch (const CLI::CallForVersion& version) {
-        return CommandLine{CommandLine::Action::ShowVersion, {}, version.what() + std::string("\n")};
-    } catch (const CLI::ParseError& error) {
-        return UsageError(error.what());
+    if (std::optional<CommandLine> finished = Parse(app, argc, argv)) {
+        return std::move(*finished);
     }
 
-    options.poleZero = command == kPoleZeroCommand;
-    options.all = command == kAllCommandName;
-    options.command = FindRenderCommand(command);
-    if (options.command == nullptr && !options.poleZero && !options.all) {
-        return UsageError("unknown command '" + command + "' (commands: " + CommandNames(", ") +
-                          ")");
+    // The first mistake found is the one reported.
+    std::optional<std::string> error = ReadCommand(typed, options);
+    if (!error) {
+        error = designerOptions.Read(typed.command, app, options);
     }
-    if (const auto error = designerOptions.Read(command, app, options)) {
+    if (!error) {
+        error = ReadSize(typed, options);
+    }
+    if (!error) {
+        error = ReadSignal(typed, options);
+    }
+    if (!error) {
+        error = ReadOutputs(typed, options);
+    }
+    if (!error) {
+        error = pictureOptions.Read(*options.command, options.output, options.width,
+                                    options.height, kMaxSide, options.picture);
+    }
+    if (!error) {
+        const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};
+        error = analysisOptions.Read(typed.command, otherOutputs, options.analysis);
+    }
+    if (error) {
         return UsageError(*error);
     }
-    if (options.poleZero && sizeOption->count() > 0) {
-        return UsageError("--size: polezero draws the dialog at its own size, 750x518");
-    }
-    const auto pictureSize = ParsePictureSize(size);
-    if (!pictureSize) {
-        return UsageError("--size: '" + size + "' is not WxH with both sides from 1 to " +
-                          std::to_string(kMaxSide) + ", for example 800x600");
-    }
-    options.width = pictureSize->width;
-    options.height = pictureSize->height;
-
-    options.signal = FindTestSignal(signal);
-    if (options.signal == nullptr) {
-        return UsageError("--signal: unknown signal '" + signal + "' (" + SignalNames(", ") + ")");
-    }
-
-    if (options.all) {
-        if (outputOption->count() > 0 || dumpOption->count() > 0) {
-            return UsageError("all writes its files into --out-dir; -o and --dump are not for it");
-        }
-        if (options.outDir.empty()) {
-            return UsageError("all needs --out-dir DIR");
-        }
-    } else if (outDirOption->count() > 0) {
-        return UsageError("--out-dir goes only with the command all");
-    } else if (outputOption->count() == 0) {
-        return UsageError("--output is required");
-    } else if (options.output.empty()) {
-        return UsageError("--output: the file name is empty");
-    }
-    if (dumpOption->count() > 0 && options.dump.empty()) {
-        return UsageError("--dump: the file name is empty");
-    }
-    if (!options.dump.empty() && SameFile(options.output, options.dump)) {
-        return UsageError("--output and --dump name the same file");
-    }
-    for (const std::string* other : {&options.output, &options.dump}) {
-        if (!options.saveDesign.empty() && !other->empty() && SameFile(*other, options.saveDesign)) {
-            return UsageError("'" + options.saveDesign + "' is named as two outputs");
-        }
-    }
-    const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};
-    if (const auto error = analysisOptions.Read(command, otherOutputs, options.analysis)) {
-        return UsageError(*error);
-    }
-
-    for (std::size_t i = 0; i < Params().size(); ++i) {
-        if (fieldOptions[i]->count() > 0) {
-            options.fields.emplace_back(Params()[i].param, std::move(fieldTexts[i]));
-        }
-    }
+    ReadFields(typed, options);
 
     CommandLine result;
     result.action = CommandLine::Action::Render;

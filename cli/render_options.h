@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/analysis_output.h"
+#include "cli/picture_options.h"
 #include "cli/render_commands.h"
 #include "core/params.h"
 #include "dsp/signals.h"
@@ -20,11 +21,11 @@ inline constexpr int kDefaultHeight = 600;
 inline constexpr int kMaxSide = 8192;
 
 struct RenderOptions {
-    const RenderCommand* command = nullptr;  // nullptr for polezero and all
-    bool all = false;    // the command all: every analysis picture into outDir
-    std::string outDir;  // for all
-    std::string output;  // the PNG
+    const RenderCommand* command = nullptr;  // never null once read
+    std::string outDir;  // for a command that writes a folder (all)
+    std::string output;  // the picture, for a command that writes a file
     std::string dump;    // the JSON, empty when not asked for
+    PictureRequest picture;    // its format and scale
     AnalysisRequest analysis;  // the design's analysis files (polezero only)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
@@ -32,9 +33,7 @@ struct RenderOptions {
     // The field options given, with their texts exactly as typed; the field
     // rules read them later.
     std::vector<std::pair<Param, std::string>> fields;
-    // The pole-zero designer instead of an analysis (command "polezero"),
-    // with the events to run on its freshly opened dialog.
-    bool poleZero = false;
+    // The events to run on the designer's freshly opened dialog (polezero).
     std::vector<polezero::DesignerEvent> designerEvents;
     std::string designFile;  // --design: loaded before the events; empty when not given
     std::string saveDesign;  // --save-design: the design at the end; empty when not given

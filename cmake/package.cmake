@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` (or just `cpack`) in the build folder
 # makes vorlen_<version>_<arch>.deb from what `cmake --install` installs.
 # dpkg-shlibdeps (package dpkg-dev) finds the shared libraries the programs
-# link and declares the packages that hold them.
+# link and declares the packages that hold them: libcairo2 for SVG, PDF and
+# scaled pictures among them.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vorlen)
@@ -52,7 +53,8 @@ pole-zero designer that redraws the magnitude response as zeros and poles
 are placed on the z-plane.
 
 The package also holds vorlen-render, which draws the same pictures into
-PNG files without a display and writes the numbers behind them, and the
-analysis of a pole-zero design, as JSON and CSV.")
+PNG, SVG or PDF files without a display, for slides and lecture notes, and
+writes the numbers behind them, and the analysis of a pole-zero design, as
+JSON and CSV.")
 
 include(CPack)

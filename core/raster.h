@@ -51,6 +51,8 @@ public:
 
     // Rows of width * 3 bytes, top row first, red-green-blue per pixel.
     std::span<const std::uint8_t> Bytes() const { return m_bytes; }
+    // The same bytes, writable, for painters that compose whole rows.
+    std::span<std::uint8_t> MutableBytes() { return m_bytes; }
 
 private:
     std::size_t Offset(int x, int y) const

@@ -23,11 +23,24 @@ struct Glyph {
     std::vector<bool> bits;  // rows x width, true where the glyph is inked
 };
 
-// Decodes UTF-8; a byte that does not start a well-formed sequence stands
-// for itself (as Latin-1), so no text is dropped.
-std::vector<char32_t> Decode(std::string_view text)
+std::string FindFontFile()
 {
-    std::vector<char32_t> out;
+    // The preferred face by name, else whatever fontconfig calls monospace.
+    std::optional<FontMatch> match = MatchFont("DejaVu Sans Mono:spacing=mono");
+    if (!match || match->family != "DejaVu Sans Mono")
+        match = MatchFont("monospace:spacing=mono");
+    if (!match || match->file.empty())
+        throw FontError(
+            "Vorlen: no fixed-width font was found. Install one, for example with "
+            "'apt-get install fonts-dejavu-core'.");
+    return match->file;
+}
+
+}  // namespace
+
+std::u32string DecodeText(std::string_view text)
+{
+    std::u32string out;
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -53,28 +66,42 @@ std::vector<char32_t> Decode(std::string_view text)
     return out;
 }
 
-std::string FindFontFile()
+std::string EncodeUtf8(std::u32string_view text)
 {
-    // The preferred face by name, else whatever fontconfig calls monospace.
-    std::optional<FontMatch> match = MatchFont("DejaVu Sans Mono:spacing=mono");
-    if (!match || match->family != "DejaVu Sans Mono")
-        match = MatchFont("monospace:spacing=mono");
-    if (!match || match->file.empty())
-        throw FontError(
-            "Vorlen: no fixed-width font was found. Install one, for example with "
-            "'apt-get install fonts-dejavu-core'.");
-    return match->file;
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) {
+        if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+            cp = 0xFFFD;
+        }
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
 }
-
-}  // namespace
 
 struct MonoFont::Impl {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     std::string path;
+    std::string family;
     int ascent = 0;
     int lineHeight = 0;
     int advance = 0;
+    double outlineAdvance = 0.0;
     mutable std::map<char32_t, Glyph> glyphs;
 
     ~Impl()
@@ -127,11 +154,13 @@ std::unique_ptr<MonoFont> MonoFont::Load(const std::string& path)
         throw FontError("Vorlen: the font '" + path + "' cannot be drawn at " +
                         std::to_string(kPixelSize) + " pixels.");
     const FT_Size_Metrics& m = impl->face->size->metrics;
+    impl->family = impl->face->family_name != nullptr ? impl->face->family_name : "";
     impl->ascent = static_cast<int>((m.ascender + 63) >> 6);
     impl->lineHeight = impl->ascent + static_cast<int>((-m.descender + 63) >> 6);
     if (FT_Load_Char(impl->face, 'M', FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0)
         throw FontError("Vorlen: the font '" + path + "' has no Latin letters.");
     impl->advance = static_cast<int>((impl->face->glyph->advance.x + 32) >> 6);
+    impl->outlineAdvance = static_cast<double>(impl->face->glyph->linearHoriAdvance) / 65536.0;
     return std::unique_ptr<MonoFont>(new MonoFont(std::move(impl)));
 }
 
@@ -148,19 +177,44 @@ const std::string& MonoFont::Path() const
     return m_impl->path;
 }
 
+const std::string& MonoFont::Family() const
+{
+    return m_impl->family;
+}
+
+int MonoFont::PixelSize() const
+{
+    return kPixelSize;
+}
+
 int MonoFont::LineHeight() const
 {
     return m_impl->lineHeight;
 }
 
+int MonoFont::Ascent() const
+{
+    return m_impl->ascent;
+}
+
+int MonoFont::Advance() const
+{
+    return m_impl->advance;
+}
+
+double MonoFont::OutlineAdvance() const
+{
+    return m_impl->outlineAdvance;
+}
+
 TextExtent MonoFont::Measure(std::string_view text) const
 {
-    return TextExtent{static_cast<int>(Decode(text).size()) * m_impl->advance, m_impl->lineHeight};
+    return TextExtent{static_cast<int>(DecodeText(text).size()) * m_impl->advance, m_impl->lineHeight};
 }
 
 void MonoFont::Draw(Raster& target, int x, int y, std::string_view text) const
 {
-    const std::vector<char32_t> chars = Decode(text);
+    const std::u32string chars = DecodeText(text);
     const int boxWidth = static_cast<int>(chars.size()) * m_impl->advance;
     target.Fill(x, y, x + boxWidth, y + m_impl->lineHeight, kWhite);
     const int baseline = y + m_impl->ascent;

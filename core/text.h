@@ -15,6 +15,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The characters of a text: UTF-8 decoded, and a byte that starts no
+// well-formed sequence standing for itself (as Latin-1), so that no text is
+// dropped.
+std::u32string DecodeText(std::string_view text);
+
+// UTF-8 of characters; anything that is not a Unicode scalar value (a
+// surrogate, a number past U+10FFFF) becomes U+FFFD.
+std::string EncodeUtf8(std::u32string_view text);
+
 struct TextExtent {
     int width;
     int height;
@@ -35,7 +44,18 @@ public:
     MonoFont& operator=(const MonoFont&) = delete;
 
     const std::string& Path() const;
+    // The face's family name, such as "DejaVu Sans Mono".
+    const std::string& Family() const;
+    // The size the glyphs are drawn at: pixels per em.
+    int PixelSize() const;
+    // The box of a text is LineHeight() rows tall and Advance() columns per
+    // character; its baseline is Ascent() rows below the box's top.
     int LineHeight() const;
+    int Ascent() const;
+    int Advance() const;
+    // The advance of the glyph outlines without hinting, in pixels: what
+    // vector renderers lay text out with, against the whole-pixel Advance().
+    double OutlineAdvance() const;
     // The opaque box that Draw paints for this text.
     TextExtent Measure(std::string_view text) const;
     // Black glyphs on a white box whose top-left corner is (x, y).

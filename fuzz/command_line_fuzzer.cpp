@@ -40,7 +40,12 @@ void CheckRender(const RenderOptions& options)
     FUZZ_CHECK(options.signal != nullptr);
     FUZZ_CHECK(options.width >= 1 && options.width <= kMaxSide);
     FUZZ_CHECK(options.height >= 1 && options.height <= kMaxSide);
-    FUZZ_CHECK(!options.output.empty());
+    FUZZ_CHECK(!options.output.empty() || !options.outDir.empty());
+    // A picture at its scale fits the largest raster; only PNG is scaled.
+    FUZZ_CHECK(options.picture.scale >= 1 && options.picture.scale <= kMaxScale);
+    FUZZ_CHECK(static_cast<long long>(options.width) * options.picture.scale <= kMaxSide);
+    FUZZ_CHECK(static_cast<long long>(options.height) * options.picture.scale <= kMaxSide);
+    FUZZ_CHECK(options.picture.scale == 1 || options.picture.format == PictureFormat::Png);
     for (const auto& [param, text] : options.fields) {
         StoreParam(param, text);
     }

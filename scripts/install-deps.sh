@@ -7,11 +7,12 @@ packages=(
   g++ cmake make pkg-config
   libwxgtk3.2-dev libgtk-3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
-  libpng-dev
+  libpng-dev libcairo2-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils strace openbox
+  librsvg2-bin poppler-utils
   dpkg-dev file desktop-file-utils groff-base man-db
   lintian appstream libxml2-utils clang-format
 )

@@ -32,7 +32,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 depends=$(dpkg-deb -f "$deb" Depends)
 # One package name a line, versions dropped.
 names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-needs=(fonts-dejavu-core libc6 libstdc++6 libpng16-16 libfreetype6 libfontconfig1)
+needs=(fonts-dejavu-core libc6 libstdc++6 libpng16-16 libfreetype6 libfontconfig1 libcairo2)
 if grep -qx './usr/bin/vorlen' <<<"$contents"; then
   needs+=(libwxgtk3.2-1 libwxbase3.2-1 libgtk-3-0)
 fi

@@ -1,0 +1,34 @@
+// One picture as vorlen-render writes it: drawn on the surface its format
+// needs, then written out as that format's bytes. PNG at scale 1 is the
+// exact raster; SVG, PDF and larger PNG are made from the recorded shapes.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "cli/picture_options.h"
+#include "core/raster.h"
+#include "core/surface.h"
+#include "core/vector_picture.h"
+
+class DrawnPicture {
+public:
+    // A page of width x height picture pixels, filled with the background
+    // colour, to be written as `request` asks.
+    DrawnPicture(const PictureRequest& request, int width, int height);
+
+    // What the command draws on.
+    Surface& Canvas() { return *m_surface; }
+
+    // Writes the whole file to an open stream. Throws OutputError with the
+    // reason when writing fails; FontError or std::runtime_error when the
+    // picture cannot be made.
+    void Write(std::FILE* stream);
+
+private:
+    PictureRequest m_request;
+    std::optional<Raster> m_raster;            // PNG at scale 1
+    std::optional<VectorRecorder> m_recorder;  // everything else
+    std::unique_ptr<Surface> m_surface;
+};

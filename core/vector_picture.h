@@ -1,0 +1,135 @@
+// A picture as shapes instead of pixels: the Surface operations of one
+// drawing, in order, at the picture's own coordinates. VectorRecorder makes
+// it; it is written as SVG (svg_picture.h), as PDF, and as pixels at any
+// whole scale (cairo_picture.h).
+//
+// The shapes are placed so that, drawn at scale 1, they cover the very
+// pixels the raster backend sets: rectangles and pixels exactly, lines on
+// pixel centres, ellipses in their boxes, text in its box.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/raster.h"
+#include "core/surface_backend.h"
+
+// [left, right) x [top, bottom) in one colour; never empty, never off the
+// page. A run of single pixels set in one colour becomes one of these.
+struct RectShape {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    Rgb colour;
+};
+
+// The ellipse inscribed in [left, right) x [top, bottom); left < right and
+// top < bottom.
+struct EllipseShape {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// A line from pixel (x0, y0), drawn, to pixel (x1, y1), not drawn; the two
+// differ.
+struct LineShape {
+    int x0;
+    int y0;
+    int x1;
+    int y1;
+};
+
+// One line of text, its box's top-left corner at (x, y).
+struct TextShape {
+    int x;
+    int y;
+    std::u32string text;
+    std::u32string_view Characters() const { return text; }
+};
+
+using Shape = std::variant<RectShape, EllipseShape, LineShape, TextShape>;
+
+struct VectorPicture {
+    int width = 0;   // the page, in picture pixels
+    int height = 0;
+    std::vector<Shape> shapes;  // in drawing order: later shapes cover earlier ones
+};
+
+// The geometry every writer uses, so that SVG, PDF and pixels agree.
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The area a line covers: one pixel tall over every column it crosses when
+// it is at least as wide as it is tall, one pixel wide over every row
+// otherwise (as the raster backend sets one pixel per column or row),
+// centred on the line through the centres of its end pixels, from the outer
+// edge of the start pixel to the inner edge of the end pixel. Corners in
+// order around the outline.
+std::array<Point, 4> LineOutline(const LineShape& line);
+
+// The ellipse the outline is stroked along: the inscribed ellipse shrunk by
+// half a pixel, so that a 1-pixel stroke ends at the box's edges, with the
+// white interior filled inside it. A box at most two pixels across has no
+// interior: `solid` then says to fill the whole inscribed ellipse black
+// (centre and radii are the inscribed ellipse's).
+struct EllipsePath {
+    double cx;
+    double cy;
+    double rx;
+    double ry;
+    bool solid;
+};
+EllipsePath OutlinePath(const EllipseShape& ellipse);
+
+// Where MonoFont::Default() puts a text: its opaque box, its baseline, and
+// each character's pen position (box left + i advances).
+struct TextPlacement {
+    // The white box [left, right) x [top, bottom); it may reach off the page.
+    long long left;
+    long long top;
+    long long right;
+    long long bottom;
+    long long baseline;
+    int advance;
+    double PenX(std::size_t i) const
+    {
+        return static_cast<double>(left) + static_cast<double>(i) * advance;
+    }
+};
+TextPlacement PlaceText(const TextShape& text);
+
+// A backend that records what is drawn on a page of width x height pixels.
+// Shapes that lie wholly off the page are left out.
+class VectorRecorder final : public SurfaceBackend {
+public:
+    VectorRecorder(int width, int height);
+
+    void SetPixel(int x, int y, Rgb colour) override;
+    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Line(int x0, int y0, int x1, int y1) override;
+    void Text(int x, int y, std::string_view text) override;
+
+    // Everything drawn so far.
+    const VectorPicture& Picture();
+
+private:
+    void Add(Shape shape);
+    void EndRun();
+    bool OnPage(long long left, long long top, long long right, long long bottom) const;
+
+    VectorPicture m_picture;
+    // Pixels set one after another in one colour along a row or a column,
+    // not yet added: the axes and stems are hundreds of pixels each.
+    std::optional<RectShape> m_run;
+};
