@@ -88,10 +88,10 @@ std::array<double, kResponseLength> UnlimitedNormalised(
 }
 
 // Distinct pseudo-random presses in the design area, zeros and poles mixed.
-std::vector<Press> ManyPresses(int zeros, int poles, unsigned seed)
+std::vector<Press> ManyPresses(int zeros, int poles, unsigned start)
 {
     std::vector<Press> presses;
-    unsigned state = seed;
+    unsigned state = start;
     auto next = [&state](int range) {
         state = state * 1103515245u + 12345u;
         return static_cast<int>((state >> 8) % static_cast<unsigned>(range));
