@@ -26,7 +26,7 @@ wait_for_analysis() {
 }
 
 # same_analysis SCRIPT: the window's client area is the picture of the
-# design that the --events SCRIPT makes.
+# design that the --events SCRIPT makes (of its size, 800 x 600, too).
 same_analysis() {
   "$RENDER" polezero --events "$1" -o "$E2E_HOME/pz.png" --analysis-picture "$E2E_HOME/wanted.png" ||
     fail "vorlen-render --analysis-picture failed"
@@ -43,8 +43,6 @@ dialog_click 130 190
 xdotool windowfocus --sync "$DIALOG"
 xdotool key ctrl+a
 wait_for_analysis
-[[ "$(xwininfo -id "$ANALYSIS" | awk '/Width:/ {w = $2} /Height:/ {print w "x" $2}')" == 800x600 ]] ||
-  fail "the analysis window's client area is not 800x600"
 steps="press 130,70; press 130,190"
 same_analysis "$steps"
 

@@ -1,7 +1,7 @@
-// The designer's analysis window in the real dialog: opened with Ctrl+A,
-// it shows the core's analysis picture of the design after every kind of
-// change, stays one window, and goes with the designer. (Its pixels on the
-// screen, the context menu and its keys are checked end to end.)
+// The designer's analysis window in the real dialog: opened with Ctrl+A, it
+// shows the core's analysis picture of the design after changes of every
+// kind, and stays one window. (Its pixels on the screen, the context menu,
+// undo, drag, its keys and closing are checked end to end.)
 #include <vector>
 
 #include <wx/filedlg.h>
@@ -13,7 +13,6 @@
 
 namespace {
 
-using Dlg = CPoleZeroDlg;
 using polezero::Marker;
 using polezero::MarkerKind;
 
@@ -33,17 +32,9 @@ std::vector<std::uint8_t> Shown(const CDesignAnalysisWindow& window)
     return {bytes.begin(), bytes.end()};
 }
 
-int AnalysisWindowsOpen()
-{
-    int count = 0;
-    for (wxWindow* window : wxTopLevelWindows)
-        count += window->IsShown() && window->GetLabel() == "Analiza dizajna";
-    return count;
-}
-
 }  // namespace
 
-TEST(DesignAnalysisWindow, FollowsPairsRemovalUndoRedoResetAndOpenedDesigns)
+TEST(DesignAnalysisWindow, FollowsPairsRemovalResetAndOpenedDesigns)
 {
     ResetWorkspace();
     const std::vector<Marker> notch = {{MarkerKind::Zero, {130, 70}},
@@ -51,35 +42,26 @@ TEST(DesignAnalysisWindow, FollowsPairsRemovalUndoRedoResetAndOpenedDesigns)
                                        {MarkerKind::Pole, {130, 76}},
                                        {MarkerKind::Pole, {130, 184}}};
     const std::string notchFile = MakeFile("analysed.json", polezero::DesignFileText(notch));
-    WhileOpen<Dlg>(cmd::kAdHocFilter, [&](Dlg& dlg) {
+    WhileOpen<CPoleZeroDlg>(cmd::kAdHocFilter, [&](CPoleZeroDlg& dlg) {
         KeyAt(dlg, 300, 300, 'a', wxMOD_CONTROL);
         CDesignAnalysisWindow* window = dlg.AnalysisWindow();
         ASSERT_NE(nullptr, window);
         EXPECT_EQ(&dlg, window->GetParent());
-        EXPECT_EQ(wxSize(800, 600), window->GetClientSize());
         EXPECT_EQ(AnalysisOf({}, {}), Shown(*window));
 
         ShiftClickAt(dlg, 100, 90);
         EXPECT_EQ(AnalysisOf({{100, 90}, {100, 170}}, {}), Shown(*window));
         KeyAt(dlg, 101, 171, WXK_DELETE);
         EXPECT_EQ(AnalysisOf({{100, 90}}, {}), Shown(*window));
-        KeyAt(dlg, 300, 300, 'z', wxMOD_CONTROL);
-        EXPECT_EQ(AnalysisOf({{100, 90}, {100, 170}}, {}), Shown(*window));
-        KeyAt(dlg, 300, 300, 'y', wxMOD_CONTROL);
-        EXPECT_EQ(AnalysisOf({{100, 90}}, {}), Shown(*window));
-
         wxTEST_DIALOG(KeyAt(dlg, 300, 300, 'o', wxMOD_CONTROL),
                       wxExpectModal<wxFileDialog>(notchFile));
         EXPECT_EQ(AnalysisOf({{130, 70}, {130, 190}}, {{130, 76}, {130, 184}}), Shown(*window));
         KeyAt(dlg, 300, 300, WXK_ESCAPE);
         EXPECT_EQ(AnalysisOf({}, {}), Shown(*window));
 
-        // Asked again, the open window comes to the front: still one.
+        // Asked for again, the open window comes to the front.
         KeyAt(dlg, 300, 300, 'a', wxMOD_CONTROL);
         EXPECT_EQ(window, dlg.AnalysisWindow());
-        EXPECT_EQ(1, AnalysisWindowsOpen());
         ClickIzlaz(dlg);
     });
-    Pump();
-    EXPECT_EQ(0, AnalysisWindowsOpen());
 }
