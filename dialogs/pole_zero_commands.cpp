@@ -17,6 +17,8 @@ constexpr MenuEntry kMenu[] = {
     {kSaveDesign, "Sacuvaj dizajn...", "Ctrl+S"},
     {0, nullptr, nullptr},
     {kCopyCoefficients, "Kopiraj koeficijente", "Ctrl+C"},
+    {0, nullptr, nullptr},
+    {kDesignAnalysis, "Analiza dizajna...", "Ctrl+A"},
 };
 
 struct KeyBinding {
@@ -36,6 +38,7 @@ constexpr KeyBinding kKeys[] = {
     {'O', wxMOD_CONTROL, kOpenDesign},
     {'S', wxMOD_CONTROL, kSaveDesign},
     {'C', wxMOD_CONTROL, kCopyCoefficients},
+    {'A', wxMOD_CONTROL, kDesignAnalysis},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@ inline constexpr int kConjugatePairs = 33004;
 inline constexpr int kOpenDesign = 33005;
 inline constexpr int kSaveDesign = 33006;
 inline constexpr int kCopyCoefficients = 33007;
+inline constexpr int kDesignAnalysis = 33008;
 
 // One line of the context menu: a command with its label and the shortcut
 // shown beside it (nullptr: none), or a separator (id 0).
@@ -23,8 +24,7 @@ struct MenuEntry {
     bool check = false;  // a check item
 };
 
-// Top to bottom. The design's other views (an analysis window, Ctrl+A)
-// belong in the last group, after the coefficients.
+// Top to bottom; the design's other views (the analysis window) last.
 std::span<const MenuEntry> ContextMenu();
 
 // The command a key runs, 0 for none: `key` as wxKeyEvent::GetKeyCode()

@@ -228,6 +228,7 @@ void CPoleZeroDlg::RunCommand(int command, wxPoint at)
         ChooseAndSaveDesign(this, m_session.CurrentDesign().markers);
         break;
     case designer_cmd::kCopyCoefficients: CopyCoefficients(); break;
+    case designer_cmd::kDesignAnalysis: ShowAnalysis(); break;
     default: break;
     }
 }
@@ -252,6 +253,20 @@ void CPoleZeroDlg::CopyCoefficients()
         clipboard.SetData(new wxTextDataObject(polezero::OctaveCoefficients(analysis)));
         clipboard.Close();
     }
+}
+
+CDesignAnalysisWindow* CPoleZeroDlg::AnalysisWindow() const
+{
+    // A closed window is hidden until it is deleted at the next idle time.
+    return m_analysis && m_analysis->IsShown() ? m_analysis.get() : nullptr;
+}
+
+void CPoleZeroDlg::ShowAnalysis()
+{
+    if (CDesignAnalysisWindow* open = AnalysisWindow())
+        open->Raise();
+    else
+        m_analysis = new CDesignAnalysisWindow(this, m_session.CurrentDesign());
 }
 
 void CPoleZeroDlg::ResetDesign()
@@ -303,11 +318,15 @@ void CPoleZeroDlg::ShowReadout()
     }
 }
 
+// Every change of the design is shown through here, and so the analysis
+// window follows each one, a drag at every pointer move included.
 void CPoleZeroDlg::ShowPictures()
 {
     m_commandPaint = true;
     Refresh(false);
     Update();
+    if (CDesignAnalysisWindow* analysis = AnalysisWindow())
+        analysis->ShowDesign(m_session.CurrentDesign());
 }
 
 void CPoleZeroDlg::OnPaint(wxPaintEvent&)

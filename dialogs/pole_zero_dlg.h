@@ -6,7 +6,8 @@
 // leaves unused: Shift + press places a conjugate pair, Ctrl + drag moves a
 // marker, and a context menu (right button) and keys undo, redo, remove the
 // marker at the pointer, switch pair mode, open and save design files and
-// copy the coefficients.
+// copy the coefficients. Ctrl+A opens the analysis window, which follows
+// the design.
 //
 // The dialog keeps no design of its own: the core's DesignerSession holds
 // the design and what the client area shows. Every handler is a call into
@@ -16,7 +17,9 @@
 #pragma once
 
 #include <wx/gdicmn.h>
+#include <wx/weakref.h>
 
+#include "dialogs/analysis_window.h"
 #include "dialogs/template_dialog.h"
 #include "polezero/session.h"
 
@@ -35,6 +38,8 @@ public:
     // What the client area shows, control pixels aside (for tests).
     const Raster& ClientArea() const { return m_session.ClientArea(); }
     const polezero::Design& CurrentDesign() const { return m_session.CurrentDesign(); }
+    // The open analysis window, nullptr when there is none.
+    CDesignAnalysisWindow* AnalysisWindow() const;
 
 private:
     void OnInitDialog(wxInitDialogEvent& event);
@@ -56,6 +61,8 @@ private:
     void RunCommand(int command, wxPoint at);
     void OpenDesign();
     void CopyCoefficients();
+    // Opens the analysis window, or brings the open one to the front.
+    void ShowAnalysis();
     // Ends a drag in progress where it is, before anything else happens.
     void FinishDrag();
     void ShowOutcome(polezero::PressOutcome outcome);
@@ -68,4 +75,7 @@ private:
     // is the window system's and shows its region as a fresh dialog.
     bool m_commandPaint = false;
     wxPoint m_menuAt;  // where the context menu was asked for
+    // A child window: it goes with the dialog, and the reference clears
+    // itself when the window is closed first.
+    wxWeakRef<CDesignAnalysisWindow> m_analysis;
 };

@@ -33,6 +33,15 @@ inline void ClickAt(CPoleZeroDlg& dlg, int x, int y)
     Pump(4);
 }
 
+inline void ShiftClickAt(CPoleZeroDlg& dlg, int x, int y)
+{
+    PointerTo(dlg, x, y);
+    Simulator().KeyDown(WXK_SHIFT);
+    Simulator().MouseClick();
+    Simulator().KeyUp(WXK_SHIFT);
+    Pump(4);
+}
+
 // The client area the core draws for these events on a fresh dialog; the
 // workspace is left as it was.
 inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)

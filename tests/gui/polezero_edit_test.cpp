@@ -30,15 +30,6 @@ using Kind = polezero::DesignerEvent::Kind;
 using polezero::Marker;
 using polezero::MarkerKind;
 
-void ShiftClickAt(Dlg& dlg, int x, int y)
-{
-    PointerTo(dlg, x, y);
-    Simulator().KeyDown(WXK_SHIFT);
-    Simulator().MouseClick();
-    Simulator().KeyUp(WXK_SHIFT);
-    Pump(4);
-}
-
 std::string ReadAll(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

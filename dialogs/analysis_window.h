@@ -1,0 +1,49 @@
+// "Analiza dizajna": the designer's design seen as a filter. The window only
+// shows the core's picture of the design analysis
+// (polezero::DrawDesignAnalysis, the picture vorlen-render
+// --analysis-picture writes) on 800 x 600 client pixels; the designer hands
+// it each new design.
+//
+// It is a view of its own, not one of the written designer's pictures: it
+// keeps what it drew, and a repaint that the window system asks for shows
+// the current picture again.
+//
+// It is a child of the designer, so that it takes input while the designer
+// is modal and is destroyed with it. Closing it (Esc, the close box)
+// destroys it; the designer opens a new one when asked again.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/dialog.h>
+
+#include "core/raster.h"
+#include "polezero/design.h"
+
+class CDesignAnalysisWindow : public wxDialog {
+public:
+    static constexpr int kClientWidth = 800;
+    static constexpr int kClientHeight = 600;
+
+    // Beside the designer where the screen has room for it; shown.
+    CDesignAnalysisWindow(wxWindow* designer, const polezero::Design& design);
+
+    // Draws the analysis of the design's markers and shows it at once.
+    void ShowDesign(const polezero::Design& design);
+
+    // The picture as last drawn, in the screen's pixels: the picture's
+    // pixels times the desktop's scale in each direction.
+    const Raster& Picture() const { return m_picture; }
+
+private:
+    // Screen pixels per picture pixel: the desktop's scale (GDK_SCALE),
+    // which GTK keeps to whole numbers.
+    int PictureScale() const;
+    void PlaceBeside(const wxWindow& designer);
+    void OnPaint(wxPaintEvent& event);
+    void OnKey(wxKeyEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    wxWindow* m_canvas;  // a child: deleted with the window
+    Raster m_picture;
+    wxBitmap m_shown;  // m_picture as the screen takes it
+};
