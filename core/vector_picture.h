@@ -108,8 +108,22 @@ struct TextPlacement {
 };
 TextPlacement PlaceText(const TextShape& text);
 
+// The pixels [left, right) x [top, bottom) that a shape can touch when
+// drawn at scale 1 (lines: the pixels their outline reaches into; text: its
+// opaque box). A shape drawn at any scale stays inside its box scaled.
+struct ShapeBox {
+    long long left;
+    long long top;
+    long long right;
+    long long bottom;
+};
+ShapeBox BoxOf(const Shape& shape);
+
 // A backend that records what is drawn on a page of width x height pixels.
-// Shapes that lie wholly off the page are left out.
+// Shapes that lie wholly off the page are left out, and so are shapes that
+// a later FillRect wholly covers: they could never be seen, and a picture
+// that is redrawn over and over (the designer's, event after event) would
+// otherwise grow with every redraw.
 class VectorRecorder final : public SurfaceBackend {
 public:
     VectorRecorder(int width, int height);
@@ -126,9 +140,12 @@ public:
 private:
     void Add(Shape shape);
     void EndRun();
+    // Drops the shapes recorded so far that lie wholly inside the box.
+    void DropCovered(const ShapeBox& cover);
     bool OnPage(long long left, long long top, long long right, long long bottom) const;
 
     VectorPicture m_picture;
+    std::vector<ShapeBox> m_boxes;  // BoxOf() each of m_picture.shapes
     // Pixels set one after another in one colour along a row or a column,
     // not yet added: the axes and stems are hundreds of pixels each.
     std::optional<RectShape> m_run;

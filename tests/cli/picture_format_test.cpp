@@ -344,10 +344,10 @@ TEST_F(PictureFormatTest, BadFormatsAndScalesAreUsageMistakesThatWriteNothing)
         {"dft", "-o", png, "--size", "10x2049", "--scale", "4"},
         {"all", "--out-dir", In("d"), "--format", "tiff"},
         {"all", "--out-dir", In("d"), "--scale", "9"},
-        {"polezero", "-o", In("u.svg")},
-        {"polezero", "-o", In("u.PDF")},
+        {"polezero", "-o", In("u.svg"), "--scale", "2"},
         {"polezero", "-o", png, "--format", "svg"},
-        {"polezero", "-o", png, "--scale", "2"},
+        {"polezero", "-o", png, "--scale", "5"},
+        {"polezero", "-o", png, "--analysis-picture", In("a.pdf"), "--scale", "0"},
     };
     for (const auto& args : cases) {
         std::string shown;
@@ -362,4 +362,5 @@ TEST_F(PictureFormatTest, BadFormatsAndScalesAreUsageMistakesThatWriteNothing)
     // The largest picture that fits, and the exact picture for polezero.
     EXPECT_EQ(0, Run({"blank", "-o", png, "--size", "4096x10", "--scale", "2"}).status);
     EXPECT_EQ(0, Run({"polezero", "-o", png, "--scale", "1", "--format", "png"}).status);
+    EXPECT_EQ(0, Run({"polezero", "-o", In("u.PDF")}).status);
 }
