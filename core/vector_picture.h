@@ -26,6 +26,7 @@ struct RectShape {
     int right;
     int bottom;
     Rgb colour;
+    bool operator==(const RectShape&) const = default;
 };
 
 // The ellipse inscribed in [left, right) x [top, bottom); left < right and
@@ -35,6 +36,7 @@ struct EllipseShape {
     int top;
     int right;
     int bottom;
+    bool operator==(const EllipseShape&) const = default;
 };
 
 // A line from pixel (x0, y0), drawn, to pixel (x1, y1), not drawn; the two
@@ -44,6 +46,7 @@ struct LineShape {
     int y0;
     int x1;
     int y1;
+    bool operator==(const LineShape&) const = default;
 };
 
 // One line of text, its box's top-left corner at (x, y).
@@ -52,6 +55,7 @@ struct TextShape {
     int y;
     std::u32string text;
     std::u32string_view Characters() const { return text; }
+    bool operator==(const TextShape&) const = default;
 };
 
 using Shape = std::variant<RectShape, EllipseShape, LineShape, TextShape>;
@@ -60,6 +64,7 @@ struct VectorPicture {
     int width = 0;   // the page, in picture pixels
     int height = 0;
     std::vector<Shape> shapes;  // in drawing order: later shapes cover earlier ones
+    bool operator==(const VectorPicture&) const = default;
 };
 
 // The geometry every writer uses, so that SVG, PDF and pixels agree.
