@@ -56,7 +56,10 @@ ShapeBox BoxOf(const Shape& shape)
 {
     struct Boxes {
         ShapeBox operator()(const RectShape& r) const { return {r.left, r.top, r.right, r.bottom}; }
-        ShapeBox operator()(const EllipseShape& e) const { return {e.left, e.top, e.right, e.bottom}; }
+        ShapeBox operator()(const EllipseShape& e) const
+        {
+            return {e.left, e.top, e.right, e.bottom};
+        }
         ShapeBox operator()(const LineShape& line) const
         {
             double left = INFINITY;
@@ -71,8 +74,10 @@ ShapeBox BoxOf(const Shape& shape)
             }
             // The corners lie within a pixel of the end pixels, whose
             // coordinates are ints: the conversions cannot overflow.
-            return {static_cast<long long>(std::floor(left)), static_cast<long long>(std::floor(top)),
-                    static_cast<long long>(std::ceil(right)), static_cast<long long>(std::ceil(bottom))};
+            return {static_cast<long long>(std::floor(left)),
+                    static_cast<long long>(std::floor(top)),
+                    static_cast<long long>(std::ceil(right)),
+                    static_cast<long long>(std::ceil(bottom))};
         }
         ShapeBox operator()(const TextShape& text) const
         {

@@ -25,7 +25,8 @@ int CheckedScale(int scale)
 Raster FaceRaster(bool controlFrames, int scale)
 {
     Raster face(kClientWidth * scale, kClientHeight * scale, kDialogFace);
-    DrawAtScale(face, scale, [controlFrames](Surface& surface) { DrawDialogFace(surface, controlFrames); });
+    DrawAtScale(face, scale,
+                [controlFrames](Surface& surface) { DrawDialogFace(surface, controlFrames); });
     return face;
 }
 
@@ -33,8 +34,8 @@ Raster FaceRaster(bool controlFrames, int scale)
 // `size` so that no product overflows.
 int ToRaster(int picture, int scale, int size)
 {
-    return static_cast<int>(std::clamp(static_cast<long long>(picture) * scale, 0LL,
-                                       static_cast<long long>(size)));
+    return static_cast<int>(
+        std::clamp(static_cast<long long>(picture) * scale, 0LL, static_cast<long long>(size)));
 }
 
 bool IsLoadable(const std::vector<Marker>& markers)
@@ -53,10 +54,8 @@ bool IsLoadable(const std::vector<Marker>& markers)
 }  // namespace
 
 DesignerSession::DesignerSession(bool controlFrames, int scale, bool recordShapes)
-    : m_controlFrames(controlFrames),
-      m_scale(CheckedScale(scale)),
-      m_face(FaceRaster(controlFrames, m_scale)),
-      m_client(m_face)
+    : m_controlFrames(controlFrames), m_scale(CheckedScale(scale)),
+      m_face(FaceRaster(controlFrames, m_scale)), m_client(m_face)
 {
     if (recordShapes) {
         m_shapes.emplace(kClientWidth, kClientHeight);
