@@ -12,7 +12,6 @@
 #include <variant>
 #include <vector>
 
-#include "core/scaled_picture.h"
 #include "core/surface.h"
 #include "core/vector_picture.h"
 #include "polezero/designer.h"
@@ -24,8 +23,6 @@ namespace {
 using Kind = polezero::DesignerEvent::Kind;
 using polezero::DesignerEvent;
 using polezero::DesignerSession;
-
-constexpr Rgb kMark{200, 10, 10};  // a colour the designer never draws with
 
 // Where antialiased outlines stand for the raster's pixels: the boxes of
 // ellipses and of slanted lines, one pixel wider all round.
@@ -204,8 +201,7 @@ TEST(DesignerAtScale, UncoverTakesPicturePixels)
 // What a session records is the face and then only what can still be seen:
 // each press covers the last one's pictures, so after any number of them
 // the shapes are the face and one drawing of the design; Reset's circle and
-// axes come on top; opening again leaves the face alone. Painted, the
-// shapes show the raster's pixels.
+// axes come on top; opening again leaves the face alone.
 TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
 {
     ResetWorkspace();
@@ -227,9 +223,6 @@ TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
     EXPECT_EQ(record([&](Surface& s) { polezero::DrawDesign(s, design); }),
               *session.RecordedShapes());
 
-    Raster painted(polezero::kClientWidth, polezero::kClientHeight, kMark);
-    PaintScaled(painted, *session.RecordedShapes(), 1);
-    ExpectBlocks(session.ClientArea(), SoftBoxes(*session.RecordedShapes()), painted, 1);
 
     session.Reset();
     EXPECT_EQ(record([&](Surface& s) {
