@@ -1,7 +1,8 @@
 // The pole-zero designer's events: one press (the new marker's factor on
 // the 600 samples, both pictures redrawn) on designs of a few and of many
 // markers, a drag step (the response rebuilt from every marker, both
-// pictures redrawn) on a full design, and a pointer read-out.
+// pictures redrawn) on a full design, and a pointer read-out; the press,
+// Reset and the drag step also at a desktop scale of 2.
 #include <benchmark/benchmark.h>
 
 #include "core/workspace.h"
@@ -9,15 +10,16 @@
 
 namespace {
 
-// A session holding `zeros` zeros and `poles` poles spread over the canvas.
-polezero::DesignerSession DesignOf(int zeros, int poles)
+// A session at `scale` holding `zeros` zeros and `poles` poles spread over
+// the canvas.
+polezero::DesignerSession DesignOf(int zeros, int poles, int scale = 1)
 {
     std::vector<polezero::Marker> markers;
     for (int i = 0; i < zeros + poles; ++i) {
         const auto kind = i < zeros ? polezero::MarkerKind::Zero : polezero::MarkerKind::Pole;
         markers.push_back({kind, PixelPoint{40 + (i * 37) % 200, 30 + (i * 53) % 200}});
     }
-    polezero::DesignerSession session(false);
+    polezero::DesignerSession session(false, scale);
     session.Load(markers);
     return session;
 }
@@ -40,6 +42,38 @@ void BM_Press(benchmark::State& state)
 BENCHMARK(BM_Press)->Arg(0)->Arg(4)->Arg(400)->Arg(499)->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The same press on the dialog at a desktop scale of 2: both pictures drawn
+// through the vector path onto a raster of 1500 x 1036 pixels. Argument:
+// zeros and poles before the press, as above (10: a design of 20 markers).
+void BM_PressAtScaleTwo(benchmark::State& state)
+{
+    const int markers = static_cast<int>(state.range(0));
+    const polezero::DesignerSession base = DesignOf(std::min(markers, 498), markers, 2);
+    polezero::DesignerSession session = base;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session = base;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(session.Press(150, 100));
+    }
+}
+BENCHMARK(BM_PressAtScaleTwo)->Arg(0)->Arg(10)->Arg(499)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Reset at scale 2 on a design of 20 markers: the circle and the axes.
+void BM_ResetAtScaleTwo(benchmark::State& state)
+{
+    const polezero::DesignerSession base = DesignOf(10, 10, 2);
+    polezero::DesignerSession session = base;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session = base;
+        state.ResumeTiming();
+        session.Reset();
+    }
+}
+BENCHMARK(BM_ResetAtScaleTwo)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // One pointer move of a Ctrl+drag on 499 zeros and 499 poles: the response
 // rebuilt from all markers (the first placed is dragged) and both pictures
 // drawn.
@@ -56,6 +90,21 @@ void BM_DragStep(benchmark::State& state)
     session.EndDrag(60, 200);
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same at a desktop scale of 2.
+void BM_DragStepAtScaleTwo(benchmark::State& state)
+{
+    polezero::DesignerSession session = DesignOf(499, 499, 2);
+    const polezero::Marker picked = session.CurrentDesign().markers.front();
+    session.BeginDrag(picked.at.x, picked.at.y);
+    bool there = false;
+    for (auto _ : state) {
+        there = !there;
+        benchmark::DoNotOptimize(session.DragTo(there ? 200 : 60, there ? 60 : 200));
+    }
+    session.EndDrag(60, 200);
+}
+BENCHMARK(BM_DragStepAtScaleTwo)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The pointer read-out of one move.
 void BM_Move(benchmark::State& state)

@@ -13,8 +13,9 @@ AnalysisOptions::AnalysisOptions(CLI::App& app)
                                  "with polezero: its frequency response, as CSV")
                       ->option_text("FILE.csv")),
       m_pictureOption(app.add_option("--analysis-picture", m_picture,
-                                     "with polezero: its plots and numbers, as PNG")
-                          ->option_text("FILE.png")),
+                                     "with polezero: its plots and numbers, as .png (at\n"
+                                     "--scale), .svg or .pdf by the file name")
+                          ->option_text("FILE")),
       m_pointsOption(app.add_option("--points", m_points,
                                     "frequencies of the analysis, 1.." +
                                         std::to_string(kMaxAnalysisPoints) + " (default " +

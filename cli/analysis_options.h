@@ -1,6 +1,6 @@
 // vorlen-render's options for the analysis of a pole-zero design:
 // --analysis FILE.json, --analysis-csv FILE.csv, --analysis-picture
-// FILE.png, --points N, --impulse N.
+// FILE.png|.svg|.pdf, --points N, --impulse N.
 #pragma once
 
 #include <optional>

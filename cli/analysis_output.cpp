@@ -10,9 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/png_writer.h"
-#include "core/raster.h"
-#include "core/surface.h"
+#include "cli/drawn_picture.h"
+#include "cli/picture_format.h"
 #include "polezero/analysis_picture.h"
 #include "polezero/markers.h"
 
@@ -44,14 +43,17 @@ void AppendCell(std::string& line, double value)
     line.append(text.data(), result.ptr);
 }
 
-// The design analysis picture, exactly as the designer's window draws it.
-void WriteAnalysisPicture(PendingFile& file, std::span<const PixelPoint> zeros,
-                          std::span<const PixelPoint> poles)
+// The design analysis picture as the designer's window draws it, in the
+// format its file name says: at scale 1 a PNG is the window's exact pixels.
+void WriteAnalysisPicture(PendingFile& file, const AnalysisRequest& request,
+                          std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles)
 {
-    Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight, kWhite);
-    Surface surface(raster);
-    polezero::DrawDesignAnalysis(surface, zeros, poles);
-    file.WriteWith([&raster](std::FILE* stream) { WritePng(stream, raster); });
+    PictureRequest format;
+    format.format = FormatOfFileName(request.picture).value_or(PictureFormat::Png);
+    format.scale = format.format == PictureFormat::Png ? request.pictureScale : 1;
+    DrawnPicture picture(format, polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
+    polezero::DrawDesignAnalysis(picture.Canvas(), zeros, poles);
+    file.WriteWith([&picture](std::FILE* stream) { picture.Write(stream); });
 }
 
 }  // namespace
@@ -109,7 +111,7 @@ void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
         csv->Write(AnalysisCsvText(analysis));
     }
     if (picture != nullptr) {
-        WriteAnalysisPicture(*picture, zeros, poles);
+        WriteAnalysisPicture(*picture, request, zeros, poles);
     }
 }
 

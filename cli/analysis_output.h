@@ -18,7 +18,10 @@ inline constexpr int kMaxImpulseLength = 65536;
 struct AnalysisRequest {
     std::string json;     // empty: not asked for
     std::string csv;      // empty: not asked for
-    std::string picture;  // the analysis picture as PNG; empty: not asked for
+    // The analysis picture, as PNG, SVG or PDF by its extension (PNG for any
+    // other); empty: not asked for.
+    std::string picture;
+    int pictureScale = 1;  // PNG pixels per picture pixel; 1 is the exact raster
     int points = polezero::kDefaultAnalysisPoints;      // 1..kMaxAnalysisPoints
     int impulse = polezero::kDefaultImpulseLength;      // 0..kMaxImpulseLength
 

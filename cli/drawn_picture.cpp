@@ -40,12 +40,15 @@ void DrawnPicture::Write(std::FILE* stream)
         WritePng(stream, *m_raster);
         return;
     }
-    const VectorPicture& picture = m_recorder->Picture();
-    switch (m_request.format) {
+    WriteShapes(stream, m_recorder->Picture(), m_request);
+}
+
+void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request)
+{
+    switch (request.format) {
     case PictureFormat::Png: {
-        Raster scaled(picture.width * m_request.scale, picture.height * m_request.scale,
-                      kBackground);
-        PaintScaled(scaled, picture, m_request.scale);
+        Raster scaled(picture.width * request.scale, picture.height * request.scale, kBackground);
+        PaintScaled(scaled, picture, request.scale);
         WritePng(stream, scaled);
         break;
     }

@@ -32,3 +32,7 @@ private:
     std::optional<VectorRecorder> m_recorder;  // everything else
     std::unique_ptr<Surface> m_surface;
 };
+
+// Writes shapes as `request` asks: SVG, PDF, or PNG at request.scale. Throws
+// as DrawnPicture::Write does.
+void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request);

@@ -3,9 +3,12 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/drawn_picture.h"
+#include "cli/png_writer.h"
 #include "polezero/design.h"
 #include "polezero/design_file.h"
 
@@ -44,9 +47,11 @@ Json StoredResponse(const polezero::Response& response)
 }  // namespace
 
 PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
-                                 std::span<const polezero::DesignerEvent> events)
+                                 std::span<const polezero::DesignerEvent> events,
+                                 const PictureRequest& request)
 {
-    polezero::DesignerSession session(false);
+    const bool vector = request.format != PictureFormat::Png;
+    polezero::DesignerSession session(false, vector ? 1 : request.scale, vector);
     if (design != nullptr) {
         session.Load(*design);
     }
@@ -67,6 +72,20 @@ PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
     designer["polar"] = session.Readout().polar;
     Json dump = Json::object();
     dump["polezero"] = std::move(designer);
-    return PoleZeroRendering{session.ClientArea(), dump.dump(2) + "\n",
+    std::optional<VectorPicture> shapes;
+    if (const VectorPicture* recorded = session.RecordedShapes()) {
+        shapes = *recorded;
+    }
+    return PoleZeroRendering{session.ClientArea(), std::move(shapes), dump.dump(2) + "\n",
                              polezero::DesignFileText(shown.markers)};
+}
+
+void WritePoleZeroPicture(std::FILE* stream, const PoleZeroRendering& rendering,
+                          const PictureRequest& request)
+{
+    if (rendering.shapes) {
+        WriteShapes(stream, *rendering.shapes, request);
+    } else {
+        WritePng(stream, rendering.picture);
+    }
 }

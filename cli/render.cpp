@@ -16,7 +16,6 @@
 #include "core/workspace.h"
 #include "cli/analysis_output.h"
 #include "cli/drawn_picture.h"
-#include "cli/png_writer.h"
 #include "cli/polezero_render.h"
 #include "cli/render_dump.h"
 #include "polezero/design_file.h"
@@ -138,8 +137,10 @@ void RenderDesigner(const RenderOptions& options)
 {
     ApplyToWorkspace(options);
     const polezero::DesignFileRead design = LoadDesign(options);
-    const PoleZeroRendering designer = RenderPoleZero(
-        options.designFile.empty() ? nullptr : &design.markers, options.designerEvents);
-    WriteOutputs(options, [&](std::FILE* stream) { WritePng(stream, designer.picture); },
+    const PoleZeroRendering designer =
+        RenderPoleZero(options.designFile.empty() ? nullptr : &design.markers,
+                       options.designerEvents, options.picture);
+    WriteOutputs(options,
+                 [&](std::FILE* stream) { WritePoleZeroPicture(stream, designer, options.picture); },
                  designer.dump, designer.designFile);
 }

@@ -49,7 +49,7 @@ std::array<RenderCommand, 3 + sizeof...(index)> MakeCommands(std::index_sequence
                       .summary = "the pole-zero designer's client area after its events",
                       .output = CommandOutput::File,
                       .ownSize = true,
-                      .vectorFormats = false,
+                      .vectorFormats = true,
                       .draw = nullptr,
                       .execute = RenderDesigner},
         RenderCommand{.name = kAllCommandName,

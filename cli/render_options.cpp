@@ -134,7 +134,10 @@ void DescribeProgram(CLI::App& app)
                "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
                "  poles; press 130,76; press 130,184; move 130,70'\n"
                "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
-               "  --save-design FILE.json writes the design at the end." +
+               "  --save-design FILE.json writes the design at the end.\n"
+               "  Its picture is PNG, SVG or PDF like the others (a page of 750x518 CSS pixels);\n"
+               "  --scale N draws it as the dialog shows it on a desktop scaled by N. The\n"
+               "  --analysis-picture takes its format from its file name, and --scale as PNG." +
                kOutputFilesHelp);
 }
 
@@ -320,6 +323,8 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     if (!error) {
         const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};
         error = analysisOptions.Read(typed.command, otherOutputs, options.analysis);
+        // --scale is for every PNG picture the command writes.
+        options.analysis.pictureScale = options.picture.scale;
     }
     if (error) {
         return UsageError(*error);

@@ -1,6 +1,7 @@
 #include "core/vector_picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -51,6 +52,42 @@ TextPlacement PlaceText(const TextShape& text)
                          text.y + font.Ascent(), font.Advance()};
 }
 
+ShapeBox BoxOf(const Shape& shape)
+{
+    struct Boxes {
+        ShapeBox operator()(const RectShape& r) const { return {r.left, r.top, r.right, r.bottom}; }
+        ShapeBox operator()(const EllipseShape& e) const
+        {
+            return {e.left, e.top, e.right, e.bottom};
+        }
+        ShapeBox operator()(const LineShape& line) const
+        {
+            double left = INFINITY;
+            double top = INFINITY;
+            double right = -INFINITY;
+            double bottom = -INFINITY;
+            for (const Point& corner : LineOutline(line)) {
+                left = std::min(left, corner.x);
+                top = std::min(top, corner.y);
+                right = std::max(right, corner.x);
+                bottom = std::max(bottom, corner.y);
+            }
+            // The corners lie within a pixel of the end pixels, whose
+            // coordinates are ints: the conversions cannot overflow.
+            return {static_cast<long long>(std::floor(left)),
+                    static_cast<long long>(std::floor(top)),
+                    static_cast<long long>(std::ceil(right)),
+                    static_cast<long long>(std::ceil(bottom))};
+        }
+        ShapeBox operator()(const TextShape& text) const
+        {
+            const TextPlacement place = PlaceText(text);
+            return {place.left, place.top, place.right, place.bottom};
+        }
+    };
+    return std::visit(Boxes{}, shape);
+}
+
 VectorRecorder::VectorRecorder(int width, int height)
 {
     m_picture.width = width;
@@ -66,15 +103,38 @@ bool VectorRecorder::OnPage(long long left, long long top, long long right, long
 void VectorRecorder::Add(Shape shape)
 {
     EndRun();
+    m_boxes.push_back(BoxOf(shape));
     m_picture.shapes.push_back(std::move(shape));
 }
 
 void VectorRecorder::EndRun()
 {
     if (m_run) {
+        m_boxes.push_back({m_run->left, m_run->top, m_run->right, m_run->bottom});
         m_picture.shapes.emplace_back(std::in_place_type<RectShape>, *m_run);
         m_run.reset();
     }
+}
+
+void VectorRecorder::DropCovered(const ShapeBox& cover)
+{
+    EndRun();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        const ShapeBox& box = m_boxes[i];
+        if (box.left >= cover.left && box.top >= cover.top && box.right <= cover.right &&
+            box.bottom <= cover.bottom) {
+            continue;
+        }
+        if (kept != i) {
+            m_boxes[kept] = box;
+            m_picture.shapes[kept] = std::move(m_picture.shapes[i]);
+        }
+        ++kept;
+    }
+    m_boxes.resize(kept);
+    m_picture.shapes.erase(m_picture.shapes.begin() + static_cast<std::ptrdiff_t>(kept),
+                           m_picture.shapes.end());
 }
 
 void VectorRecorder::SetPixel(int x, int y, Rgb colour)
@@ -106,8 +166,10 @@ void VectorRecorder::FillRect(int left, int top, int right, int bottom, Rgb colo
     if (!OnPage(left, top, right, bottom)) {
         return;
     }
-    Add(RectShape{std::max(left, 0), std::max(top, 0), std::min(right, m_picture.width),
-                  std::min(bottom, m_picture.height), colour});
+    const RectShape rect{std::max(left, 0), std::max(top, 0), std::min(right, m_picture.width),
+                         std::min(bottom, m_picture.height), colour};
+    DropCovered({rect.left, rect.top, rect.right, rect.bottom});
+    Add(rect);
 }
 
 void VectorRecorder::Ellipse(int left, int top, int right, int bottom)

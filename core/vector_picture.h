@@ -26,6 +26,7 @@ struct RectShape {
     int right;
     int bottom;
     Rgb colour;
+    bool operator==(const RectShape&) const = default;
 };
 
 // The ellipse inscribed in [left, right) x [top, bottom); left < right and
@@ -35,6 +36,7 @@ struct EllipseShape {
     int top;
     int right;
     int bottom;
+    bool operator==(const EllipseShape&) const = default;
 };
 
 // A line from pixel (x0, y0), drawn, to pixel (x1, y1), not drawn; the two
@@ -44,6 +46,7 @@ struct LineShape {
     int y0;
     int x1;
     int y1;
+    bool operator==(const LineShape&) const = default;
 };
 
 // One line of text, its box's top-left corner at (x, y).
@@ -52,6 +55,7 @@ struct TextShape {
     int y;
     std::u32string text;
     std::u32string_view Characters() const { return text; }
+    bool operator==(const TextShape&) const = default;
 };
 
 using Shape = std::variant<RectShape, EllipseShape, LineShape, TextShape>;
@@ -60,6 +64,7 @@ struct VectorPicture {
     int width = 0;   // the page, in picture pixels
     int height = 0;
     std::vector<Shape> shapes;  // in drawing order: later shapes cover earlier ones
+    bool operator==(const VectorPicture&) const = default;
 };
 
 // The geometry every writer uses, so that SVG, PDF and pixels agree.
@@ -108,8 +113,22 @@ struct TextPlacement {
 };
 TextPlacement PlaceText(const TextShape& text);
 
+// The pixels [left, right) x [top, bottom) that a shape can touch when
+// drawn at scale 1 (lines: the pixels their outline reaches into; text: its
+// opaque box). A shape drawn at any scale stays inside its box scaled.
+struct ShapeBox {
+    long long left;
+    long long top;
+    long long right;
+    long long bottom;
+};
+ShapeBox BoxOf(const Shape& shape);
+
 // A backend that records what is drawn on a page of width x height pixels.
-// Shapes that lie wholly off the page are left out.
+// Shapes that lie wholly off the page are left out, and so are shapes that
+// a later FillRect wholly covers: they could never be seen, and a picture
+// that is redrawn over and over (the designer's, event after event) would
+// otherwise grow with every redraw.
 class VectorRecorder final : public SurfaceBackend {
 public:
     VectorRecorder(int width, int height);
@@ -126,9 +145,12 @@ public:
 private:
     void Add(Shape shape);
     void EndRun();
+    // Drops the shapes recorded so far that lie wholly inside the box.
+    void DropCovered(const ShapeBox& cover);
     bool OnPage(long long left, long long top, long long right, long long bottom) const;
 
     VectorPicture m_picture;
+    std::vector<ShapeBox> m_boxes;  // BoxOf() each of m_picture.shapes
     // Pixels set one after another in one colour along a row or a column,
     // not yet added: the axes and stems are hundreds of pixels each.
     std::optional<RectShape> m_run;

@@ -1,6 +1,7 @@
 #include "dialogs/pole_zero_dlg.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <wx/button.h>
 #include <wx/clipbrd.h>
@@ -58,12 +59,20 @@ TemplateStyle DesignerStyle()
     return style;
 }
 
+// Screen pixels per client pixel: the desktop's scale (GDK_SCALE), which
+// GTK keeps to whole numbers. The canvases are drawn at it, so that they
+// are as sharp as the controls beside them.
+int DeviceScale(const wxWindow& window)
+{
+    return std::max(1, static_cast<int>(std::lround(window.GetContentScaleFactor())));
+}
+
 }  // namespace
 
 CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
     : CTemplateDialog(parent, "Ad Hoc Projektovanje filtara ", wxSize(500, 319), kTemplate,
                       DesignerStyle()),
-      m_session(true)
+      m_session(true, DeviceScale(*this))
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     // Esc resets the design instead of closing, as the Reset button does.
@@ -340,9 +349,10 @@ void CPoleZeroDlg::OnPaint(wxPaintEvent&)
     }
     m_commandPaint = false;
 
+    // The raster has the screen's pixels: Scale() of them to a client pixel.
     const Raster& client = m_session.ClientArea();
     wxImage image(client.Width(), client.Height(), false);
     const auto bytes = client.Bytes();
     std::copy(bytes.begin(), bytes.end(), image.GetData());
-    dc.DrawBitmap(wxBitmap(image, 24), 0, 0, false);
+    dc.DrawBitmap(wxBitmap(image, 24, m_session.Scale()), 0, 0, false);
 }

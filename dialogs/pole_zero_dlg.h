@@ -35,7 +35,8 @@ public:
 
     explicit CPoleZeroDlg(wxWindow* parent);
 
-    // What the client area shows, control pixels aside (for tests).
+    // What the client area shows, control pixels aside (for tests): in
+    // screen pixels, the desktop's scale times the client pixels.
     const Raster& ClientArea() const { return m_session.ClientArea(); }
     const polezero::Design& CurrentDesign() const { return m_session.CurrentDesign(); }
     // The open analysis window, nullptr when there is none.

@@ -5,7 +5,7 @@
 
 namespace polezero {
 
-PressOutcome PressCanvas(Design& design, Surface& surface, int x, int y)
+PressOutcome PlaceMarker(Design& design, int x, int y)
 {
     if (!InDesignArea(x, y)) {
         return PressOutcome::Outside;
@@ -15,14 +15,17 @@ PressOutcome PressCanvas(Design& design, Surface& surface, int x, int y)
         return PressOutcome::TableFull;
     }
     AddMarker(design, Marker{kind, PixelPoint{x, y}});
-    DrawDesign(surface, design);
     return PressOutcome::Placed;
 }
 
-void ResetDesign(Design& design, Surface& surface)
+void ClearDesign(Design& design)
 {
     design.response = EmptyResponse();
     design.markers.clear();
+}
+
+void DrawReset(Surface& surface)
+{
     surface.Ellipse(kCircleLeft, kCircleTop, kCircleRight, kCircleBottom);
     DrawAxes(surface);
 }

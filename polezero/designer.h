@@ -1,6 +1,7 @@
 // The written designer's two drawing events on a design: a press on the
-// canvas and Reset. Opening the dialog is a fresh Design; the radio
-// buttons set Design::placeZeros.
+// canvas and Reset, each as the change it makes to the design and the
+// drawing it makes on the client area. Opening the dialog is a fresh
+// Design; the radio buttons set Design::placeZeros.
 #pragma once
 
 #include "core/surface.h"
@@ -19,14 +20,18 @@ enum class PressOutcome {
 };
 
 // A left press at client pixel (x, y): inside the design area it adds a
-// marker of the kind the placement mode says, draws the response, then the
-// z-plane with every marker.
-PressOutcome PressCanvas(Design& design, Surface& surface, int x, int y);
+// marker of the kind the placement mode says. When it is Placed, the press
+// draws both pictures: DrawDesign (pictures.h), the response first, then
+// the z-plane with every marker.
+PressOutcome PlaceMarker(Design& design, int x, int y);
 
-// "Reset" and Esc: an empty design, drawn as the unit circle's white disc
-// and the axes only. The z-plane canvas is not filled, so markers outside
-// the unit circle stay on the screen until the next press redraws it; the
-// response picture, the peak index and the placement mode stay as they are.
-void ResetDesign(Design& design, Surface& surface);
+// "Reset" and Esc: an empty design. The response picture, the peak index
+// and the placement mode stay as they are.
+void ClearDesign(Design& design);
+
+// What Reset draws: the unit circle's white disc and the axes only. The
+// z-plane canvas is not filled, so markers outside the unit circle stay on
+// the screen until the next press redraws it, and so does the response.
+void DrawReset(Surface& surface);
 
 }  // namespace polezero

@@ -43,12 +43,17 @@ PixelBox ToPixels(DialogBox box)
 void DrawDialogFace(Surface& surface, bool controlFrames)
 {
     surface.FillRect(0, 0, kClientWidth, kClientHeight, kDialogFace);
-    WhiteFrame(surface, kPlaneFrame);
-    WhiteFrame(surface, kResponseFrame);
+    DrawCanvasFrames(surface);
     if (controlFrames) {
         Outline(surface, ToPixels(kModeFrame));
         Outline(surface, ToPixels(kReadoutFrame));
     }
+}
+
+void DrawCanvasFrames(Surface& surface)
+{
+    WhiteFrame(surface, kPlaneFrame);
+    WhiteFrame(surface, kResponseFrame);
 }
 
 }  // namespace polezero

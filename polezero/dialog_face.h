@@ -52,4 +52,9 @@ inline constexpr Rgb kDialogFace{240, 240, 240};
 // the dialog shows among its controls.
 void DrawDialogFace(Surface& surface, bool controlFrames);
 
+// The two canvas frames, empty, exactly as the face shows them: nothing
+// else of the face lies inside them. Everything the designer draws lies
+// inside them too, so drawing these wipes every picture and marker.
+void DrawCanvasFrames(Surface& surface);
+
 }  // namespace polezero

@@ -1,7 +1,10 @@
 #include "polezero/session.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <utility>
 
+#include "core/scaled_picture.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/geometry.h"
@@ -11,12 +14,28 @@ namespace polezero {
 
 namespace {
 
-Raster FaceRaster(bool controlFrames)
+int CheckedScale(int scale)
 {
-    Raster face(kClientWidth, kClientHeight, kDialogFace);
-    Surface surface(face);
-    DrawDialogFace(surface, controlFrames);
+    if (scale < 1) {
+        throw std::invalid_argument("the scale of the designer is at least 1");
+    }
+    return scale;
+}
+
+Raster FaceRaster(bool controlFrames, int scale)
+{
+    Raster face(kClientWidth * scale, kClientHeight * scale, kDialogFace);
+    DrawAtScale(face, scale,
+                [controlFrames](Surface& surface) { DrawDialogFace(surface, controlFrames); });
     return face;
+}
+
+// A coordinate of picture pixels in raster pixels, kept within the raster's
+// `size` so that no product overflows.
+int ToRaster(int picture, int scale, int size)
+{
+    return static_cast<int>(
+        std::clamp(static_cast<long long>(picture) * scale, 0LL, static_cast<long long>(size)));
 }
 
 bool IsLoadable(const std::vector<Marker>& markers)
@@ -34,9 +53,13 @@ bool IsLoadable(const std::vector<Marker>& markers)
 
 }  // namespace
 
-DesignerSession::DesignerSession(bool controlFrames)
-    : m_face(FaceRaster(controlFrames)), m_client(m_face)
+DesignerSession::DesignerSession(bool controlFrames, int scale, bool recordShapes)
+    : m_controlFrames(controlFrames), m_scale(CheckedScale(scale)),
+      m_face(FaceRaster(controlFrames, m_scale)), m_client(m_face)
 {
+    if (recordShapes) {
+        m_shapes.emplace(kClientWidth, kClientHeight);
+    }
     Open();
 }
 
@@ -51,6 +74,11 @@ void DesignerSession::Open()
     m_pairs = false;
     m_drag.reset();
     m_client = m_face;
+    if (m_shapes) {
+        m_shapes.emplace(kClientWidth, kClientHeight);
+        Surface surface(*m_shapes);
+        DrawDialogFace(surface, m_controlFrames);
+    }
     m_readout = {};
     Publish();
 }
@@ -69,8 +97,11 @@ void DesignerSession::PlacePoles()
 
 PressOutcome DesignerSession::PressOnce(int x, int y)
 {
-    Surface surface(m_client);
-    return PressCanvas(m_design, surface, x, y);
+    const PressOutcome outcome = PlaceMarker(m_design, x, y);
+    if (outcome == PressOutcome::Placed) {
+        Draw([this](Surface& surface) { DrawDesign(surface, m_design); });
+    }
+    return outcome;
 }
 
 PressOutcome DesignerSession::Press(int x, int y)
@@ -122,8 +153,8 @@ void DesignerSession::Move(int x, int y)
 void DesignerSession::Reset()
 {
     Design before = m_design;
-    Surface surface(m_client);
-    ResetDesign(m_design, surface);
+    ClearDesign(m_design);
+    Draw(DrawReset);
     if (!before.markers.empty()) {
         m_history.Record(std::move(before));
     }
@@ -269,22 +300,37 @@ PressOutcome DesignerSession::Apply(const DesignerEvent& event)
 
 void DesignerSession::Uncover(int left, int top, int right, int bottom)
 {
-    m_client.CopyFrom(m_face, left, top, right, bottom);
+    const int width = m_client.Width();
+    const int height = m_client.Height();
+    m_client.CopyFrom(m_face, ToRaster(left, m_scale, width), ToRaster(top, m_scale, height),
+                      ToRaster(right, m_scale, width), ToRaster(bottom, m_scale, height));
+}
+
+const VectorPicture* DesignerSession::RecordedShapes()
+{
+    return m_shapes ? &m_shapes->Picture() : nullptr;
 }
 
 void DesignerSession::RedrawOnEmptyFrames()
 {
-    // Every pixel a picture or a marker can reach lies inside the two
-    // canvas frames.
-    for (const DialogBox& frame : {kPlaneFrame, kResponseFrame}) {
-        const PixelBox box = ToPixels(frame);
-        m_client.CopyFrom(m_face, box.left, box.top, box.right, box.bottom);
-    }
     // As a press draws it: with the peak of the response as it is, also
     // for an empty design that Reset left with an earlier design's peak.
     FindResponsePeak(m_design.response, m_design.peakIndex);
-    Surface surface(m_client);
-    DrawDesign(surface, m_design);
+    Draw([this](Surface& surface) {
+        // Every pixel a picture or a marker can reach lies inside the two
+        // canvas frames.
+        DrawCanvasFrames(surface);
+        DrawDesign(surface, m_design);
+    });
+}
+
+void DesignerSession::Draw(const std::function<void(Surface&)>& draw)
+{
+    DrawAtScale(m_client, m_scale, draw);
+    if (m_shapes) {
+        Surface surface(*m_shapes);
+        draw(surface);
+    }
 }
 
 void DesignerSession::Publish() const

@@ -3,6 +3,13 @@
 // events a user gives it. The dialog forwards its events here and shows the
 // result; vorlen-render replays a script of events through the same class.
 //
+// Events and their coordinates are in picture pixels, the dialog's logical
+// pixels. The client area may have `scale` raster pixels to each of them
+// (the dialog on a desktop at GDK_SCALE=2): every drawing event is then
+// drawn at that scale through the vector path (DrawAtScale), with lines
+// `scale` pixels wide, and still draws over what the last one left, as the
+// written designer does. At scale 1 it is the exact raster.
+//
 // The session's design is the designer's only state. After every event the
 // session also writes it into the workspace fields of the written designer
 // (g_zeros, g_poles, g_zeroCount, g_poleCount, g_placeZeros, g_response,
@@ -10,10 +17,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "core/raster.h"
+#include "core/surface.h"
+#include "core/vector_picture.h"
 #include "polezero/design.h"
 #include "polezero/designer.h"
 #include "polezero/readout.h"
@@ -49,8 +59,11 @@ public:
     // Opens the dialog: an empty design in zero placement, empty canvas
     // frames and empty list boxes. `controlFrames`: whether the client area
     // also shows the black frames among the controls (the dialog does;
-    // vorlen-render draws no controls).
-    explicit DesignerSession(bool controlFrames);
+    // vorlen-render draws no controls). `scale`: raster pixels per picture
+    // pixel, from 1. `recordShapes`: whether the session also keeps what it
+    // draws as shapes (RecordedShapes), for SVG and PDF. Throws
+    // std::invalid_argument for a scale below 1.
+    explicit DesignerSession(bool controlFrames, int scale = 1, bool recordShapes = false);
 
     // The written events.
     void Open();  // also: pair mode off, no undo or redo
@@ -102,12 +115,21 @@ public:
     // others.
     PressOutcome Apply(const DesignerEvent& event);
 
-    // What the window system shows of a region it asks to repaint: the
-    // controls and the empty frames, never the pictures.
+    // What the window system shows of a region it asks to repaint, given in
+    // picture pixels: the controls and the empty frames, never the
+    // pictures. Only the raster: the recorded shapes are what the events
+    // drew.
     void Uncover(int left, int top, int right, int bottom);
 
     const Design& CurrentDesign() const { return m_design; }
+    // Width and height are the client area's times Scale().
     const Raster& ClientArea() const { return m_client; }
+    int Scale() const { return m_scale; }
+    // The client area as shapes on a page of its size in picture pixels:
+    // the face as the last opening drew it, then every drawing since, in
+    // order (without the shapes that later ones wholly cover). Null unless
+    // the session records shapes.
+    const VectorPicture* RecordedShapes();
     const PointerReadout& Readout() const { return m_readout; }
 
 private:
@@ -124,10 +146,16 @@ private:
     void Change(std::vector<Marker> markers);
     // The design as it now is, drawn on the empty frames.
     void RedrawOnEmptyFrames();
+    // Runs `draw` on the client area at the session's scale, and on the
+    // recorded shapes.
+    void Draw(const std::function<void(Surface&)>& draw);
     void Publish() const;
 
+    bool m_controlFrames;
+    int m_scale;
     Raster m_face;    // the client area as a fresh dialog shows it
     Raster m_client;  // what is on the screen now
+    std::optional<VectorRecorder> m_shapes;  // since the last opening, when recorded
     PointerReadout m_readout;
     Design m_design;
     UndoHistory m_history;

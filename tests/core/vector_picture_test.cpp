@@ -154,6 +154,53 @@ TEST(VectorRecorder, KeepsTheDrawingOrderAndJoinsRunsOfPixels)
     EXPECT_EQ((std::array{7, 7, 9, 8}), (std::array{line->x0, line->y0, line->x1, line->y1}));
 }
 
+// A rectangle filled over shapes that lie wholly inside it hides them for
+// good: the recorder drops them, and keeps every shape that reaches out of
+// it (however little), in order. Pixels set one by one are not rectangles
+// that hide anything.
+TEST(VectorRecorder, DropsTheShapesALaterRectangleWhollyCovers)
+{
+    VectorRecorder recorder(100, 50);
+    Surface s(recorder);
+    s.Ellipse(10, 10, 15, 15);  // inside
+    s.Ellipse(40, 20, 46, 26);  // one column beyond the rectangle's right edge
+    s.MoveTo(10, 6);
+    s.LineTo(20, 8);         // inside
+    s.LineTo(20, 30);        // its outline's last row is 29: inside
+    s.LineTo(20, 31);        // reaches row 30: kept
+    s.TextOut(20, 9, "ab");  // its opaque box inside
+    s.TextOut(40, 9, "ab");  // its box reaching past column 45: kept
+    for (int y = 20; y < 25; ++y) {
+        s.SetPixel(12, y, kBlue);  // a run still pending: inside
+    }
+    s.FillRect(8, 4, 45, 30, kGreen);
+    s.SetPixel(30, 10, kRed);  // a pixel over the rectangle hides nothing
+    s.SetPixel(31, 10, kWhite);
+    s.FillRect(-20, -20, 35, 15, kWhite);  // clipped to the page, then it covers the pixels
+    s.FillRect(200, 0, 300, 50, kWhite);   // off the page: nothing changes
+
+    const VectorPicture& picture = recorder.Picture();
+    ASSERT_EQ(5u, picture.shapes.size());
+    EXPECT_EQ(Shape(EllipseShape{40, 20, 46, 26}), picture.shapes[0]);
+    EXPECT_EQ(Shape(LineShape{20, 30, 20, 31}), picture.shapes[1]);
+    EXPECT_TRUE(std::holds_alternative<TextShape>(picture.shapes[2]));
+    EXPECT_TRUE(SameRect(picture.shapes[3], {8, 4, 45, 30, kGreen}));
+    EXPECT_TRUE(SameRect(picture.shapes[4], {0, 0, 35, 15, kWhite}));
+    EXPECT_EQ(40, std::get<TextShape>(picture.shapes[2]).x);
+
+    // The boxes it goes by hold every pixel a shape's outline reaches into,
+    // if only by a tenth of a pixel, where an antialiased drawing tints it.
+    const ShapeBox down = BoxOf(LineShape{20, 30, 20, 31});
+    EXPECT_EQ((std::array{20LL, 30LL, 21LL, 31LL}),
+              (std::array{down.left, down.top, down.right, down.bottom}));
+    const ShapeBox slanted = BoxOf(LineShape{10, 6, 20, 8});
+    EXPECT_EQ((std::array{10LL, 5LL, 20LL, 9LL}),
+              (std::array{slanted.left, slanted.top, slanted.right, slanted.bottom}));
+    const ShapeBox back = BoxOf(LineShape{20, 8, 10, 6});
+    EXPECT_EQ((std::array{11LL, 6LL, 21LL, 10LL}),
+              (std::array{back.left, back.top, back.right, back.bottom}));
+}
+
 // Sampled at pixel centres, a line's outline holds exactly the pixels the
 // raster backend sets for it, in every direction; only a centre that lies
 // on the outline's edge (the raster's tie) may go either way.

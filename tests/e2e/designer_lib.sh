@@ -1,9 +1,11 @@
 # Helpers for end-to-end tests of the pole-zero designer: the dialog's place
 # on the screen, clicks at its client pixels, and its canvases against
 # vorlen-render's. Source after e2e_lib.sh, with RENDER set to
-# vorlen-render's path.
+# vorlen-render's path. Client pixels are the dialog's own; on a desktop at
+# GDK_SCALE=N set DESIGNER_SCALE=N, and each is N x N screen pixels.
 
 DESIGNER_TITLE='Ad Hoc Projektovanje filtara '
+DESIGNER_SCALE=${DESIGNER_SCALE:-1}
 
 # dialog_origin: the screen position of the dialog's client area. Sets DX
 # and DY; WINDOW, the main window, is left alone. xwininfo gives it right
@@ -32,17 +34,19 @@ designer_open() {
 }
 
 # same_canvases SCRIPT: the dialog's two canvas frames on the screen equal
-# those of `vorlen-render polezero --events SCRIPT`.
+# those of `vorlen-render polezero --events SCRIPT --scale DESIGNER_SCALE`.
 same_canvases() {
-  "$RENDER" polezero --events "$1" -o "$E2E_HOME/wanted.png" || fail "vorlen-render polezero failed"
+  "$RENDER" polezero --events "$1" --scale "$DESIGNER_SCALE" -o "$E2E_HOME/wanted.png" ||
+    fail "vorlen-render polezero failed"
   screenshot "$E2E_HOME/shot.png"
   dialog_origin
-  local frame
+  local frame s=$DESIGNER_SCALE
   for frame in 240x234+10+11 686x214+10+275; do
-    local w=${frame%%+*} rest=${frame#*+}
-    local fx=${rest%%+*} fy=${rest#*+}
-    convert "$E2E_HOME/shot.png" -crop "$w+$((DX + fx))+$((DY + fy))" +repage "$E2E_HOME/shown.png"
-    convert "$E2E_HOME/wanted.png" -crop "$frame" +repage "$E2E_HOME/want.png"
+    local size=${frame%%+*} rest=${frame#*+}
+    local w=$((${size%x*} * s)) h=$((${size#*x} * s))
+    local fx=$((${rest%%+*} * s)) fy=$((${rest#*+} * s))
+    convert "$E2E_HOME/shot.png" -crop "${w}x$h+$((DX + fx))+$((DY + fy))" +repage "$E2E_HOME/shown.png"
+    convert "$E2E_HOME/wanted.png" -crop "${w}x$h+$fx+$fy" +repage "$E2E_HOME/want.png"
     [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/want.png" null: 2>&1)" == 0 ]] ||
       fail "canvas $frame differs from vorlen-render for: $1"
   done
@@ -51,6 +55,6 @@ same_canvases() {
 # dialog_click X Y [BUTTON]: a click at the dialog's client pixel (X, Y).
 dialog_click() {
   dialog_origin
-  xdotool mousemove $((DX + $1)) $((DY + $2)) click "${3:-1}"
+  xdotool mousemove $((DX + $1 * DESIGNER_SCALE)) $((DY + $2 * DESIGNER_SCALE)) click "${3:-1}"
   sleep 0.3
 }
