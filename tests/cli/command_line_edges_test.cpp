@@ -86,6 +86,9 @@ TEST_F(CommandLineEdges, ControlCharactersInMessagesAreEscaped)
         int status;
         std::string shown;  // a part of the message
     };
+    // A hex escape ends where its string literal does ("\x9b" "2K"), so the
+    // table keeps those pairs of literals side by side.
+    // clang-format off
     const std::vector<Case> cases = {
         {{"polezero", "-o", png, "--events", "bogus" + lie}, 2, "bogus\\x1b[2K\\x0dvorlen-render: all fine"},
         {{"dft" + lie, "-o", png}, 2, "dft\\x1b[2K\\x0dvorlen-render"},
@@ -97,6 +100,7 @@ TEST_F(CommandLineEdges, ControlCharactersInMessagesAreEscaped)
         // UTF-8 is kept; a byte that is not UTF-8 is escaped.
         {{"blank", "-o", In("nema/\xc5\xa1um\xff.png")}, 1, "nema/\xc5\xa1um\\xff.png"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Outcome outcome = Run(c.args);
         SCOPED_TRACE(c.shown);

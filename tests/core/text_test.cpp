@@ -1,3 +1,5 @@
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/text.h"
@@ -36,7 +38,8 @@ TEST(MonoFont, MalformedUtf8IsDrawnNotDropped)
 {
     const MonoFont& font = MonoFont::Default();
     const int cell = font.Measure("M").width;
-    EXPECT_EQ(font.Measure("a\xff" "b").width, 3 * cell);
+    const std::string broken = std::string("a\xff") + "b";  // 0xff is never UTF-8
+    EXPECT_EQ(font.Measure(broken).width, 3 * cell);
     EXPECT_EQ(font.Measure("\xc3").width, cell);
     EXPECT_EQ(font.Measure("\xc5\xa1").width, cell);  // one letter, two bytes
 }
