@@ -9,18 +9,18 @@
 #include "app/recent_files.h"
 #include "core/scaled_picture.h"
 #include "core/surface.h"
-#include "views/analysis_views.h"
-#include "views/conversion_views.h"
-#include "views/decimation_views.h"
-#include "views/dft_view.h"
-#include "views/filter_view.h"
-#include "views/interpolation_views.h"
 #include "dialogs/diagram_dlgs.h"
 #include "dialogs/embedded_image.h"
 #include "dialogs/params_dlgs.h"
 #include "dialogs/pole_zero_dlg.h"
 #include "dialogs/signal_generator_dlg.h"
 #include "resources/embedded.h"
+#include "views/analysis_views.h"
+#include "views/conversion_views.h"
+#include "views/decimation_views.h"
+#include "views/dft_view.h"
+#include "views/filter_view.h"
+#include "views/interpolation_views.h"
 
 namespace {
 constexpr int kPreferredClientWidth = 840;
@@ -69,7 +69,9 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetAcceleratorTable(CreateAcceleratorTable());
     // A command runs once the menu bar has finished its own handling, so
     // that a modal dialog never starts inside it.
-    auto later = [this](int id) { return [this, id] { CallAfter([this, id] { RunCommand(id); }); }; };
+    auto later = [this](int id) {
+        return [this, id] { CallAfter([this, id] { RunCommand(id); }); };
+    };
     MakeTitleACommand(m_menus.signalGenerator, later(cmd::kSignalGenerator));
     MakeTitleACommand(m_menus.dft, later(cmd::kDft));
     MakeTitleACommand(m_menus.adHocFilter, later(cmd::kAdHocFilter));
@@ -113,14 +115,38 @@ void CMainFrame::ShowAnalysis(AnalysisViewFunction draw)
     m_plot->ShowPicture();
 }
 
-void CMainFrame::OnDft(wxCommandEvent&) { ShowAnalysis(DrawDftView); }
-void CMainFrame::OnFilterSpectrum(wxCommandEvent&) { ShowAnalysis(DrawFilterSpectrumView); }
-void CMainFrame::OnDecimationTime(wxCommandEvent&) { ShowAnalysis(DrawDecimationTimeView); }
-void CMainFrame::OnDecimationFrequency(wxCommandEvent&) { ShowAnalysis(DrawDecimationFrequencyView); }
-void CMainFrame::OnInterpolationTime(wxCommandEvent&) { ShowAnalysis(DrawInterpolationTimeView); }
-void CMainFrame::OnInterpolationFrequency(wxCommandEvent&) { ShowAnalysis(DrawInterpolationFrequencyView); }
-void CMainFrame::OnConversionTime(wxCommandEvent&) { ShowAnalysis(DrawConversionTimeView); }
-void CMainFrame::OnConversionFrequency(wxCommandEvent&) { ShowAnalysis(DrawConversionFrequencyView); }
+void CMainFrame::OnDft(wxCommandEvent&)
+{
+    ShowAnalysis(DrawDftView);
+}
+void CMainFrame::OnFilterSpectrum(wxCommandEvent&)
+{
+    ShowAnalysis(DrawFilterSpectrumView);
+}
+void CMainFrame::OnDecimationTime(wxCommandEvent&)
+{
+    ShowAnalysis(DrawDecimationTimeView);
+}
+void CMainFrame::OnDecimationFrequency(wxCommandEvent&)
+{
+    ShowAnalysis(DrawDecimationFrequencyView);
+}
+void CMainFrame::OnInterpolationTime(wxCommandEvent&)
+{
+    ShowAnalysis(DrawInterpolationTimeView);
+}
+void CMainFrame::OnInterpolationFrequency(wxCommandEvent&)
+{
+    ShowAnalysis(DrawInterpolationFrequencyView);
+}
+void CMainFrame::OnConversionTime(wxCommandEvent&)
+{
+    ShowAnalysis(DrawConversionTimeView);
+}
+void CMainFrame::OnConversionFrequency(wxCommandEvent&)
+{
+    ShowAnalysis(DrawConversionFrequencyView);
+}
 
 // Each dialog runs modally, centred over the main window; it writes the
 // workspace itself while it is open.
@@ -131,15 +157,42 @@ void CMainFrame::RunDialog()
     dialog.RunCentredOver(*this);
 }
 
-void CMainFrame::OnSignalGenerator(wxCommandEvent&) { RunDialog<CSignalGeneratorDlg>(); }
-void CMainFrame::OnFilterParams(wxCommandEvent&) { RunDialog<CLowPassParamsDlg>(); }
-void CMainFrame::OnDecimatorParams(wxCommandEvent&) { RunDialog<CDecimatorParamsDlg>(); }
-void CMainFrame::OnInterpolatorParams(wxCommandEvent&) { RunDialog<CInterpolatorParamsDlg>(); }
-void CMainFrame::OnConverterParams(wxCommandEvent&) { RunDialog<CConverterParamsDlg>(); }
-void CMainFrame::OnDecimatorDiagram(wxCommandEvent&) { RunDialog<CDecimatorDiagramDlg>(); }
-void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&) { RunDialog<CInterpolatorDiagramDlg>(); }
-void CMainFrame::OnConverterDiagram(wxCommandEvent&) { RunDialog<CConverterDiagramDlg>(); }
+void CMainFrame::OnSignalGenerator(wxCommandEvent&)
+{
+    RunDialog<CSignalGeneratorDlg>();
+}
+void CMainFrame::OnFilterParams(wxCommandEvent&)
+{
+    RunDialog<CLowPassParamsDlg>();
+}
+void CMainFrame::OnDecimatorParams(wxCommandEvent&)
+{
+    RunDialog<CDecimatorParamsDlg>();
+}
+void CMainFrame::OnInterpolatorParams(wxCommandEvent&)
+{
+    RunDialog<CInterpolatorParamsDlg>();
+}
+void CMainFrame::OnConverterParams(wxCommandEvent&)
+{
+    RunDialog<CConverterParamsDlg>();
+}
+void CMainFrame::OnDecimatorDiagram(wxCommandEvent&)
+{
+    RunDialog<CDecimatorDiagramDlg>();
+}
+void CMainFrame::OnInterpolatorDiagram(wxCommandEvent&)
+{
+    RunDialog<CInterpolatorDiagramDlg>();
+}
+void CMainFrame::OnConverterDiagram(wxCommandEvent&)
+{
+    RunDialog<CConverterDiagramDlg>();
+}
 
-void CMainFrame::OnAdHocFilter(wxCommandEvent&) { RunDialog<CPoleZeroDlg>(); }
+void CMainFrame::OnAdHocFilter(wxCommandEvent&)
+{
+    RunDialog<CPoleZeroDlg>();
+}
 
 void CMainFrame::OnIgnoredKey(wxCommandEvent&) {}

@@ -93,18 +93,12 @@ MainMenus CreateMainMenuBar()
 wxAcceleratorTable CreateAcceleratorTable()
 {
     const std::vector<wxAcceleratorEntry> entries = {
-        {wxACCEL_CTRL, 'N', cmd::kFileNew},
-        {wxACCEL_CTRL, 'O', cmd::kFileOpen},
-        {wxACCEL_CTRL, 'S', cmd::kFileSave},
-        {wxACCEL_CTRL, 'Z', cmd::kEditUndo},
-        {wxACCEL_ALT, WXK_BACK, cmd::kEditUndo},
-        {wxACCEL_CTRL, 'X', cmd::kEditCut},
-        {wxACCEL_SHIFT, WXK_DELETE, cmd::kEditCut},
-        {wxACCEL_CTRL, 'C', cmd::kEditCopy},
-        {wxACCEL_CTRL, WXK_INSERT, cmd::kEditCopy},
-        {wxACCEL_CTRL, 'V', cmd::kEditPaste},
-        {wxACCEL_SHIFT, WXK_INSERT, cmd::kEditPaste},
-        {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},
+        {wxACCEL_CTRL, 'N', cmd::kFileNew},           {wxACCEL_CTRL, 'O', cmd::kFileOpen},
+        {wxACCEL_CTRL, 'S', cmd::kFileSave},          {wxACCEL_CTRL, 'Z', cmd::kEditUndo},
+        {wxACCEL_ALT, WXK_BACK, cmd::kEditUndo},      {wxACCEL_CTRL, 'X', cmd::kEditCut},
+        {wxACCEL_SHIFT, WXK_DELETE, cmd::kEditCut},   {wxACCEL_CTRL, 'C', cmd::kEditCopy},
+        {wxACCEL_CTRL, WXK_INSERT, cmd::kEditCopy},   {wxACCEL_CTRL, 'V', cmd::kEditPaste},
+        {wxACCEL_SHIFT, WXK_INSERT, cmd::kEditPaste}, {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},
         {wxACCEL_SHIFT, WXK_F6, cmd::kPrevPane},
     };
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());

@@ -61,7 +61,8 @@ wxRect DropDownScreenRect(const wxMenu& menu)
     // A GtkMenu is shown in a popup window of its own; that window keeps its
     // place when the menu is hidden.
     GtkWidget* toplevel = menu.m_menu ? gtk_widget_get_toplevel(menu.m_menu) : nullptr;
-    GdkWindow* window = toplevel && GTK_IS_WINDOW(toplevel) ? gtk_widget_get_window(toplevel) : nullptr;
+    GdkWindow* window =
+        toplevel && GTK_IS_WINDOW(toplevel) ? gtk_widget_get_window(toplevel) : nullptr;
     if (!window)
         return {};
     GdkRectangle extents{};

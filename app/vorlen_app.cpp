@@ -13,9 +13,9 @@
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
-#include "core/text.h"
 #include "app/vorlen_doc.h"
 #include "app/vorlen_view.h"
+#include "core/text.h"
 #include "dialogs/about_dlg.h"
 
 wxBEGIN_EVENT_TABLE(CVorlenApp, wxApp)
@@ -45,7 +45,8 @@ void ReportAssertOnStderr(const wxString& file, int line, const wxString& func,
     if (!reported.emplace(file.ToStdString(wxConvUTF8), line).second)
         return;
     std::fprintf(stderr, "Vorlen: wxWidgets check \"%s\" failed in %s (%s:%d)%s%s\n",
-                 static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+                 static_cast<const char*>(cond.utf8_str()),
+                 static_cast<const char*>(func.utf8_str()),
                  static_cast<const char*>(file.utf8_str()), line, msg.empty() ? "" : ": ",
                  static_cast<const char*>(msg.utf8_str()));
 }
@@ -121,8 +122,9 @@ bool CVorlenApp::OnInit()
     std::string settingsProblem;
     m_recent.Assign(settings::LoadRecentFiles(&settingsProblem));
     if (!settingsProblem.empty())
-        std::fprintf(stderr, "Vorlen: the settings file %s %s; the recent-file list starts empty.\n",
-                     static_cast<const char*>(settings::FilePath().utf8_str()), settingsProblem.c_str());
+        std::fprintf(
+            stderr, "Vorlen: the settings file %s %s; the recent-file list starts empty.\n",
+            static_cast<const char*>(settings::FilePath().utf8_str()), settingsProblem.c_str());
 
     m_docManager = new CDocManager;
     new wxDocTemplate(m_docManager, "Vorlen", "*", "", "", "Vorlen.Document", "Vorlen Document",

@@ -82,9 +82,9 @@ bool CVorlenDoc::Save()
 bool CVorlenDoc::SaveAs()
 {
     const wxFileName current(GetFilename());
-    wxFileDialog dialog(GetDocumentWindow(), "Save As", GetDocumentSaved() ? current.GetPath() : wxString(),
-                        current.GetFullName(), kAllFilesFilter,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(GetDocumentWindow(), "Save As",
+                        GetDocumentSaved() ? current.GetPath() : wxString(), current.GetFullName(),
+                        kAllFilesFilter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return false;
     const wxString path = ChosenPath(dialog);

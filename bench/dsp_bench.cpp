@@ -20,8 +20,8 @@ std::vector<float> TestSignal(int count)
     for (int n = 0; n < count; ++n) {
         const double t = 0.5 * n;
         x[static_cast<std::size_t>(n)] =
-            static_cast<float>(std::cos(t * 0.12566370614359174) + std::cos(t * 1.2566370614359172) +
-                               std::cos(t * 2.5132741228718345));
+            static_cast<float>(std::cos(t * 0.12566370614359174) +
+                               std::cos(t * 1.2566370614359172) + std::cos(t * 2.5132741228718345));
     }
     return x;
 }

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "cli/render.h"
-#include "core/scaled_picture.h"
 #include "core/raster.h"
+#include "core/scaled_picture.h"
 #include "core/workspace.h"
 #include "dsp/signals.h"
 #include "views/analysis_views.h"
@@ -39,8 +39,8 @@ void BM_RenderAll(benchmark::State& state)
         state.SkipWithError("cannot make a temporary folder");
         return;
     }
-    std::vector<std::string> args{"vorlen-render", "all", "--out-dir", folder, "--format",
-                                  kFormats[which]};
+    std::vector<std::string> args{"vorlen-render", "all",      "--out-dir",
+                                  folder,          "--format", kFormats[which]};
     if (which == 3) {
         args.insert(args.end(), {"--scale", "2"});
     }

@@ -39,8 +39,14 @@ void BM_Press(benchmark::State& state)
         benchmark::DoNotOptimize(session.Press(150, 100));
     }
 }
-BENCHMARK(BM_Press)->Arg(0)->Arg(4)->Arg(400)->Arg(499)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Press)
+    ->Arg(0)
+    ->Arg(4)
+    ->Arg(400)
+    ->Arg(499)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The same press on the dialog at a desktop scale of 2: both pictures drawn
 // through the vector path onto a raster of 1500 x 1036 pixels. Argument:
@@ -57,8 +63,13 @@ void BM_PressAtScaleTwo(benchmark::State& state)
         benchmark::DoNotOptimize(session.Press(150, 100));
     }
 }
-BENCHMARK(BM_PressAtScaleTwo)->Arg(0)->Arg(10)->Arg(499)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PressAtScaleTwo)
+    ->Arg(0)
+    ->Arg(10)
+    ->Arg(499)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Reset at scale 2 on a design of 20 markers: the circle and the axes.
 void BM_ResetAtScaleTwo(benchmark::State& state)
@@ -72,7 +83,10 @@ void BM_ResetAtScaleTwo(benchmark::State& state)
         session.Reset();
     }
 }
-BENCHMARK(BM_ResetAtScaleTwo)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ResetAtScaleTwo)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // One pointer move of a Ctrl+drag on 499 zeros and 499 poles: the response
 // rebuilt from all markers (the first placed is dragged) and both pictures
@@ -104,7 +118,10 @@ void BM_DragStepAtScaleTwo(benchmark::State& state)
     }
     session.EndDrag(60, 200);
 }
-BENCHMARK(BM_DragStepAtScaleTwo)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DragStepAtScaleTwo)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The pointer read-out of one move.
 void BM_Move(benchmark::State& state)

@@ -37,7 +37,8 @@ void BM_AnalysisView(benchmark::State& state)
 {
     const AnalysisView& view = AnalysisViews()[static_cast<std::size_t>(state.range(0))];
     Prepare(static_cast<Setting>(state.range(1)));
-    const ViewOptions options{nullptr, state.range(2) == kLiteralDft ? ComputeDftLiteral : ComputeDft};
+    const ViewOptions options{nullptr,
+                              state.range(2) == kLiteralDft ? ComputeDftLiteral : ComputeDft};
     Raster raster(kPlotAreaWidth, kPlotAreaHeight, kBackground);
     Surface surface(raster);
     view.draw(surface, options);  // the font's glyphs are loaded once, as in the program
@@ -46,7 +47,8 @@ void BM_AnalysisView(benchmark::State& state)
         benchmark::DoNotOptimize(raster.Bytes().data());
         benchmark::ClobberMemory();
     }
-    state.SetLabel(std::string(view.name) + (state.range(1) == kHeaviest ? " heaviest" : " defaults") +
+    state.SetLabel(std::string(view.name) +
+                   (state.range(1) == kHeaviest ? " heaviest" : " defaults") +
                    (state.range(2) == kLiteralDft ? " literal-dft" : ""));
 }
 

@@ -9,9 +9,9 @@ AnalysisOptions::AnalysisOptions(CLI::App& app)
     : m_jsonOption(app.add_option("--analysis", m_json,
                                   "with polezero: the designed filter in numbers, as JSON")
                        ->option_text("FILE.json")),
-      m_csvOption(app.add_option("--analysis-csv", m_csv,
-                                 "with polezero: its frequency response, as CSV")
-                      ->option_text("FILE.csv")),
+      m_csvOption(
+          app.add_option("--analysis-csv", m_csv, "with polezero: its frequency response, as CSV")
+              ->option_text("FILE.csv")),
       m_pictureOption(app.add_option("--analysis-picture", m_picture,
                                      "with polezero: its plots and numbers, as .png (at\n"
                                      "--scale), .svg or .pdf by the file name")
@@ -33,8 +33,8 @@ std::optional<std::string> AnalysisOptions::Read(std::string_view command,
                                                  std::span<const std::string> otherOutputs,
                                                  AnalysisRequest& request) const
 {
-    for (const CLI::Option* option : {m_jsonOption, m_csvOption, m_pictureOption, m_pointsOption,
-                                      m_impulseOption}) {
+    for (const CLI::Option* option :
+         {m_jsonOption, m_csvOption, m_pictureOption, m_pointsOption, m_impulseOption}) {
         if (option->count() > 0 && command != kPoleZeroCommand) {
             return option->get_name() + " goes only with the command " +
                    std::string(kPoleZeroCommand);

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <complex>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 #include <nlohmann/json.hpp>
 
@@ -103,7 +103,8 @@ void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
     PendingFile* json = request.json.empty() ? nullptr : &outputs.Add(request.json);
     PendingFile* csv = request.csv.empty() ? nullptr : &outputs.Add(request.csv);
     PendingFile* picture = request.picture.empty() ? nullptr : &outputs.Add(request.picture);
-    const FilterAnalysis analysis = polezero::AnalyseDesign(zeros, poles, request.points, request.impulse);
+    const FilterAnalysis analysis =
+        polezero::AnalyseDesign(zeros, poles, request.points, request.impulse);
     if (json != nullptr) {
         json->Write(AnalysisJsonText(analysis));
     }

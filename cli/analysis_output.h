@@ -16,14 +16,14 @@ inline constexpr int kMaxImpulseLength = 65536;
 // --impulse ask for. The counts are for the two files of numbers; the
 // picture always analyses as the designer's analysis window does.
 struct AnalysisRequest {
-    std::string json;     // empty: not asked for
-    std::string csv;      // empty: not asked for
+    std::string json;  // empty: not asked for
+    std::string csv;   // empty: not asked for
     // The analysis picture, as PNG, SVG or PDF by its extension (PNG for any
     // other); empty: not asked for.
     std::string picture;
     int pictureScale = 1;  // PNG pixels per picture pixel; 1 is the exact raster
-    int points = polezero::kDefaultAnalysisPoints;      // 1..kMaxAnalysisPoints
-    int impulse = polezero::kDefaultImpulseLength;      // 0..kMaxImpulseLength
+    int points = polezero::kDefaultAnalysisPoints;  // 1..kMaxAnalysisPoints
+    int impulse = polezero::kDefaultImpulseLength;  // 0..kMaxImpulseLength
 
     bool Wanted() const { return !json.empty() || !csv.empty() || !picture.empty(); }
 };

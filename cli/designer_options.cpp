@@ -17,16 +17,18 @@ std::string NotAPoint(const std::string& option, const std::string& text)
 
 DesignerOptions::DesignerOptions(CLI::App& app)
     // Each occurrence of --zero, --pole or --pointer takes one point.
-    : m_zeroOption(app.add_option("--zero", m_zeros, "with polezero: a zero placed by a press at X,Y")
-                       ->option_text("X,Y")
-                       ->allow_extra_args(false)),
-      m_poleOption(app.add_option("--pole", m_poles, "with polezero: a pole placed by a press at X,Y")
-                       ->option_text("X,Y")
-                       ->allow_extra_args(false)),
-      m_pointerOption(app.add_option("--pointer", m_pointers,
-                                     "with polezero: then a pointer move to X,Y")
-                          ->option_text("X,Y")
-                          ->allow_extra_args(false)),
+    : m_zeroOption(
+          app.add_option("--zero", m_zeros, "with polezero: a zero placed by a press at X,Y")
+              ->option_text("X,Y")
+              ->allow_extra_args(false)),
+      m_poleOption(
+          app.add_option("--pole", m_poles, "with polezero: a pole placed by a press at X,Y")
+              ->option_text("X,Y")
+              ->allow_extra_args(false)),
+      m_pointerOption(
+          app.add_option("--pointer", m_pointers, "with polezero: then a pointer move to X,Y")
+              ->option_text("X,Y")
+              ->allow_extra_args(false)),
       m_eventsOption(app.add_option("--events", m_script,
                                     "with polezero: the whole sequence of events instead (below)")
                          ->option_text("SCRIPT")),
@@ -47,7 +49,8 @@ std::optional<std::string> DesignerOptions::Read(std::string_view command, const
         m_zeroOption->count() + m_poleOption->count() + m_pointerOption->count();
     if (command != kPoleZeroCommand) {
         if (steps + m_eventsOption->count() + m_designOption->count() +
-                m_saveDesignOption->count() > 0) {
+                m_saveDesignOption->count() >
+            0) {
             return "--zero, --pole, --pointer, --events, --design and --save-design go only with "
                    "the command polezero";
         }

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/output_error.h"
 #include "cli/png_writer.h"
+#include "core/output_error.h"
 #include "core/pdf_picture.h"
 #include "core/scaled_picture.h"
 #include "core/svg_picture.h"

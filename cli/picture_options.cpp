@@ -9,7 +9,8 @@ PictureOptions::PictureOptions(CLI::App& app)
                          ->option_text("NAME")),
       m_scaleOption(app.add_option("--scale", m_scale,
                                    "a PNG N times the size, drawn sharp, 1.." +
-                                       std::to_string(kMaxScale) + " (default 1, the exact picture)")
+                                       std::to_string(kMaxScale) +
+                                       " (default 1, the exact picture)")
                         ->option_text("N"))
 {
 }
@@ -26,8 +27,8 @@ std::optional<std::string> PictureOptions::Read(const RenderCommand& command,
             return "--format: '" + m_format + "' is not png, svg or pdf";
         }
         if (named && *named != *format) {
-            return "--format " + std::string(FormatName(*format)) + " does not match the file name " +
-                   output;
+            return "--format " + std::string(FormatName(*format)) +
+                   " does not match the file name " + output;
         }
         result.format = *format;
     } else if (named) {

@@ -43,8 +43,8 @@ void WriteToStream(png_structp png, png_bytep data, png_size_t length)
 void FlushNothing(png_structp) {}
 
 // Kept free of objects with destructors, which longjmp would skip.
-bool WriteImage(std::FILE* stream, const std::uint8_t* bytes, png_uint_32 width,
-                png_uint_32 height, PngErrorState& state)
+bool WriteImage(std::FILE* stream, const std::uint8_t* bytes, png_uint_32 width, png_uint_32 height,
+                PngErrorState& state)
 {
     png_structp png =
         png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnPngError, OnPngWarning);

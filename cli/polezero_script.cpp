@@ -54,12 +54,12 @@ struct StepWord {
 };
 
 constexpr StepWord kSteps[] = {
-    {"zeros", Kind::Zeros, Takes::Nothing},    {"poles", Kind::Poles, Takes::Nothing},
-    {"press", Kind::Press, Takes::Point},      {"move", Kind::Move, Takes::Point},
-    {"reset", Kind::Reset, Takes::Nothing},    {"open", Kind::Open, Takes::Nothing},
-    {"pair", Kind::Pair, Takes::Point},        {"pairs", Kind::PairsOn, Takes::OnOff},
-    {"remove", Kind::Remove, Takes::Point},    {"drag", Kind::Drag, Takes::TwoPoints},
-    {"undo", Kind::Undo, Takes::Nothing},      {"redo", Kind::Redo, Takes::Nothing},
+    {"zeros", Kind::Zeros, Takes::Nothing}, {"poles", Kind::Poles, Takes::Nothing},
+    {"press", Kind::Press, Takes::Point},   {"move", Kind::Move, Takes::Point},
+    {"reset", Kind::Reset, Takes::Nothing}, {"open", Kind::Open, Takes::Nothing},
+    {"pair", Kind::Pair, Takes::Point},     {"pairs", Kind::PairsOn, Takes::OnOff},
+    {"remove", Kind::Remove, Takes::Point}, {"drag", Kind::Drag, Takes::TwoPoints},
+    {"undo", Kind::Undo, Takes::Nothing},   {"redo", Kind::Redo, Takes::Nothing},
 };
 
 constexpr const char* kStepList =

@@ -9,15 +9,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "cli/analysis_output.h"
+#include "cli/drawn_picture.h"
+#include "cli/polezero_render.h"
+#include "cli/render_dump.h"
 #include "core/output_set.h"
 #include "core/printable_text.h"
 #include "core/raster.h"
 #include "core/surface.h"
 #include "core/workspace.h"
-#include "cli/analysis_output.h"
-#include "cli/drawn_picture.h"
-#include "cli/polezero_render.h"
-#include "cli/render_dump.h"
 #include "polezero/design_file.h"
 
 namespace {
@@ -104,8 +104,7 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
     case CommandLine::Action::UsageError:
         Report(err, commandLine.text + "; see vorlen-render --help");
         return kExitUsage;
-    case CommandLine::Action::Render:
-        break;
+    case CommandLine::Action::Render: break;
     }
 
     const RenderOptions& options = commandLine.options;
@@ -129,8 +128,9 @@ void RenderPicture(const RenderOptions& options)
     DumpJson dump = NewDump();
     options.command->draw(picture.Canvas(), dump);
     FillDumpParams(dump);
-    WriteOutputs(options, [&](std::FILE* stream) { picture.Write(stream); },
-                 options.dump.empty() ? std::string() : DumpText(dump));
+    WriteOutputs(
+        options, [&](std::FILE* stream) { picture.Write(stream); },
+        options.dump.empty() ? std::string() : DumpText(dump));
 }
 
 void RenderDesigner(const RenderOptions& options)
@@ -140,7 +140,8 @@ void RenderDesigner(const RenderOptions& options)
     const PoleZeroRendering designer =
         RenderPoleZero(options.designFile.empty() ? nullptr : &design.markers,
                        options.designerEvents, options.picture);
-    WriteOutputs(options,
-                 [&](std::FILE* stream) { WritePoleZeroPicture(stream, designer, options.picture); },
-                 designer.dump, designer.designFile);
+    WriteOutputs(
+        options,
+        [&](std::FILE* stream) { WritePoleZeroPicture(stream, designer, options.picture); },
+        designer.dump, designer.designFile);
 }

@@ -24,4 +24,3 @@ void RenderPicture(const RenderOptions& options);
 // The pole-zero designer's client area after its events, with its dump and
 // the design's analysis files.
 void RenderDesigner(const RenderOptions& options);
-

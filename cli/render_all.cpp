@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "cli/drawn_picture.h"
-#include "cli/render_options.h"
 #include "cli/render_dump.h"
+#include "cli/render_options.h"
 #include "core/output_error.h"
 #include "core/output_set.h"
 #include "core/workspace.h"

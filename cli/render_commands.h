@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "core/surface.h"
 #include "cli/render_dump.h"
+#include "core/surface.h"
 
 struct RenderOptions;
 

@@ -79,14 +79,16 @@ CommandLine UsageError(std::string message)
 // as the value, or reports it missing. "--a=" gives the option the empty
 // text, exactly as --a "" does: it becomes the two arguments "--a" and "".
 // Arguments after "--" are left alone.
-std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[], const CLI::App& app)
+std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[],
+                                              const CLI::App& app)
 {
     std::vector<std::string> args;
     bool positionalOnly = false;
     for (int i = 0; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
         positionalOnly = positionalOnly || (i > 0 && arg == "--");
-        if (!positionalOnly && i > 0 && arg.size() > 3 && arg.starts_with("--") && arg.ends_with("=")) {
+        if (!positionalOnly && i > 0 && arg.size() > 3 && arg.starts_with("--") &&
+            arg.ends_with("=")) {
             const std::string name(arg.substr(0, arg.size() - 1));
             const CLI::Option* option = app.get_option_no_throw(name);
             if (option != nullptr && option->get_items_expected_min() > 0) {
@@ -117,28 +119,29 @@ struct TypedOptions {
 void DescribeProgram(CLI::App& app)
 {
     app.get_formatter()->column_width(28);
-    app.footer(CommandSummaries() +
-               "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
-               "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
-               "gives 0 (df: 0.035).\n\n"
-               "-o FILE.svg and -o FILE.pdf (or --format) write the picture as SVG or PDF for\n"
-               "slides and printed notes: a page of WxH CSS pixels (a PDF point is 4/3 of one),\n"
-               "every line where the PNG has it, the text as text. --scale N writes a PNG\n"
-               "N times the size, drawn sharp at that size. The dump is the same in every format.\n\n"
-               "polezero draws the designer dialog's client area (750x518) after its events:\n"
-               "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
-               "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
-               "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
-               "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
-               "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
-               "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
-               "  poles; press 130,76; press 130,184; move 130,70'\n"
-               "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
-               "  --save-design FILE.json writes the design at the end.\n"
-               "  Its picture is PNG, SVG or PDF like the others (a page of 750x518 CSS pixels);\n"
-               "  --scale N draws it as the dialog shows it on a desktop scaled by N. The\n"
-               "  --analysis-picture takes its format from its file name, and --scale as PNG." +
-               kOutputFilesHelp);
+    app.footer(
+        CommandSummaries() +
+        "\nThe field options read their text as the program's dialogs do: \"--M 20\" "
+        "gives M = 15,\n\"--df 0\" gives df = 0.035, a text that is not a number "
+        "gives 0 (df: 0.035).\n\n"
+        "-o FILE.svg and -o FILE.pdf (or --format) write the picture as SVG or PDF for\n"
+        "slides and printed notes: a page of WxH CSS pixels (a PDF point is 4/3 of one),\n"
+        "every line where the PNG has it, the text as text. --scale N writes a PNG\n"
+        "N times the size, drawn sharp at that size. The dump is the same in every format.\n\n"
+        "polezero draws the designer dialog's client area (750x518) after its events:\n"
+        "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
+        "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
+        "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
+        "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
+        "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
+        "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
+        "  poles; press 130,76; press 130,184; move 130,70'\n"
+        "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
+        "  --save-design FILE.json writes the design at the end.\n"
+        "  Its picture is PNG, SVG or PDF like the others (a page of 750x518 CSS pixels);\n"
+        "  --scale N draws it as the dialog shows it on a desktop scaled by N. The\n"
+        "  --analysis-picture takes its format from its file name, and --scale as PNG." +
+        kOutputFilesHelp);
 }
 
 void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& options)
@@ -150,19 +153,21 @@ void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& option
         app.add_option("-o,--output", options.output,
                        "the picture: .png, .svg or .pdf (required, except with all)")
             ->option_text("FILE");
-    typed.sizeOption = app.add_option("--size", typed.size, "picture size in pixels (default 800x600)")
-                      ->option_text("WxH");
+    typed.sizeOption =
+        app.add_option("--size", typed.size, "picture size in pixels (default 800x600)")
+            ->option_text("WxH");
     app.add_option("--signal", typed.signal,
                    SignalNames(" | ") + "\n(default three-cosines; none = all zero)")
         ->option_text("NAME");
     for (std::size_t i = 0; i < Params().size(); ++i) {
         const ParamInfo& param = Params()[i];
-        typed.fieldOptions.push_back(app.add_option("--" + std::string(param.name),
-                                                    typed.fields[i], std::string(param.help))
-                                         ->option_text("TEXT"));
+        typed.fieldOptions.push_back(
+            app.add_option("--" + std::string(param.name), typed.fields[i], std::string(param.help))
+                ->option_text("TEXT"));
     }
-    typed.dumpOption = app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
-                     ->option_text("FILE.json");
+    typed.dumpOption =
+        app.add_option("--dump", options.dump, "the numbers behind the picture, as JSON")
+            ->option_text("FILE.json");
     typed.outDirOption =
         app.add_option("--out-dir", options.outDir,
                        "with all: the folder for every picture and its dump, made if missing")
@@ -183,7 +188,8 @@ std::optional<CommandLine> Parse(CLI::App& app, int argc, const char* const argv
     } catch (const CLI::CallForHelp&) {
         return CommandLine{CommandLine::Action::ShowHelp, {}, app.help()};
     } catch (const CLI::CallForVersion& version) {
-        return CommandLine{CommandLine::Action::ShowVersion, {}, version.what() + std::string("\n")};
+        return CommandLine{
+            CommandLine::Action::ShowVersion, {}, version.what() + std::string("\n")};
     } catch (const CLI::ParseError& error) {
         return UsageError(error.what());
     }
@@ -252,7 +258,8 @@ std::optional<std::string> ReadOutputs(const TypedOptions& typed, const RenderOp
         return "--output and --dump name the same file";
     }
     for (const std::string* other : {&options.output, &options.dump}) {
-        if (!options.saveDesign.empty() && !other->empty() && SameFile(*other, options.saveDesign)) {
+        if (!options.saveDesign.empty() && !other->empty() &&
+            SameFile(*other, options.saveDesign)) {
             return "'" + options.saveDesign + "' is named as two outputs";
         }
     }
@@ -287,9 +294,10 @@ std::optional<PictureSize> ParsePictureSize(std::string_view text)
 
 CommandLine ParseCommandLine(int argc, const char* const argv[])
 {
-    CLI::App app{"Draws Vorlen's analysis pictures without a display and writes them as PNG, SVG "
-                 "or PDF.",
-                 "vorlen-render"};
+    CLI::App app{
+        "Draws Vorlen's analysis pictures without a display and writes them as PNG, SVG "
+        "or PDF.",
+        "vorlen-render"};
     DescribeProgram(app);
     TypedOptions typed;
     RenderOptions options;
@@ -317,8 +325,8 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         error = ReadOutputs(typed, options);
     }
     if (!error) {
-        error = pictureOptions.Read(*options.command, options.output, options.width,
-                                    options.height, kMaxSide, options.picture);
+        error = pictureOptions.Read(*options.command, options.output, options.width, options.height,
+                                    kMaxSide, options.picture);
     }
     if (!error) {
         const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};

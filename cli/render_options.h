@@ -22,11 +22,11 @@ inline constexpr int kMaxSide = 8192;
 
 struct RenderOptions {
     const RenderCommand* command = nullptr;  // never null once read
-    std::string outDir;  // for a command that writes a folder (all)
-    std::string output;  // the picture, for a command that writes a file
-    std::string dump;    // the JSON, empty when not asked for
-    PictureRequest picture;    // its format and scale
-    AnalysisRequest analysis;  // the design's analysis files (polezero only)
+    std::string outDir;                      // for a command that writes a folder (all)
+    std::string output;                      // the picture, for a command that writes a file
+    std::string dump;                        // the JSON, empty when not asked for
+    PictureRequest picture;                  // its format and scale
+    AnalysisRequest analysis;                // the design's analysis files (polezero only)
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     const TestSignal* signal = nullptr;  // nullptr: three-cosines, as the signal dialog opens

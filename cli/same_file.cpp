@@ -15,7 +15,8 @@ bool SamePath(const std::string& first, const std::string& second)
 {
     const auto resolve = [](const std::string& name) {
         std::error_code error;
-        auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
+        auto path =
+            std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
         return error ? std::filesystem::path(name).lexically_normal() : path;
     };
     return resolve(first) == resolve(second);

@@ -121,7 +121,8 @@ void CairoShapePainter::operator()(const TextShape& text)
     m_clusters.clear();
     for (std::size_t i = 0; i < text.text.size(); ++i) {
         const unsigned long index = FT_Get_Char_Index(ProgramFont().face, text.text[i]);
-        m_glyphs.push_back(cairo_glyph_t{index, place.PenX(i), static_cast<double>(place.baseline)});
+        m_glyphs.push_back(
+            cairo_glyph_t{index, place.PenX(i), static_cast<double>(place.baseline)});
         const auto bytes = static_cast<int>(EncodeUtf8(text.Characters().substr(i, 1)).size());
         m_clusters.push_back(cairo_text_cluster_t{bytes, 1});
     }

@@ -59,7 +59,8 @@ double ReadNumber(std::string_view text)
     // give the order of magnitude, which tells an overflow from an underflow
     // when the conversion below is out of range.
     const std::size_t mantissaBegin = i;
-    long long leadingDigitPower = 0;  // power of ten of the first non-zero digit, before the exponent
+    long long leadingDigitPower =
+        0;  // power of ten of the first non-zero digit, before the exponent
     bool nonZero = false;
     std::size_t intDigits = 0;
     while (i < size && IsDigit(text[i])) {

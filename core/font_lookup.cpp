@@ -21,7 +21,8 @@ std::optional<FontMatch> MatchFont(const std::string& pattern)
     FcChar8* file = nullptr;
     if (FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch &&
         FcPatternGetString(found, FC_FILE, 0, &file) == FcResultMatch) {
-        match = FontMatch{reinterpret_cast<const char*>(file), reinterpret_cast<const char*>(family), 0};
+        match = FontMatch{reinterpret_cast<const char*>(file),
+                          reinterpret_cast<const char*>(family), 0};
         FcPatternGetInteger(found, FC_WEIGHT, 0, &match->weight);
     }
     FcPatternDestroy(found);

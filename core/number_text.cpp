@@ -44,4 +44,3 @@ std::string FormatCountLabel(int value)
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return error == std::errc{} ? std::string(buffer.data(), end) : std::string();
 }
-

@@ -150,7 +150,8 @@ int WhyNotReplaceable(const fs::path& destination)
         return 0;
     }
     errno = 0;
-    if (S_ISREG(file.st_mode) && ::faccessat(AT_FDCWD, destination.c_str(), W_OK, AT_EACCESS) != 0) {
+    if (S_ISREG(file.st_mode) &&
+        ::faccessat(AT_FDCWD, destination.c_str(), W_OK, AT_EACCESS) != 0) {
         return errno != 0 ? errno : EACCES;
     }
     struct stat above {};

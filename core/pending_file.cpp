@@ -37,7 +37,8 @@ std::string TemporaryName(const fs::path& folder, const std::string& name)
     const std::size_t longest =
         limit > static_cast<long>(kAdded) ? static_cast<std::size_t>(limit) : std::size_t{NAME_MAX};
     std::size_t keep = std::min(name.size(), longest - kAdded);
-    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
+    while (keep > 0 && keep < name.size() &&
+           (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
         --keep;
     }
     // Piece by piece: GCC 12 warns falsely (-Wrestrict) about a chain of +.
@@ -60,7 +61,8 @@ int LastError()
 
 }  // namespace
 
-PendingFile::PendingFile(fs::path target, const OutputOptions& options) : m_target(std::move(target))
+PendingFile::PendingFile(fs::path target, const OutputOptions& options)
+    : m_target(std::move(target))
 {
     if (m_target.empty() || !m_target.has_filename()) {
         throw Failure("not a file name");
@@ -77,14 +79,9 @@ PendingFile::PendingFile(fs::path target, const OutputOptions& options) : m_targ
     case OutputTarget::Kind::ExistingFile:
         CreateTemporary(where.path, where.kind == OutputTarget::Kind::ExistingFile, options);
         break;
-    case OutputTarget::Kind::InPlace:
-        OpenInPlace(where.path);
-        break;
-    case OutputTarget::Kind::Descriptor:
-        BorrowDescriptor(where.descriptor);
-        break;
-    case OutputTarget::Kind::Failed:
-        break;
+    case OutputTarget::Kind::InPlace: OpenInPlace(where.path); break;
+    case OutputTarget::Kind::Descriptor: BorrowDescriptor(where.descriptor); break;
+    case OutputTarget::Kind::Failed: break;
     }
 }
 
@@ -137,7 +134,8 @@ void PendingFile::CreateTemporary(const fs::path& destination, bool replacing,
         throw Failure(ErrorText(error));
     }
     const fs::path folder = destination.parent_path();
-    const std::string pattern = (folder / TemporaryName(folder, destination.filename().string())).string();
+    const std::string pattern =
+        (folder / TemporaryName(folder, destination.filename().string())).string();
     if (!RemovedOnSignal::Fits(pattern)) {
         throw Failure(ErrorText(ENAMETOOLONG));
     }
@@ -195,7 +193,8 @@ PendingFile::~PendingFile()
 void PendingFile::Write(std::string_view bytes)
 {
     errno = 0;
-    if (m_stream == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), m_stream) != bytes.size()) {
+    if (m_stream == nullptr ||
+        std::fwrite(bytes.data(), 1, bytes.size(), m_stream) != bytes.size()) {
         throw Failure(ErrorText(m_stream == nullptr ? EBADF : errno));
     }
     FlushInPlace();
@@ -293,7 +292,8 @@ void PendingFile::Replace()
 
 void PendingFile::PutBack() noexcept
 {
-    if (m_state == State::Exchanged && std::rename(m_temporary.c_str(), m_destination.c_str()) == 0) {
+    if (m_state == State::Exchanged &&
+        std::rename(m_temporary.c_str(), m_destination.c_str()) == 0) {
         m_removedOnSignal->Forget();
         m_state = State::Final;
     } else if (m_state == State::Created && ::unlink(m_destination.c_str()) == 0) {

@@ -45,7 +45,8 @@ void Raster::Fill(int left, int top, int right, int bottom, Rgb colour)
         first[i + 2] = colour.b;
     }
     for (int y = top + 1; y < bottom; ++y)
-        std::copy(first, first + rowBytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
+        std::copy(first, first + rowBytes,
+                  m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
 }
 
 void Raster::CopyFrom(const Raster& source, int left, int top, int right, int bottom)
@@ -58,8 +59,10 @@ void Raster::CopyFrom(const Raster& source, int left, int top, int right, int bo
         return;
     const auto rowBytes = static_cast<std::ptrdiff_t>(right - left) * 3;
     for (int y = top; y < bottom; ++y) {
-        const auto from = source.m_bytes.begin() + static_cast<std::ptrdiff_t>(source.Offset(left, y));
-        std::copy(from, from + rowBytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
+        const auto from =
+            source.m_bytes.begin() + static_cast<std::ptrdiff_t>(source.Offset(left, y));
+        std::copy(from, from + rowBytes,
+                  m_bytes.begin() + static_cast<std::ptrdiff_t>(Offset(left, y)));
     }
 }
 

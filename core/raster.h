@@ -28,10 +28,7 @@ public:
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    bool Contains(int x, int y) const
-    {
-        return x >= 0 && y >= 0 && x < m_width && y < m_height;
-    }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
     // Reading outside the raster is a programming error: it throws
     // std::out_of_range rather than read a neighbouring row.
@@ -58,7 +55,8 @@ private:
     std::size_t Offset(int x, int y) const
     {
         return (static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                static_cast<std::size_t>(x)) * 3;
+                static_cast<std::size_t>(x)) *
+               3;
     }
 
     int m_width;

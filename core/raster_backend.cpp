@@ -104,9 +104,10 @@ void RasterBackend::Ellipse(int left, int top, int right, int bottom)
         return i >= first[static_cast<std::size_t>(j)] && i <= last[static_cast<std::size_t>(j)];
     };
     for (int j = 0; j < height; ++j) {
-        for (int i = first[static_cast<std::size_t>(j)]; i <= last[static_cast<std::size_t>(j)]; ++i) {
-            const bool edge = !inside(i - 1, j) || !inside(i + 1, j) ||
-                              !inside(i, j - 1) || !inside(i, j + 1);
+        for (int i = first[static_cast<std::size_t>(j)]; i <= last[static_cast<std::size_t>(j)];
+             ++i) {
+            const bool edge =
+                !inside(i - 1, j) || !inside(i + 1, j) || !inside(i, j - 1) || !inside(i, j + 1);
             m_target.Put(left + i, top + j, edge ? kBlack : kWhite);
         }
     }

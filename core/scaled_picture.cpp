@@ -35,8 +35,7 @@ struct DeviceBox {
     bool Empty() const { return left >= right || top >= bottom; }
     bool Meets(const DeviceBox& other) const
     {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
 };
 
@@ -52,8 +51,8 @@ using ContextPtr = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 
 // Draws shapes with cairo into a transparent layer of width x height device
 // pixels whose top-left corner is device pixel (left, top).
-Pixels DrawLayer(const std::vector<const Shape*>& shapes, long long left, long long top,
-                 int width, int height, int scale)
+Pixels DrawLayer(const std::vector<const Shape*>& shapes, long long left, long long top, int width,
+                 int height, int scale)
 {
     SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
                        cairo_surface_destroy);
@@ -69,11 +68,13 @@ Pixels DrawLayer(const std::vector<const Shape*>& shapes, long long left, long l
         CheckCairoStatus(cairo_status(cr.get()));
     }
     cairo_surface_flush(surface.get());
-    Pixels pixels{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    Pixels pixels{width, height,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
     const unsigned char* data = cairo_image_surface_get_data(surface.get());
     const int stride = cairo_image_surface_get_stride(surface.get());
     for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         std::copy_n(row, width, pixels.words.begin() + static_cast<std::ptrdiff_t>(y) * width);
     }
     return pixels;
@@ -246,8 +247,9 @@ private:
             return;
         }
         const DeviceBox all = m_layerBox;
-        const Pixels layer = DrawLayer(m_layer, all.left, all.top, static_cast<int>(all.right - all.left),
-                                       static_cast<int>(all.bottom - all.top), m_scale);
+        const Pixels layer =
+            DrawLayer(m_layer, all.left, all.top, static_cast<int>(all.right - all.left),
+                      static_cast<int>(all.bottom - all.top), m_scale);
         ComposeOver(m_target, layer, all.left, all.top);
         m_layer.clear();
         m_layerBoxes.clear();
@@ -256,11 +258,14 @@ private:
 
     static DeviceBox Union(const DeviceBox& a, const DeviceBox& b)
     {
-        return DeviceBox{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                         std::max(a.bottom, b.bottom)};
+        return DeviceBox{std::min(a.left, b.left), std::min(a.top, b.top),
+                         std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
     }
 
-    static long long Area(const DeviceBox& box) { return (box.right - box.left) * (box.bottom - box.top); }
+    static long long Area(const DeviceBox& box)
+    {
+        return (box.right - box.left) * (box.bottom - box.top);
+    }
 
     // The ellipse inscribed in a width x height box at the origin.
     const Pixels& Stamp(int width, int height)
@@ -268,17 +273,18 @@ private:
         auto found = m_stamps.find({width, height});
         if (found == m_stamps.end()) {
             const Shape ellipse = EllipseShape{0, 0, width, height};
-            found = m_stamps
-                        .emplace(std::pair{width, height},
-                                 DrawLayer({&ellipse}, 0, 0, width * m_scale, height * m_scale, m_scale))
-                        .first;
+            found =
+                m_stamps
+                    .emplace(std::pair{width, height}, DrawLayer({&ellipse}, 0, 0, width * m_scale,
+                                                                 height * m_scale, m_scale))
+                    .first;
         }
         return found->second;
     }
 
     Raster& m_target;
     int m_scale;
-    std::vector<const Shape*> m_layer;   // lines and text not yet laid down
+    std::vector<const Shape*> m_layer;    // lines and text not yet laid down
     std::vector<DeviceBox> m_layerBoxes;  // each one's device pixels, on the raster
     DeviceBox m_layerBox{};               // all of them
     long long m_layerArea = 0;            // the sum of their areas

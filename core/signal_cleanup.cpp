@@ -76,8 +76,8 @@ void InstallHandlers()
             // A signal ignored since the start (nohup, a background job)
             // stays ignored, and a handler someone else installed is kept.
             struct sigaction current {};
-            if (::sigaction(signal, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
-                current.sa_handler == SIG_DFL) {
+            if (::sigaction(signal, nullptr, &current) == 0 &&
+                (current.sa_flags & SA_SIGINFO) == 0 && current.sa_handler == SIG_DFL) {
                 ::sigaction(signal, &action, nullptr);
             }
         }

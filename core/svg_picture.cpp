@@ -70,10 +70,11 @@ public:
         const MonoFont& font = MonoFont::Default();
         const std::string width = std::to_string(picture.width);
         const std::string height = std::to_string(picture.height);
-        m_out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                width + "px\" height=\"" + height + "px\" viewBox=\"0 0 " + width + " " + height +
-                "\" xml:space=\"preserve\">\n";
+        m_out =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+            width + "px\" height=\"" + height + "px\" viewBox=\"0 0 " + width + " " + height +
+            "\" xml:space=\"preserve\">\n";
         // Blanks in labels are part of their layout, as in the raster.
         m_out += "<g font-family=\"'" + XmlText(DecodeText(font.Family())) +
                  "', monospace\" font-size=\"" + std::to_string(font.PixelSize()) +

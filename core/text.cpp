@@ -16,8 +16,8 @@ namespace {
 constexpr int kPixelSize = 12;
 
 struct Glyph {
-    int left = 0;     // from the pen position to the bitmap's first column
-    int top = 0;      // from the baseline up to the bitmap's first row
+    int left = 0;  // from the pen position to the bitmap's first column
+    int top = 0;   // from the baseline up to the bitmap's first row
     int width = 0;
     int rows = 0;
     std::vector<bool> bits;  // rows x width, true where the glyph is inked
@@ -44,10 +44,10 @@ std::u32string DecodeText(std::string_view text)
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t extra = lead >= 0xF0 && lead < 0xF8 ? 3
+        const std::size_t extra = lead >= 0xF0 && lead < 0xF8   ? 3
                                   : lead >= 0xE0 && lead < 0xF0 ? 2
                                   : lead >= 0xC0 && lead < 0xE0 ? 1
-                                                                  : 0;
+                                                                : 0;
         char32_t cp = lead & (0x7Fu >> extra);
         bool wellFormed = extra > 0 && i + extra < text.size();
         for (std::size_t k = 1; wellFormed && k <= extra; ++k) {
@@ -118,7 +118,8 @@ struct MonoFont::Impl {
         if (it != glyphs.end())
             return it->second;
         Glyph g;
-        if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) == 0) {
+        if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) ==
+            0) {
             const FT_Bitmap& bm = face->glyph->bitmap;
             g.left = face->glyph->bitmap_left;
             g.top = face->glyph->bitmap_top;
@@ -209,7 +210,8 @@ double MonoFont::OutlineAdvance() const
 
 TextExtent MonoFont::Measure(std::string_view text) const
 {
-    return TextExtent{static_cast<int>(DecodeText(text).size()) * m_impl->advance, m_impl->lineHeight};
+    return TextExtent{static_cast<int>(DecodeText(text).size()) * m_impl->advance,
+                      m_impl->lineHeight};
 }
 
 void MonoFont::Draw(Raster& target, int x, int y, std::string_view text) const

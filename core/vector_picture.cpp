@@ -48,8 +48,9 @@ TextPlacement PlaceText(const TextShape& text)
 {
     const MonoFont& font = MonoFont::Default();
     const long long width = static_cast<long long>(text.text.size()) * font.Advance();
-    return TextPlacement{text.x,          text.y, text.x + width, text.y + font.LineHeight(),
-                         text.y + font.Ascent(), font.Advance()};
+    return TextPlacement{
+        text.x,        text.y, text.x + width, text.y + font.LineHeight(), text.y + font.Ascent(),
+        font.Advance()};
 }
 
 ShapeBox BoxOf(const Shape& shape)

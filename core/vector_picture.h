@@ -61,7 +61,7 @@ struct TextShape {
 using Shape = std::variant<RectShape, EllipseShape, LineShape, TextShape>;
 
 struct VectorPicture {
-    int width = 0;   // the page, in picture pixels
+    int width = 0;  // the page, in picture pixels
     int height = 0;
     std::vector<Shape> shapes;  // in drawing order: later shapes cover earlier ones
     bool operator==(const VectorPicture&) const = default;

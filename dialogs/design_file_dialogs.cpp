@@ -43,8 +43,7 @@ std::optional<std::vector<polezero::Marker>> ChooseAndReadDesign(wxWindow* paren
     const wxString name = wxFileName(path).GetFullName();
     const wxString reason = wxString::FromUTF8(read.message);
     switch (read.status) {
-    case polezero::DesignFileRead::Status::Loaded:
-        return std::move(read.markers);
+    case polezero::DesignFileRead::Status::Loaded: return std::move(read.markers);
     case polezero::DesignFileRead::Status::Refused:
         Report(parent, caption, "Datoteka " + name + " nije dizajn: " + reason);
         break;

@@ -16,7 +16,9 @@ using Dlg = CParamsDlg;
 
 constexpr DlgItem kLowPassTemplate[] = {
     {DefaultButton, Dlg::kAcceptId, "Izlaz", {280, 7, 50, 14}},
-    {Static, wxID_STATIC, "Filtriranje se vrsi prozoriranjem i to Hamming-ovim prozorom.",
+    {Static,
+     wxID_STATIC,
+     "Filtriranje se vrsi prozoriranjem i to Hamming-ovim prozorom.",
      {13, 14, 209, 11}},
     {Edit, Dlg::kTransitionWidthEdit, nullptr, {166, 28, 40, 12}},
     {Edit, Dlg::kCutoffEdit, nullptr, {166, 46, 40, 12}},
@@ -47,7 +49,8 @@ constexpr DlgItem kDecimatorTemplate[] = {
     {Edit, Dlg::kFactorEdit, nullptr, {166, 70, 40, 12}},
     {Group, wxID_STATIC, "Parametri downsemplera", {7, 62, 252, 26}},
     {Button, Dlg::kAutoWgButton, "Auto wg", {273, 64, 49, 16}},
-    {CentredStatic, wxID_STATIC,
+    {CentredStatic,
+     wxID_STATIC,
      "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
      {264, 30, 68, 35}},  // widened both ways: four lines fit
     {Group, wxID_STATIC, nullptr, {262, 23, 72, 65}},
@@ -74,7 +77,8 @@ constexpr DlgItem kInterpolatorTemplate[] = {
     {Group, wxID_STATIC, "Parametri upsemplera", {7, 61, 252, 26}},
     {Static, wxID_STATIC, "L<15", {212, 70, 23, 9}},
     {Button, Dlg::kAutoWgButton, "Auto wg", {275, 64, 49, 16}},
-    {CentredStatic, wxID_STATIC,
+    {CentredStatic,
+     wxID_STATIC,
      "Pomocu 'Auto wg' se odredjuje optimalno wg da se izbegne aliasing",
      {266, 30, 68, 35}},  // widened both ways: four lines fit
     {Group, wxID_STATIC, nullptr, {264, 22, 72, 65}},
@@ -100,7 +104,8 @@ constexpr DlgItem kConverterTemplate[] = {
     {Group, wxID_STATIC, "Parametri konvertora", {19, 100, 252, 44}},
     {Static, wxID_STATIC, "Faktor Decimacije M:", {103, 128, 69, 10}},
     {Edit, Dlg::kSecondFactorEdit, nullptr, {179, 127, 40, 12}},
-    {CentredStatic, wxID_STATIC,
+    {CentredStatic,
+     wxID_STATIC,
      "Konvertorom se vrsi povecanje frekvencije odabiranja za racionalni faktor L/M.",
      {23, 74, 245, 18}},
     {Group, wxID_STATIC, "VAZNA  NAPOMENA :", {19, 64, 252, 33}},

@@ -154,8 +154,8 @@ void CPoleZeroDlg::OnCanvasMouseMove(wxMouseEvent& event)
     // While the button is held GTK sends the moves here, wherever the
     // pointer goes; a release the dialog never saw ends the drag too.
     if (m_session.Dragging()) {
-        const bool redrawn = event.LeftIsDown() ? m_session.DragTo(at.x, at.y)
-                                                : m_session.EndDrag(at.x, at.y);
+        const bool redrawn =
+            event.LeftIsDown() ? m_session.DragTo(at.x, at.y) : m_session.EndDrag(at.x, at.y);
         if (redrawn)
             ShowPictures();
     }
@@ -254,9 +254,9 @@ void CPoleZeroDlg::CopyCoefficients()
 {
     using polezero::MarkerKind;
     const polezero::Design& design = m_session.CurrentDesign();
-    const polezero::FilterAnalysis analysis =
-        polezero::AnalyseDesign(polezero::MarkersOf(design, MarkerKind::Zero),
-                                polezero::MarkersOf(design, MarkerKind::Pole), polezero::kSampleCount, 0);
+    const polezero::FilterAnalysis analysis = polezero::AnalyseDesign(
+        polezero::MarkersOf(design, MarkerKind::Zero),
+        polezero::MarkersOf(design, MarkerKind::Pole), polezero::kSampleCount, 0);
     wxClipboard& clipboard = *wxTheClipboard;
     if (clipboard.Open()) {
         clipboard.SetData(new wxTextDataObject(polezero::OctaveCoefficients(analysis)));
@@ -318,8 +318,8 @@ void CPoleZeroDlg::OnClose(wxCloseEvent& event)
 void CPoleZeroDlg::ShowReadout()
 {
     const polezero::PointerReadout& readout = m_session.Readout();
-    for (const auto& [id, lines] : {std::pair{kCartesianList, &readout.cartesian},
-                                    std::pair{kPolarList, &readout.polar}}) {
+    for (const auto& [id, lines] :
+         {std::pair{kCartesianList, &readout.cartesian}, std::pair{kPolarList, &readout.polar}}) {
         wxListBox& list = List(id);
         list.Clear();
         for (const std::string& line : *lines)

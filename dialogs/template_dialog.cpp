@@ -75,7 +75,8 @@ void CTemplateDialog::ScaleUnitsWithText(std::span<const DlgItem> items)
             growth = std::max(growth, MeasureText(font, resolution, item.text).width / usual);
     }
     const double usualUnit = std::round(letters.width / 52.0) / 4.0;
-    m_unitPixels = wxRealPoint(usualUnit * growth, MeasureText(font, resolution, kLetters).height / 8.0);
+    m_unitPixels =
+        wxRealPoint(usualUnit * growth, MeasureText(font, resolution, kLetters).height / 8.0);
 }
 
 wxPoint CTemplateDialog::UnitsToPixels(int x, int y) const

@@ -35,27 +35,27 @@ struct DlgBox {
 };
 
 enum class DlgControl {
-    DefaultButton,   // the dialog's accept button; Enter presses it
+    DefaultButton,  // the dialog's accept button; Enter presses it
     Button,
-    Static,          // left-aligned, wraps at word breaks like a template's static
-    CentredStatic,   // centred lines, wrapped at word breaks
-    Edit,            // single line, bordered, scrolls horizontally, any text, no length limit
-    FirstRadio,      // starts a group of radio buttons
-    Radio,           // joins the group of the radio button before it
-    Group,           // group box, caption (if any) on the left
-    GroupCentred,    // group box, caption centred
-    GroupRight,      // group box, caption at the right end
-    Icon,            // an image at its own size; the box gives only the position
-    Picture,         // an image at its own size in a sunken frame at the box's corner;
-                     // the box is only the area reserved
-    ListBox,         // single selection, unsorted, bordered, no scroll bar; lines in the
-                     // order added
+    Static,         // left-aligned, wraps at word breaks like a template's static
+    CentredStatic,  // centred lines, wrapped at word breaks
+    Edit,           // single line, bordered, scrolls horizontally, any text, no length limit
+    FirstRadio,     // starts a group of radio buttons
+    Radio,          // joins the group of the radio button before it
+    Group,          // group box, caption (if any) on the left
+    GroupCentred,   // group box, caption centred
+    GroupRight,     // group box, caption at the right end
+    Icon,           // an image at its own size; the box gives only the position
+    Picture,        // an image at its own size in a sunken frame at the box's corner;
+                    // the box is only the area reserved
+    ListBox,        // single selection, unsorted, bordered, no scroll bar; lines in the
+                    // order added
 };
 
 struct DlgItem {
     DlgControl kind;
-    int id;                                            // wxID_STATIC for controls nobody addresses
-    const char* text;                                  // label or caption; nullptr for none
+    int id;            // wxID_STATIC for controls nobody addresses
+    const char* text;  // label or caption; nullptr for none
     DlgBox box;
     std::span<const unsigned char> (*image)() = nullptr;  // PNG or BMP file, Icon and Picture only
 };

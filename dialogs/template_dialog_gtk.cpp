@@ -3,10 +3,10 @@
 #include <gtk/gtk.h>
 #include <pango/pangocairo.h>
 
+#include <wx/fontutil.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include <wx/fontutil.h>
 #include <wx/window.h>
 
 namespace {
@@ -33,8 +33,7 @@ void FreeAction(gpointer data, GClosure*)
 void ApplyProviderTo(GtkWidget* widget, gpointer provider)
 {
     gtk_style_context_add_provider(gtk_widget_get_style_context(widget),
-                                   GTK_STYLE_PROVIDER(provider),
-                                   GTK_STYLE_PROVIDER_PRIORITY_USER);
+                                   GTK_STYLE_PROVIDER(provider), GTK_STYLE_PROVIDER_PRIORITY_USER);
     if (GTK_IS_CONTAINER(widget))
         gtk_container_forall(GTK_CONTAINER(widget), ApplyProviderTo, provider);
 }

@@ -38,7 +38,8 @@ void DesignTaps(int order, int centre, float fg)
         // w(m) = 0.54 - 0.46 cos(2 pi m / n)
         const double window = 0.54 - 0.46 * std::cos((m * (2 * std::numbers::pi)) / order);
         // c(m) = w(m) sin(k fg) / (k pi)
-        g_filterTaps[m] = static_cast<float>(window * std::sin(k * static_cast<double>(fg)) / (k * std::numbers::pi));
+        g_filterTaps[m] = static_cast<float>(window * std::sin(k * static_cast<double>(fg)) /
+                                             (k * std::numbers::pi));
     }
     // c(h) = fg / pi, the limit of sin(k fg) / (k pi) as k -> 0
     g_filterTaps[centre] = static_cast<float>(static_cast<double>(fg) * std::numbers::inv_pi);
@@ -63,7 +64,8 @@ void LowPassFilter(std::span<const float> input, std::span<float> output, int le
     // plus a trailing zero when n is even (length + 2h + 1 in both cases).
     // A negative length has no samples; length + 2h + 1 still counts the zeros.
     const std::int64_t wanted = static_cast<std::int64_t>(length) + 2 * centre + 1;
-    const std::size_t produced = wanted > 0 ? std::min(static_cast<std::size_t>(wanted), output.size()) : 0;
+    const std::size_t produced =
+        wanted > 0 ? std::min(static_cast<std::size_t>(wanted), output.size()) : 0;
     const std::size_t available = std::min(inputLength, input.size());
     const auto taps = static_cast<std::size_t>(order) + 1;
     for (std::size_t i = 0; i < produced; ++i) {

@@ -10,8 +10,9 @@ namespace {
 
 float SampleAt(std::span<const float> input, std::int64_t at)
 {
-    return at >= 0 && at < static_cast<std::int64_t>(input.size()) ? input[static_cast<std::size_t>(at)]
-                                                                   : 0.0f;
+    return at >= 0 && at < static_cast<std::int64_t>(input.size())
+               ? input[static_cast<std::size_t>(at)]
+               : 0.0f;
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr double kC1 = 0.12566370614359174;   // 2 pi / 50
-constexpr double kC10 = 1.2566370614359172;   // 2 pi / 5
-constexpr double kC20 = 2.5132741228718345;   // 4 pi / 5
-constexpr int kCentre = kSignalLength / 2;    // the pulses sit on sample 50
+constexpr double kC1 = 0.12566370614359174;  // 2 pi / 50
+constexpr double kC10 = 1.2566370614359172;  // 2 pi / 5
+constexpr double kC20 = 2.5132741228718345;  // 4 pi / 5
+constexpr int kCentre = kSignalLength / 2;   // the pulses sit on sample 50
 
 // The pulses are at most as wide as the buffer: a above 1 becomes 1, and the
 // workspace keeps the lowered value. +inf is lowered too; a NaN is not (it is

@@ -78,9 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!line.text.empty() && line.text.find('\n') == std::string::npos);
         break;
     case CommandLine::Action::ShowHelp:
-    case CommandLine::Action::ShowVersion:
-        FUZZ_CHECK(!line.text.empty());
-        break;
+    case CommandLine::Action::ShowVersion: FUZZ_CHECK(!line.text.empty()); break;
     case CommandLine::Action::Render:
         ResetWorkspace();
         CheckRender(line.options);

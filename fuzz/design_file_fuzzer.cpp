@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(polezero::InDesignArea(marker.at.x, marker.at.y));
         ++counts[marker.kind == polezero::MarkerKind::Zero ? 0 : 1];
     }
-    FUZZ_CHECK(counts[0] <= polezero::kMostMarkersOfAKind && counts[1] <= polezero::kMostMarkersOfAKind);
+    FUZZ_CHECK(counts[0] <= polezero::kMostMarkersOfAKind &&
+               counts[1] <= polezero::kMostMarkersOfAKind);
 
     const auto again = polezero::ParseDesignFile(polezero::DesignFileText(markers));
     FUZZ_CHECK(std::holds_alternative<std::vector<polezero::Marker>>(again));

@@ -28,10 +28,39 @@ namespace {
 using Input = std::string;
 
 // Pieces that the targets' grammars are made of.
-const std::vector<std::string_view> kTokens = {
-    "0", "1", "9", "-", "+", ".", "e", "E", "x", "=", " ", ",", std::string_view("\0", 1),
-    "--", "-o", "--a", "--df", "--fg", "--M", "--L", "--size", "--signal", "--dump", "--help",
-    "blank", "dft", "1e400", "1e-400", "99999999999999999999", "inf", "nan", "0x1p3", "8192"};
+const std::vector<std::string_view> kTokens = {"0",
+                                               "1",
+                                               "9",
+                                               "-",
+                                               "+",
+                                               ".",
+                                               "e",
+                                               "E",
+                                               "x",
+                                               "=",
+                                               " ",
+                                               ",",
+                                               std::string_view("\0", 1),
+                                               "--",
+                                               "-o",
+                                               "--a",
+                                               "--df",
+                                               "--fg",
+                                               "--M",
+                                               "--L",
+                                               "--size",
+                                               "--signal",
+                                               "--dump",
+                                               "--help",
+                                               "blank",
+                                               "dft",
+                                               "1e400",
+                                               "1e-400",
+                                               "99999999999999999999",
+                                               "inf",
+                                               "nan",
+                                               "0x1p3",
+                                               "8192"};
 
 const Input* g_current = nullptr;
 
@@ -79,7 +108,8 @@ std::vector<Input> ReadCorpus(const std::vector<std::filesystem::path>& folders)
     for (const auto& folder : folders) {
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             std::ifstream in(entry.path(), std::ios::binary);
-            inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            inputs.emplace_back(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
         }
     }
     if (inputs.empty()) {

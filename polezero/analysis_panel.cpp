@@ -135,7 +135,8 @@ std::vector<std::string> AnalysisPanelLines(const FilterAnalysis& analysis, int 
             lines.push_back(std::string(list.title) + ": nema");
             continue;
         }
-        lines.push_back(std::string(list.title) + " (" + std::to_string(list.values->size()) + "):");
+        lines.push_back(std::string(list.title) + " (" + std::to_string(list.values->size()) +
+                        "):");
         AppendEntries(lines, list, std::max(budget[i], 1));
     }
     return lines;

@@ -17,11 +17,11 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kHalfPowerDb = -3.0;
-constexpr double kDeepestDb = 70.0;   // the magnitude plot shows at most this far below its top
+constexpr double kDeepestDb = 70.0;  // the magnitude plot shows at most this far below its top
 constexpr double kShallowestDb = 20.0;
-constexpr double kHeadroom = 0.05;    // of the magnitude plot's span, above the top
-constexpr int kTitleGap = 5;          // between a plot's title and its box
-constexpr int kLegendLine = 16;       // the -3 dB legend's sample of the line
+constexpr double kHeadroom = 0.05;  // of the magnitude plot's span, above the top
+constexpr int kTitleGap = 5;        // between a plot's title and its box
+constexpr int kLegendLine = 16;     // the -3 dB legend's sample of the line
 
 PlotBox Box(int left, int top)
 {
@@ -33,7 +33,8 @@ PlotBox Box(int left, int top)
 // sit at quarter turns q with 4 k = q N.
 bool RootAtSample(std::complex<double> c, std::size_t k, std::size_t points)
 {
-    constexpr std::complex<double> kQuarterTurns[] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
+    constexpr std::complex<double> kQuarterTurns[] = {
+        {1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
     for (std::size_t q = 0; q < 4; ++q) {
         if (c == kQuarterTurns[q] && 4 * k == q * points) {
             return true;
@@ -55,7 +56,9 @@ std::vector<double> PlottedMagnitude(const FilterAnalysis& analysis)
         if (!std::isnan(db[k])) {
             continue;
         }
-        const auto at = [&](const std::complex<double>& root) { return RootAtSample(root, k, points); };
+        const auto at = [&](const std::complex<double>& root) {
+            return RootAtSample(root, k, points);
+        };
         const auto order = std::count_if(analysis.zeros.begin(), analysis.zeros.end(), at) -
                            std::count_if(analysis.poles.begin(), analysis.poles.end(), at);
         if (order != 0) {
@@ -78,9 +81,8 @@ Axis MagnitudeAxis(const std::vector<double>& db)
     if (!std::isfinite(data.high)) {
         return FitAxis(-kShallowestDb, 0.0, kShallowestDb, AxisUnit::Plain);
     }
-    const bool bottomless = std::any_of(db.begin(), db.end(), [](double value) {
-        return std::isinf(value) && value < 0.0;
-    });
+    const bool bottomless = std::any_of(
+        db.begin(), db.end(), [](double value) { return std::isinf(value) && value < 0.0; });
     const double top = data.high >= -kShallowestDb ? std::max(data.high, 0.0) : data.high;
     // Room below only when the floor is the data's own: a floor at the
     // deepest level is the edge the lower values are clipped at.
@@ -162,9 +164,10 @@ AnalysisPlots LayOutAnalysisPlots(const FilterAnalysis& analysis)
                   FitAxis(phase.low, phase.high, kPi, AxisUnit::Pi)),
         PlotFrame(Box(kAnalysisLeftColumn, kAnalysisBottomRow), FrequencyAxis(),
                   FitAxis(delay.low, delay.high, 2.0, AxisUnit::Plain)),
-        PlotFrame(Box(kAnalysisRightColumn, kAnalysisBottomRow),
-                  SampleAxis(static_cast<int>(std::min<std::size_t>(analysis.impulse.size(), 1 << 20))),
-                  ImpulseAxis(RealParts(analysis.impulse))),
+        PlotFrame(
+            Box(kAnalysisRightColumn, kAnalysisBottomRow),
+            SampleAxis(static_cast<int>(std::min<std::size_t>(analysis.impulse.size(), 1 << 20))),
+            ImpulseAxis(RealParts(analysis.impulse))),
     };
 }
 
@@ -203,8 +206,8 @@ void DrawDesignAnalysis(Surface& surface, const FilterAnalysis& analysis)
 void DrawDesignAnalysis(Surface& surface, std::span<const PixelPoint> zeros,
                         std::span<const PixelPoint> poles)
 {
-    DrawDesignAnalysis(surface,
-                       AnalyseDesign(zeros, poles, kAnalysisPicturePoints, kAnalysisPictureImpulse));
+    DrawDesignAnalysis(
+        surface, AnalyseDesign(zeros, poles, kAnalysisPicturePoints, kAnalysisPictureImpulse));
 }
 
 }  // namespace polezero

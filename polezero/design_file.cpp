@@ -33,7 +33,8 @@ std::optional<std::int64_t> IntegerOf(const Json& value)
 {
     if (value.is_number_unsigned()) {
         const auto u = value.get<std::uint64_t>();
-        constexpr auto largest = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+        constexpr auto largest =
+            static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
         return static_cast<std::int64_t>(u > largest ? largest : u);
     }
     if (value.is_number_integer()) {
@@ -69,15 +70,18 @@ std::variant<Marker, std::string> ReadMarker(const Json& item, std::size_t index
         coordinates[i] = *value;
     }
     const auto [x, y] = coordinates;
-    if (x < std::numeric_limits<std::int32_t>::min() || x > std::numeric_limits<std::int32_t>::max() ||
-        y < std::numeric_limits<std::int32_t>::min() || y > std::numeric_limits<std::int32_t>::max() ||
+    if (x < std::numeric_limits<std::int32_t>::min() ||
+        x > std::numeric_limits<std::int32_t>::max() ||
+        y < std::numeric_limits<std::int32_t>::min() ||
+        y > std::numeric_limits<std::int32_t>::max() ||
         !InDesignArea(static_cast<int>(x), static_cast<int>(y))) {
         return MarkerPrefix(index) + ": (" + std::to_string(x) + ", " + std::to_string(y) +
                ") lies outside the design area (x 16 to 246, y 16 to 241)";
     }
-    const MarkerKind markerKind = *kind == KindName(MarkerKind::Zero) ? MarkerKind::Zero
-                                                                       : MarkerKind::Pole;
-    return Marker{markerKind, PixelPoint{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)}};
+    const MarkerKind markerKind =
+        *kind == KindName(MarkerKind::Zero) ? MarkerKind::Zero : MarkerKind::Pole;
+    return Marker{markerKind,
+                  PixelPoint{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)}};
 }
 
 }  // namespace
@@ -135,8 +139,8 @@ std::variant<std::vector<Marker>, std::string> ParseDesignFile(std::string_view 
         }
         const Marker read = std::get<Marker>(marker);
         if (++counts[read.kind == MarkerKind::Zero ? 0 : 1] > kMostMarkersOfAKind) {
-            return "more than " + std::to_string(kMostMarkersOfAKind) + " " +
-                   KindName(read.kind) + "s (" + MarkerPrefix(i) + " is one too many)";
+            return "more than " + std::to_string(kMostMarkersOfAKind) + " " + KindName(read.kind) +
+                   "s (" + MarkerPrefix(i) + " is one too many)";
         }
         markers.push_back(read);
     }

@@ -217,7 +217,7 @@ std::complex<double> ToDoubleComplex(const LongComplex& value, bool real)
 }
 
 std::vector<std::complex<double>> ToDoubleComplex(std::span<const LongComplex> values, bool real,
-                                                   long double scale = 1.0L)
+                                                  long double scale = 1.0L)
 {
     std::vector<std::complex<double>> result;
     result.reserve(values.size());

@@ -35,12 +35,9 @@ struct Step {
 Step NextStep(Step step)
 {
     switch (step.mantissa) {
-    case 1:
-        return {2, step.exponent};
-    case 2:
-        return {5, step.exponent};
-    default:
-        return {1, step.exponent + 1};
+    case 1: return {2, step.exponent};
+    case 2: return {5, step.exponent};
+    default: return {1, step.exponent + 1};
     }
 }
 
@@ -56,7 +53,8 @@ struct NumberStyle {
 NumberStyle StyleFor(double largest, int exponent)
 {
     if (largest >= 1e5 || exponent < -3) {
-        const int lead = largest > 0.0 ? static_cast<int>(std::floor(std::log10(largest))) : exponent;
+        const int lead =
+            largest > 0.0 ? static_cast<int>(std::floor(std::log10(largest))) : exponent;
         return {true, std::clamp(lead - exponent, 0, 6)};
     }
     return {false, std::max(0, -exponent)};
@@ -106,8 +104,8 @@ std::string HalfPiText(long long halves)
     }
     const std::string sign = halves < 0 ? "-" : "";
     // Magnitude in halves without overflowing at the most negative value.
-    const unsigned long long count =
-        halves < 0 ? 0ULL - static_cast<unsigned long long>(halves) : static_cast<unsigned long long>(halves);
+    const unsigned long long count = halves < 0 ? 0ULL - static_cast<unsigned long long>(halves)
+                                                : static_cast<unsigned long long>(halves);
     if (count % 2 == 1) {
         return sign + (count == 1 ? "" : std::to_string(count)) + "pi/2";
     }
@@ -140,8 +138,8 @@ Axis FitAxis(double low, double high, double minSpan, AxisUnit unit, double padd
     // kMaxAxisIntervals. The step is then at least an eighth of the span, and
     // the span at least a millionth of the largest bound, so the tick
     // indices stay below about 10^7 and convert safely.
-    const int exponent = static_cast<int>(std::floor(std::log10(
-        span / kMaxAxisIntervals / (unit == AxisUnit::Pi ? kPi : 1.0))));
+    const int exponent = static_cast<int>(
+        std::floor(std::log10(span / kMaxAxisIntervals / (unit == AxisUnit::Pi ? kPi : 1.0))));
     Step step{1, exponent};
     if (unit == AxisUnit::Pi && exponent < 0) {
         step = Step{5, -1};  // pi/2, the finest step the pi labels have
@@ -246,7 +244,8 @@ ValueSpan SpikeTolerantSpan(std::span<const double> values)
             continue;
         }
         const auto middle = window.begin() + static_cast<std::ptrdiff_t>(used / 2);
-        std::nth_element(window.begin(), middle, window.begin() + static_cast<std::ptrdiff_t>(used));
+        std::nth_element(window.begin(), middle,
+                         window.begin() + static_cast<std::ptrdiff_t>(used));
         smoothed.push_back(*middle);
     }
     const ValueSpan calm = FiniteSpan(smoothed);

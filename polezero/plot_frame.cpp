@@ -16,8 +16,8 @@ namespace {
 constexpr double kFarAway = 1e7;
 
 constexpr int kTickLength = 4;
-constexpr int kLabelGap = 3;      // between a tick mark and its label
-constexpr int kCapRadius = 2;     // stem rings in (x - 2, y - 2)-(x + 3, y + 3)
+constexpr int kLabelGap = 3;   // between a tick mark and its label
+constexpr int kCapRadius = 2;  // stem rings in (x - 2, y - 2)-(x + 3, y + 3)
 
 struct Point {
     int x;

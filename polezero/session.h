@@ -153,8 +153,8 @@ private:
 
     bool m_controlFrames;
     int m_scale;
-    Raster m_face;    // the client area as a fresh dialog shows it
-    Raster m_client;  // what is on the screen now
+    Raster m_face;                           // the client area as a fresh dialog shows it
+    Raster m_client;                         // what is on the screen now
     std::optional<VectorRecorder> m_shapes;  // since the last opening, when recorded
     PointerReadout m_readout;
     Design m_design;

@@ -11,7 +11,8 @@
 namespace {
 
 constexpr std::string_view kInputTitle = "Vremenski oblik ulaznog signala x(n):";
-constexpr std::string_view kConverterIntermediateTitle = "Amplitudska karakteristika medjurezultata:";
+constexpr std::string_view kConverterIntermediateTitle =
+    "Amplitudska karakteristika medjurezultata:";
 // The filtered and the converted spectrum share one title.
 constexpr std::string_view kConverterOutputTitle = "Amplitudska karakteristika izlaznog signala:";
 

@@ -8,18 +8,18 @@
 
 namespace {
 
-constexpr int kArrowLength = 10;       // rows (or columns) of an arrow head
-constexpr int kArrowSlope = 3;         // the head widens one pixel every 3 pixels
+constexpr int kArrowLength = 10;  // rows (or columns) of an arrow head
+constexpr int kArrowSlope = 3;    // the head widens one pixel every 3 pixels
 constexpr int kPeakLabelX = 5;
-constexpr int kPeakLabelRise = 130;    // the label's top is this far above the baseline
-constexpr int kLabelDrop = 2;          // labels start two rows under the axis
-constexpr int kCountLabelOffset = 50;  // count label at count * step + 50
-constexpr int kSampleLabelOffset = 55; // sample k's number at k * step + 55
+constexpr int kPeakLabelRise = 130;     // the label's top is this far above the baseline
+constexpr int kLabelDrop = 2;           // labels start two rows under the axis
+constexpr int kCountLabelOffset = 50;   // count label at count * step + 50
+constexpr int kSampleLabelOffset = 55;  // sample k's number at k * step + 55
 constexpr int kLabelsPerPlot = 10;
 // The ellipse box spans [e + 58, e + 63) around the stem at e + 60.
 constexpr double kEllipseLeft = 58.0;
 constexpr double kEllipseRight = 63.0;
-constexpr double kEllipseHalf = 2.0;   // box top/bottom relative to the stem's end
+constexpr double kEllipseHalf = 2.0;  // box top/bottom relative to the stem's end
 
 float ValueAt(std::span<const float> values, int i)
 {
@@ -90,7 +90,8 @@ void DrawStem(Surface& surface, int y, int i, float step, float h)
             surface.SetPixel(x, y + j, kBlack);
         }
         // Hanging below the stem's lower end (a zero stem's box is y..y+4).
-        surface.Ellipse(left, static_cast<int>(top), right, static_cast<int>(top + 2 * kEllipseHalf));
+        surface.Ellipse(left, static_cast<int>(top), right,
+                        static_cast<int>(top + 2 * kEllipseHalf));
     }
 }
 
@@ -98,7 +99,8 @@ void DrawStem(Surface& surface, int y, int i, float step, float h)
 
 float LargestMagnitude(std::span<const float> values, int count)
 {
-    const int available = static_cast<int>(std::min<std::size_t>(values.size(), std::max(count, 0)));
+    const int available =
+        static_cast<int>(std::min<std::size_t>(values.size(), std::max(count, 0)));
     float m = 0.0f;
     for (int i = 0; i < available; ++i) {
         const float v = values[static_cast<std::size_t>(i)];

@@ -13,10 +13,10 @@
 #include "core/surface.h"
 
 // Geometry shared with the views' layout.
-inline constexpr int kPlotLeft = 60;           // x of sample 0 and of the vertical axis
-inline constexpr int kPlotAxisRight = 684;     // last pixel of the horizontal axis
-inline constexpr int kPlotWidth = 600;         // pixels the samples share (step = 600 / count)
-inline constexpr int kStemFullHeight = 120;    // the largest magnitude's stem, in pixels
+inline constexpr int kPlotLeft = 60;         // x of sample 0 and of the vertical axis
+inline constexpr int kPlotAxisRight = 684;   // last pixel of the horizontal axis
+inline constexpr int kPlotWidth = 600;       // pixels the samples share (step = 600 / count)
+inline constexpr int kStemFullHeight = 120;  // the largest magnitude's stem, in pixels
 inline constexpr int kVerticalAxisHeight = 135;
 
 // m = the largest |v| of values[0..count-1], found as the plot finds it:

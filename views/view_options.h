@@ -11,7 +11,7 @@
 
 // One stem plot as it was drawn.
 struct PlotRecord {
-    std::string title;          // the text drawn above the plot
+    std::string title;  // the text drawn above the plot
     int baseline = 0;
     int count = 0;
     float peak = 0.0f;          // the largest magnitude, as the plot's label shows it
@@ -27,6 +27,6 @@ struct ViewRecord {
 using TransformFunction = void (*)(std::span<const float> samples, int count);
 
 struct ViewOptions {
-    ViewRecord* record = nullptr;            // filled when not null
+    ViewRecord* record = nullptr;              // filled when not null
     TransformFunction transform = ComputeDft;  // ComputeDftLiteral to compare speeds
 };

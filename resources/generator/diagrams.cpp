@@ -10,9 +10,18 @@ constexpr int kHeight = 181;
 // Text groups: the texts of one group share a size.
 enum Group { kTitle, kSignalNames, kRates, kTitleFraction, kOutputFraction, kOutputRate };
 
-Label Fs() { return Formula(U"F_s"); }
-Label LTimesFs() { return Formula(U"L\u00B7F_s"); }
-Label HOfK() { return Plain(U"h(k)"); }
+Label Fs()
+{
+    return Formula(U"F_s");
+}
+Label LTimesFs()
+{
+    return Formula(U"L\u00B7F_s");
+}
+Label HOfK()
+{
+    return Plain(U"h(k)");
+}
 
 }  // namespace
 
@@ -92,7 +101,8 @@ IndexedImage DrawConverterDiagram(const SerifBoldFont& font)
     page.Line({414, 106, 449, 107});
     page.Text(kSignalNames, Plain(U"y(m)"), {417, 82, 456, 99});
     // (L/M)·F_s: the fraction, then the dot and F_s on the fraction's axis.
-    page.Fraction(kOutputFraction, Plain(U"L"), Plain(U"M"), {418, 110, 437, 139}, {418, 125, 437, 126});
+    page.Fraction(kOutputFraction, Plain(U"L"), Plain(U"M"), {418, 110, 437, 139},
+                  {418, 125, 437, 126});
     page.Text(kOutputRate, Formula(U"\u00B7F_s"), {439, 110, 456, 139}, Vertical::Axis, 125.5);
     return page.Render();
 }

@@ -10,11 +10,11 @@ namespace {
 
 struct IconLayout {
     int size;
-    int corner;            // how many pixels the card's corners are cut
-    int border;            // width of the card's border
-    int line;              // thickness of the time axis and of each stem
-    int baseline;          // top row of the time axis
-    int axisLeft;          // first and last column of the time axis
+    int corner;    // how many pixels the card's corners are cut
+    int border;    // width of the card's border
+    int line;      // thickness of the time axis and of each stem
+    int baseline;  // top row of the time axis
+    int axisLeft;  // first and last column of the time axis
     int axisRight;
     int headDiameter;
     std::vector<int> stemX;        // first column of each stem
@@ -29,10 +29,12 @@ const IconLayout& LayoutFor(int size)
     // with round heads and a smooth corner cut, so that it still reads as
     // the same picture when a desktop shrinks it.
     static const IconLayout k16{16, 2, 1, 1, 9, 2, 13, 3, {3, 6, 9, 12}, {5, -3, 4, -4}};
-    static const IconLayout k32{32, 3, 1, 1, 17, 3, 28, 5, {5, 10, 15, 20, 25}, {12, 5, -10, -5, 7}};
-    static const IconLayout k48{48, 4, 2, 2, 25, 4, 43, 8, {7, 15, 23, 31, 39}, {16, 8, -14, -7, 11}};
-    static const IconLayout k256{256, 24, 8, 8, 136, 24, 231, 40,
-                                 {40, 80, 120, 160, 200}, {96, 40, -80, -40, 56}};
+    static const IconLayout k32{
+        32, 3, 1, 1, 17, 3, 28, 5, {5, 10, 15, 20, 25}, {12, 5, -10, -5, 7}};
+    static const IconLayout k48{
+        48, 4, 2, 2, 25, 4, 43, 8, {7, 15, 23, 31, 39}, {16, 8, -14, -7, 11}};
+    static const IconLayout k256{
+        256, 24, 8, 8, 136, 24, 231, 40, {40, 80, 120, 160, 200}, {96, 40, -80, -40, 56}};
     for (const IconLayout* layout : {&k16, &k32, &k48, &k256})
         if (layout->size == size)
             return *layout;

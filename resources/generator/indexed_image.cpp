@@ -22,8 +22,8 @@ void IndexedImage::Set(int x, int y, std::uint8_t index)
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return;
-    m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x)] =
-        index;
+    m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+             static_cast<std::size_t>(x)] = index;
 }
 
 void IndexedImage::Fill(const PixelBox& box, std::uint8_t index)
@@ -49,7 +49,8 @@ void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v)
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image, std::span<const PaletteColour> palette)
+std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image,
+                                     std::span<const PaletteColour> palette)
 {
     if (palette.size() > 256)
         throw std::invalid_argument("an 8-bit BMP holds at most 256 colours");
@@ -108,8 +109,8 @@ void AppendToVector(png_structp png, png_bytep data, png_size_t length)
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePng4(const IndexedImage& image, std::span<const PaletteColour> palette,
-                                     int transparent)
+std::vector<std::uint8_t> EncodePng4(const IndexedImage& image,
+                                     std::span<const PaletteColour> palette, int transparent)
 {
     if (palette.empty() || palette.size() > 16)
         throw std::invalid_argument("a 4-bit PNG holds 1 to 16 colours");
@@ -127,8 +128,9 @@ std::vector<std::uint8_t> EncodePng4(const IndexedImage& image, std::span<const 
     }
     const int width = image.Width();
     const int height = image.Height();
-    std::vector<std::vector<png_byte>> rows(static_cast<std::size_t>(height),
-                                            std::vector<png_byte>(static_cast<std::size_t>(width + 1) / 2, 0));
+    std::vector<std::vector<png_byte>> rows(
+        static_cast<std::size_t>(height),
+        std::vector<png_byte>(static_cast<std::size_t>(width + 1) / 2, 0));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const auto index = static_cast<png_byte>(image.At(x, y) & 0x0F);
@@ -151,7 +153,8 @@ std::vector<std::uint8_t> EncodePng4(const IndexedImage& image, std::span<const 
     // same bytes.
     png_set_compression_level(png, 9);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 4,
-                 PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
     if (!alpha.empty())
         png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
@@ -166,7 +169,8 @@ std::vector<std::uint8_t> EncodePng4(const IndexedImage& image, std::span<const 
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     file.close();
     if (!file)
         throw std::runtime_error("cannot write '" + path + "'");

@@ -46,12 +46,13 @@ private:
 
 // BITMAPFILEHEADER + BITMAPINFOHEADER, a 256-entry palette (entries past the
 // given colours are black), bottom-up rows padded to four bytes.
-std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image, std::span<const PaletteColour> palette);
+std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image,
+                                     std::span<const PaletteColour> palette);
 
 // A palette PNG, 4 bits per pixel (so at most 16 colours); the entry
 // `transparent`, if not negative, is fully transparent.
-std::vector<std::uint8_t> EncodePng4(const IndexedImage& image, std::span<const PaletteColour> palette,
-                                     int transparent);
+std::vector<std::uint8_t> EncodePng4(const IndexedImage& image,
+                                     std::span<const PaletteColour> palette, int transparent);
 
 // Throws std::runtime_error naming the file when it cannot be written.
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -24,9 +24,12 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     try {
         const SerifBoldFont font(SerifBoldFont::Locate());
-        WriteFileBytes(folder + "/decimator.bmp", EncodeBmp8(DrawDecimatorDiagram(font), kDiagramPalette));
-        WriteFileBytes(folder + "/interpolator.bmp", EncodeBmp8(DrawInterpolatorDiagram(font), kDiagramPalette));
-        WriteFileBytes(folder + "/converter.bmp", EncodeBmp8(DrawConverterDiagram(font), kDiagramPalette));
+        WriteFileBytes(folder + "/decimator.bmp",
+                       EncodeBmp8(DrawDecimatorDiagram(font), kDiagramPalette));
+        WriteFileBytes(folder + "/interpolator.bmp",
+                       EncodeBmp8(DrawInterpolatorDiagram(font), kDiagramPalette));
+        WriteFileBytes(folder + "/converter.bmp",
+                       EncodeBmp8(DrawConverterDiagram(font), kDiagramPalette));
         for (const int size : kAppIconSizes)
             WriteFileBytes(folder + "/vorlen-" + std::to_string(size) + ".png",
                            EncodePng4(DrawAppIcon(size), kIconPalette, kIconTransparent));

@@ -19,11 +19,13 @@ void Page::Block(const PixelBox& outline, Label symbol)
     m_blocks.push_back(outline);
     // The symbol takes about half the interior's height, leaving the block
     // its air; the same margins for every block keep the sizes equal.
-    const PixelBox interior{outline.left + 2, outline.top + 2, outline.right - 2, outline.bottom - 2};
+    const PixelBox interior{outline.left + 2, outline.top + 2, outline.right - 2,
+                            outline.bottom - 2};
     const int marginY = interior.Height() / 4;
     const int marginX = interior.Width() / 8;
     Text(kSymbolGroup, std::move(symbol),
-         {interior.left + marginX, interior.top + marginY, interior.right - marginX, interior.bottom - marginY});
+         {interior.left + marginX, interior.top + marginY, interior.right - marginX,
+          interior.bottom - marginY});
 }
 
 void Page::Text(int group, Label label, const PixelBox& box, Vertical vertical, double axisRow)
@@ -31,11 +33,14 @@ void Page::Text(int group, Label label, const PixelBox& box, Vertical vertical, 
     m_texts.push_back({group, std::move(label), box, vertical, axisRow});
 }
 
-void Page::Fraction(int group, Label numerator, Label denominator, const PixelBox& box, const PixelBox& bar)
+void Page::Fraction(int group, Label numerator, Label denominator, const PixelBox& box,
+                    const PixelBox& bar)
 {
     m_lines.push_back(bar);
-    Text(group, std::move(numerator), {bar.left, box.top, bar.right, bar.top - 3}, Vertical::Bottom);
-    Text(group, std::move(denominator), {bar.left, bar.bottom + 3, bar.right, box.bottom}, Vertical::Top);
+    Text(group, std::move(numerator), {bar.left, box.top, bar.right, bar.top - 3},
+         Vertical::Bottom);
+    Text(group, std::move(denominator), {bar.left, bar.bottom + 3, bar.right, box.bottom},
+         Vertical::Top);
 }
 
 bool Page::Fits(const Placed& text, int size, int* dx, int* dy, Ink* ink) const
@@ -47,20 +52,15 @@ bool Page::Fits(const Placed& text, int size, int* dx, int* dy, Ink* ink) const
     const PixelBox& box = text.box;
     *dx = box.left + (box.Width() - ib.Width()) / 2 - ib.left;
     switch (text.vertical) {
-    case Vertical::Centre:
-        *dy = box.top + (box.Height() - ib.Height()) / 2 - ib.top;
-        break;
-    case Vertical::Top:
-        *dy = box.top - ib.top;
-        break;
-    case Vertical::Bottom:
-        *dy = box.bottom - ib.bottom;
-        break;
+    case Vertical::Centre: *dy = box.top + (box.Height() - ib.Height()) / 2 - ib.top; break;
+    case Vertical::Top: *dy = box.top - ib.top; break;
+    case Vertical::Bottom: *dy = box.bottom - ib.bottom; break;
     case Vertical::Axis:
         *dy = static_cast<int>(std::lround(text.axisRow + AxisHeight(m_font, size)));
         break;
     }
-    return box.Contains(ib.left + *dx, ib.top + *dy) && box.Contains(ib.right + *dx, ib.bottom + *dy);
+    return box.Contains(ib.left + *dx, ib.top + *dy) &&
+           box.Contains(ib.right + *dx, ib.bottom + *dy);
 }
 
 int Page::GroupSize(int group) const
@@ -92,7 +92,8 @@ IndexedImage Page::Render() const
         image.Fill(line, kBlackInk);
     for (const PixelBox& block : m_blocks) {
         image.Fill(block, kNavyOutline);
-        image.Fill({block.left + 2, block.top + 2, block.right - 2, block.bottom - 2}, kBlueInterior);
+        image.Fill({block.left + 2, block.top + 2, block.right - 2, block.bottom - 2},
+                   kBlueInterior);
     }
     for (const Placed& text : m_texts) {
         int dx = 0;

@@ -33,7 +33,10 @@ enum class Vertical {
 
 class Page {
 public:
-    Page(const SerifBoldFont& font, int width, int height) : m_font(font), m_width(width), m_height(height) {}
+    Page(const SerifBoldFont& font, int width, int height)
+        : m_font(font), m_width(width), m_height(height)
+    {
+    }
 
     // A signal line, 2 pixels thick, drawn under the blocks so that their
     // outlines stay whole where the line meets them.
@@ -47,7 +50,8 @@ public:
               double axisRow = 0.0);
     // Numerator over denominator with a 2-pixel bar; the two share a size and
     // keep a 2-pixel gap from the bar.
-    void Fraction(int group, Label numerator, Label denominator, const PixelBox& box, const PixelBox& bar);
+    void Fraction(int group, Label numerator, Label denominator, const PixelBox& box,
+                  const PixelBox& bar);
 
     IndexedImage Render() const;
 

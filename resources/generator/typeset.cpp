@@ -67,18 +67,21 @@ SerifBoldFont::SerifBoldFont(const std::string& path) : m_impl(std::make_unique<
 
 SerifBoldFont::~SerifBoldFont() = default;
 
-int SerifBoldFont::Typeset(Ink& ink, std::u32string_view text, int pixelSize, int penX, int baselineY) const
+int SerifBoldFont::Typeset(Ink& ink, std::u32string_view text, int pixelSize, int penX,
+                           int baselineY) const
 {
     FT_Face face = m_impl->face;
     if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize)) != 0)
-        throw std::runtime_error("the font cannot be set at " + std::to_string(pixelSize) + " pixels");
+        throw std::runtime_error("the font cannot be set at " + std::to_string(pixelSize) +
+                                 " pixels");
     // The pen moves in 1/64 pixels, so that spacing follows the font's
     // design rather than piling up rounding.
     FT_Pos pen = static_cast<FT_Pos>(penX) * 64;
     for (char32_t cp : text) {
         const FT_UInt index = FT_Get_Char_Index(face, cp);
         if (index == 0)
-            throw std::runtime_error("the font has no glyph for U+" + std::to_string(static_cast<unsigned>(cp)));
+            throw std::runtime_error("the font has no glyph for U+" +
+                                     std::to_string(static_cast<unsigned>(cp)));
         // Unhinted: at these sizes the hinters either thin the bold strokes
         // or fuse the dot of an i with its stem. Monochrome, so that no grey
         // edge pixel breaks the pictures' four colours.
@@ -91,7 +94,8 @@ int SerifBoldFont::Typeset(Ink& ink, std::u32string_view text, int pixelSize, in
         const FT_Bitmap& bitmap = slot->bitmap;
         const int originX = static_cast<int>(pen >> 6);
         for (unsigned r = 0; r < bitmap.rows; ++r) {
-            const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(r) * bitmap.pitch;
+            const unsigned char* row =
+                bitmap.buffer + static_cast<std::ptrdiff_t>(r) * bitmap.pitch;
             for (unsigned c = 0; c < bitmap.width; ++c)
                 if (row[c >> 3] & (0x80u >> (c & 7u)))
                     ink.Add(originX + slot->bitmap_left + static_cast<int>(c),
@@ -169,7 +173,8 @@ Label SamplerSymbol(bool down, std::u32string letter)
             const int fromTip = down ? height - 1 - row : row;
             int spread = 0;
             if (fromTip < headLength)
-                spread = static_cast<int>(std::lround(halfHead * static_cast<double>(fromTip) / (headLength - 1)));
+                spread = static_cast<int>(
+                    std::lround(halfHead * static_cast<double>(fromTip) / (headLength - 1)));
             const int left = halfHead - spread;
             const int right = halfHead + shaft - 1 + spread;
             for (int x = left; x <= right; ++x)

@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/analysis_options.h"
-#include "cli/count_text.h"
 #include "cli/analysis_output.h"
+#include "cli/count_text.h"
 #include "cli/render.h"
 #include "core/raster.h"
 #include "core/surface.h"
@@ -198,7 +198,8 @@ TEST_F(AnalysisFilesTest, AnalysisOptionsAreBadUsageExceptWithPolezero)
     EXPECT_EQ(65536, ParseCount("65536", 1, 65536));
     EXPECT_EQ(0, ParseCount("0", 0, 65536));
     EXPECT_EQ(7, ParseCount("007", 1, 65536));
-    for (const char* bad : {"0", "65537", "-1", "+5", " 5", "5 ", "1e3", "0x10", "", "99999999999"}) {
+    for (const char* bad :
+         {"0", "65537", "-1", "+5", " 5", "5 ", "1e3", "0x10", "", "99999999999"}) {
         EXPECT_FALSE(ParseCount(bad, 1, 65536).has_value()) << bad;
     }
 }
@@ -234,14 +235,14 @@ TEST_F(AnalysisFilesTest, PolezeroWritesTheAnalysisOfItsDesign)
 
 TEST_F(AnalysisFilesTest, AllWritesExactlyTheFilesOfTheSingleCommands)
 {
-    const std::vector<std::string> options = {"--signal", "cosine", "--a", "2.5", "--df", "0.2",
-                                              "--fg", "1", "--M", "3", "--L", "4", "--size",
-                                              "640x700"};
+    const std::vector<std::string> options = {"--signal", "cosine", "--a",    "2.5",    "--df",
+                                              "0.2",      "--fg",   "1",      "--M",    "3",
+                                              "--L",      "4",      "--size", "640x700"};
     fs::create_directory(m_work / "single");
     for (const AnalysisView& view : AnalysisViews()) {
         const std::string name(view.name);
         std::vector<std::string> args = {name, "-o", In("single/" + name + ".png"), "--dump",
-                                          In("single/" + name + ".json")};
+                                         In("single/" + name + ".json")};
         args.insert(args.end(), options.begin(), options.end());
         ResetWorkspace();  // as a fresh process starts
         ASSERT_EQ(0, Run(args).status) << name;
@@ -263,7 +264,8 @@ TEST_F(AnalysisFilesTest, AllWritesExactlyTheFilesOfTheSingleCommands)
     }
 
     const std::string help = Run({"--help"}).out;
-    for (const char* word : {"all", "--out-dir", "--analysis", "--analysis-csv", "--points", "--impulse"}) {
+    for (const char* word :
+         {"all", "--out-dir", "--analysis", "--analysis-csv", "--points", "--impulse"}) {
         EXPECT_NE(std::string::npos, help.find(word)) << word;
     }
 }
@@ -333,8 +335,8 @@ TEST_F(AnalysisFilesTest, AnalysisPictureIsTheDesignsPictureWrittenWithTheOthers
          {std::vector<std::string>{"polezero", "-o", In("p.png"), "--analysis-picture",
                                    In("missing/a.png")},
           {"polezero", "-o", In("missing/p.png"), "--analysis-picture", In("a.png")},
-          {"polezero", "-o", In("p.png"), "--analysis", In("missing/a.json"),
-           "--analysis-picture", In("a.png")}}) {
+          {"polezero", "-o", In("p.png"), "--analysis", In("missing/a.json"), "--analysis-picture",
+           In("a.png")}}) {
         const Outcome failed = Run(args);
         EXPECT_EQ(1, failed.status) << args[4];
         EXPECT_TRUE(IsOneLine(failed.err)) << failed.err;
@@ -351,7 +353,8 @@ TEST_F(AnalysisFilesTest, AnalysisPictureIsBadUsageExceptAlone)
         {"polezero", "-o", In("x.png"), "--analysis-picture", ""},
         {"polezero", "-o", In("x.png"), "--analysis-picture", In("x.png")},
         {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--dump", In("./a.png")},
-        {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--analysis", In("a.png")},
+        {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--analysis",
+         In("a.png")},
         {"polezero", "-o", In("x.png"), "--analysis-picture", In("a.png"), "--points", "100"},
     };
     for (const auto& args : cases) {
@@ -360,7 +363,8 @@ TEST_F(AnalysisFilesTest, AnalysisPictureIsBadUsageExceptAlone)
         EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
         EXPECT_TRUE(fs::is_empty(m_work)) << args[0] << " " << args.back();
     }
-    EXPECT_NE(std::string::npos, Run({"dft", "-o", In("x.png"), "--analysis-picture", In("a.png")})
-                                     .err.find("--analysis-picture goes only with the command polezero"));
+    EXPECT_NE(std::string::npos,
+              Run({"dft", "-o", In("x.png"), "--analysis-picture", In("a.png")})
+                  .err.find("--analysis-picture goes only with the command polezero"));
     EXPECT_NE(std::string::npos, Run({"--help"}).out.find("--analysis-picture"));
 }

@@ -58,7 +58,8 @@ inline bool BecomeOrdinaryUser()
 // Runs vorlen-render in-process in a forked child, so that whatever
 // `prepare` does to the process (limits, privileges) stays there. The
 // child's standard output and its error text come back.
-inline Outcome RunInChild(const std::vector<std::string>& args, const std::function<bool()>& prepare)
+inline Outcome RunInChild(const std::vector<std::string>& args,
+                          const std::function<bool()>& prepare)
 {
     int out[2];
     int err[2];
@@ -83,7 +84,8 @@ inline Outcome RunInChild(const std::vector<std::string>& args, const std::funct
         std::ostringstream message;
         const std::vector<const char*> argv = Argv(args);
         errno = EDOM;  // a stale reason that must never reach a message
-        const int status = RunRenderer(static_cast<int>(argv.size() - 1), argv.data(), ignored, message);
+        const int status =
+            RunRenderer(static_cast<int>(argv.size() - 1), argv.data(), ignored, message);
         const std::string text = message.str();
         if (::write(err[1], text.data(), text.size()) < 0) {
             ::_exit(98);

@@ -19,13 +19,15 @@ TEST_F(CommandLineEdges, HelpAndVersionThatCannotBeWrittenFail)
 {
     const std::string err = (m_root / "err").string();
     for (const std::string option : {"--help", "--version"}) {
-        for (const auto& [output, reason] : {std::pair<std::string, std::string>{">/dev/full", std::strerror(ENOSPC)},
-                                             {">&-", std::strerror(EBADF)}}) {
-            const int raw = std::system((std::string(VORLEN_RENDER_PATH) + " " + option + " " +
-                                         output + " 2>" + err)
-                                            .c_str());
+        for (const auto& [output, reason] :
+             {std::pair<std::string, std::string>{">/dev/full", std::strerror(ENOSPC)},
+              {">&-", std::strerror(EBADF)}}) {
+            const int raw = std::system(
+                (std::string(VORLEN_RENDER_PATH) + " " + option + " " + output + " 2>" + err)
+                    .c_str());
             EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << option << output << ": " << raw;
-            EXPECT_EQ("vorlen-render: cannot write standard output: " + reason + "\n", ReadFile(err))
+            EXPECT_EQ("vorlen-render: cannot write standard output: " + reason + "\n",
+                      ReadFile(err))
                 << option << output;
         }
     }
@@ -42,7 +44,8 @@ TEST_F(CommandLineEdges, ImpulseWithoutTheJsonIsBadUsage)
         args.insert(args.end(), extra.begin(), extra.end());
         const Outcome outcome = Run(args);
         EXPECT_EQ(2, outcome.status);
-        EXPECT_EQ("vorlen-render: --impulse needs --analysis; see vorlen-render --help\n", outcome.err);
+        EXPECT_EQ("vorlen-render: --impulse needs --analysis; see vorlen-render --help\n",
+                  outcome.err);
         EXPECT_TRUE(Files().empty());
     }
     EXPECT_EQ(0, Run({"polezero", "-o", In("q.png"), "--analysis", In("b.json"), "--analysis-csv",
@@ -109,7 +112,8 @@ TEST_F(CommandLineEdges, ControlCharactersInMessagesAreEscaped)
         EXPECT_NE(std::string::npos, outcome.err.find(c.shown)) << outcome.err;
         for (std::size_t i = 0; i + 1 < outcome.err.size(); ++i) {
             const auto byte = static_cast<unsigned char>(outcome.err[i]);
-            EXPECT_TRUE(byte >= 0x20 && byte != 0x7f && byte != 0x9b) << "byte " << i << ": " << outcome.err;
+            EXPECT_TRUE(byte >= 0x20 && byte != 0x7f && byte != 0x9b)
+                << "byte " << i << ": " << outcome.err;
         }
         EXPECT_TRUE(Files().empty());
     }

@@ -77,9 +77,12 @@ int RunSignalledAt(const std::string& call, int nth, const std::vector<std::stri
     const char* sanitizer = std::getenv("ASAN_OPTIONS");
     const std::string options =
         std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") + ":detect_leaks=0";
-    std::vector<std::string> argv{"env", options, "strace", "-qq", "-o", "/dev/null", "-e",
-                                  "inject=" + call + ":signal=SIGTERM:when=" + std::to_string(nth),
-                                  "--", VORLEN_RENDER_PATH};
+    std::vector<std::string> argv{
+        "env",    options,
+        "strace", "-qq",
+        "-o",     "/dev/null",
+        "-e",     "inject=" + call + ":signal=SIGTERM:when=" + std::to_string(nth),
+        "--",     VORLEN_RENDER_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     const pid_t pid = StartProgram(argv);
     int raw = 0;
@@ -125,7 +128,9 @@ TEST_F(OutputCommit, ASignalAtAnyStepLeavesAllOrNothingAndNoTemporaryFile)
          {In("o.png"), In("o.json")},
          {"fchmod", "write", "fsync", "flock", "rename", "renameat2", "unlink"}},
         // Sixteen temporary files at once, each replacing a file.
-        {"all", {"all", "--out-dir", In("all"), "--size", "32x24"}, everyFile,
+        {"all",
+         {"all", "--out-dir", In("all"), "--size", "32x24"},
+         everyFile,
          {"fchmod", "rename", "renameat2"}},
     };
     for (const Case& c : cases) {
@@ -148,8 +153,9 @@ TEST_F(OutputCommit, ASignalAtAnyStepLeavesAllOrNothingAndNoTemporaryFile)
                 for (const fs::path& file : c.files) {
                     after.push_back(State(file));
                 }
-                const bool allNew = std::all_of(after.begin(), after.end(),
-                                                [](const std::string& state) { return state == "new"; });
+                const bool allNew =
+                    std::all_of(after.begin(), after.end(),
+                                [](const std::string& state) { return state == "new"; });
                 EXPECT_TRUE(allNew || after == before) << testing::PrintToString(after);
                 for (const std::string& name : Hidden()) {  // a failed step's leftovers
                     fs::remove(name);
@@ -180,8 +186,9 @@ TEST_F(OutputCommit, DescriptorsAreWrittenWhereTheyStandAndNeverReplaced)
     Store(In("g"), "OLD\n");
     struct stat before {};
     ASSERT_EQ(0, ::stat(In("g").c_str(), &before));
-    ASSERT_EQ(0, Shell(program + " -o /dev/stdout >>g && " + program + " -o /proc/self/fd/1 >>g && " +
-                       program + " -o /dev/fd/3 --dump /dev/stdout 3>>g >h"));
+    ASSERT_EQ(0,
+              Shell(program + " -o /dev/stdout >>g && " + program + " -o /proc/self/fd/1 >>g && " +
+                    program + " -o /dev/fd/3 --dump /dev/stdout 3>>g >h"));
     EXPECT_TRUE(ReadFile(In("g")) == "OLD\n" + png + png + png);
     EXPECT_EQ('{', ReadFile(In("h")).front());
     struct stat after {};
@@ -196,7 +203,8 @@ TEST_F(OutputCommit, DescriptorsAreWrittenWhereTheyStandAndNeverReplaced)
     // A descriptor that is not open, or open only for reading.
     for (const std::string name : {"/dev/fd/9", "/dev/stdin", "/proc/self/fd/0"}) {
         EXPECT_EQ(1, Shell(program + " -o " + name + " 9>&- </dev/null 2>err")) << name;
-        EXPECT_EQ("vorlen-render: cannot write " + name + ": Bad file descriptor\n", ReadFile(In("err")));
+        EXPECT_EQ("vorlen-render: cannot write " + name + ": Bad file descriptor\n",
+                  ReadFile(In("err")));
     }
     EXPECT_EQ((std::vector<std::string>{"err", "f", "g", "h", "k", "ref.png"}), Files());
 }
@@ -223,9 +231,9 @@ TEST_F(OutputCommit, AFileThatCannotBeReplacedStopsTheWholeSet)
     Own(sticky / "mine.png", kNobody, 0644);
     Store(sticky / "theirs.json", "old");
     Own(sticky / "theirs.json", 0, 0666);  // writable: only the sticky folder forbids
-    Outcome outcome = RunInChild(
-        {"blank", "-o", (sticky / "mine.png").string(), "--dump", (sticky / "theirs.json").string()},
-        BecomeOrdinaryUser);
+    Outcome outcome = RunInChild({"blank", "-o", (sticky / "mine.png").string(), "--dump",
+                                  (sticky / "theirs.json").string()},
+                                 BecomeOrdinaryUser);
     EXPECT_EQ(1, outcome.status);
     EXPECT_EQ("vorlen-render: cannot write " + (sticky / "theirs.json").string() +
                   ": Operation not permitted\n",
@@ -259,7 +267,8 @@ TEST_F(OutputCommit, AFileThatCannotBeReplacedStopsTheWholeSet)
     Own(open / "own.png", kNobody, 0444);
     outcome = RunInChild({"blank", "-o", (open / "keep.png").string()}, BecomeOrdinaryUser);
     EXPECT_EQ(1, outcome.status);
-    EXPECT_EQ("vorlen-render: cannot write " + (open / "keep.png").string() + ": Permission denied\n",
+    EXPECT_EQ("vorlen-render: cannot write " + (open / "keep.png").string() +
+                  ": Permission denied\n",
               outcome.err);
     struct stat kept {};
     ASSERT_EQ(0, ::stat((open / "keep.png").c_str(), &kept));
@@ -282,7 +291,8 @@ TEST_F(OutputCommit, ARunWaitsForTheFolderSoThatTwoRunsNeverMix)
     ASSERT_GE(folder, 0);
     ASSERT_EQ(0, ::flock(folder, LOCK_EX));
 
-    const pid_t pid = StartBinary({"blank", "--size", "4x3", "-o", In("p.png"), "--dump", In("p.json")});
+    const pid_t pid =
+        StartBinary({"blank", "--size", "4x3", "-o", In("p.png"), "--dump", In("p.json")});
     ASSERT_GT(pid, 0);
     // The kernel lists a process that waits for a lock as "-> FLOCK ... PID".
     const auto waiting = [pid] {

@@ -185,8 +185,8 @@ TEST_F(OutputFileTest, TheLongestLegalNamesAreWritten)
 // file is replaced.
 TEST_F(OutputFileTest, ADumpThatCannotBeWrittenLeavesThePictureAsItWas)
 {
-    const std::vector<std::string> args = {"blank", "--size", "1x1", "-o", In("p.png"),
-                                           "--dump", In("p.json")};
+    const std::vector<std::string> args = {"blank",     "--size", "1x1",       "-o",
+                                           In("p.png"), "--dump", In("p.json")};
     ASSERT_EQ(0, Run(args).status);
     const auto pictureSize = fs::file_size(In("p.png"));
     const auto dumpSize = fs::file_size(In("p.json"));
@@ -225,7 +225,8 @@ TEST_F(OutputFileTest, AReplacedFileKeepsItsPermissionsAndOwnerAndLinksStayLinks
     fs::create_symlink("end.png", In("sub/next.png"));
     fs::create_symlink("loop.png", In("loop.png"));
 
-    Outcome outcome = Run({"blank", "--size", "3x2", "-o", In("link.png"), "--dump", In("link.json")});
+    Outcome outcome =
+        Run({"blank", "--size", "3x2", "-o", In("link.png"), "--dump", In("link.json")});
     ASSERT_EQ(0, outcome.status) << outcome.err;
     EXPECT_EQ((std::pair<unsigned, unsigned>{3, 2}), PngSize(ReadFile(In("private.png"))));
     EXPECT_EQ('{', ReadFile(In("shared.json")).front());
@@ -269,7 +270,9 @@ TEST_F(OutputFileTest, AnInterruptedRunLeavesNoTemporaryFiles)
         // Waits for a reader of the FIFO with the picture's temporary made.
         {SIGTERM, {"blank", "-o", In("p.png"), "--dump", In("fifo")}, 1, {"fifo"}},
         // A large picture takes a while to compress.
-        {SIGINT, {"blank", "--size", "8192x8192", "-o", In("big.png"), "--dump", In("big.json")}, 2,
+        {SIGINT,
+         {"blank", "--size", "8192x8192", "-o", In("big.png"), "--dump", In("big.json")},
+         2,
          {"fifo"}},
     };
     for (const Case& c : cases) {

@@ -69,7 +69,8 @@ TEST_F(PictureFormatTest, TextIsTextAndThePageIsThePictureSize)
     ASSERT_EQ(0, Run({"dft", "-o", In("b.pdf"), "--size", "1000x300"}).status);
 
     const std::string svg = ReadFile(In("a.svg"));
-    EXPECT_NE(std::string::npos, svg.find("width=\"800px\" height=\"600px\" viewBox=\"0 0 800 600\""));
+    EXPECT_NE(std::string::npos,
+              svg.find("width=\"800px\" height=\"600px\" viewBox=\"0 0 800 600\""));
     EXPECT_NE(std::string::npos, svg.find("font-family=\"'DejaVu Sans Mono', monospace\""));
     for (const std::string& title : titles) {
         EXPECT_NE(std::string::npos, svg.find("\">" + title + "</text>")) << title;
@@ -81,8 +82,10 @@ TEST_F(PictureFormatTest, TextIsTextAndThePageIsThePictureSize)
         EXPECT_NE(std::string::npos, text.find(title)) << text;
     }
     EXPECT_NE(std::string::npos, Tool("pdffonts " + In("a.pdf")).find("DejaVuSansMono"));
-    EXPECT_NE(std::string::npos, Tool("pdfinfo " + In("a.pdf")).find("Page size:       600 x 450 pts"));
-    EXPECT_NE(std::string::npos, Tool("pdfinfo " + In("b.pdf")).find("Page size:       750 x 225 pts"));
+    EXPECT_NE(std::string::npos,
+              Tool("pdfinfo " + In("a.pdf")).find("Page size:       600 x 450 pts"));
+    EXPECT_NE(std::string::npos,
+              Tool("pdfinfo " + In("b.pdf")).find("Page size:       750 x 225 pts"));
 
     // The same picture is the same bytes: no date or other changing detail.
     EXPECT_EQ(std::string::npos, ReadFile(In("a.pdf")).find("/CreationDate"));

@@ -14,10 +14,14 @@ namespace {
 
 class PoleZeroRender : public CliTest {
 protected:
-    nlohmann::json Dump() const { return nlohmann::json::parse(ReadFile(In("pz.json")))["polezero"]; }
+    nlohmann::json Dump() const
+    {
+        return nlohmann::json::parse(ReadFile(In("pz.json")))["polezero"];
+    }
 
     // The same events run on a session of the core: what the picture must be.
-    static std::vector<std::uint8_t> SessionPicture(const std::vector<polezero::DesignerEvent>& events)
+    static std::vector<std::uint8_t> SessionPicture(
+        const std::vector<polezero::DesignerEvent>& events)
     {
         ResetWorkspace();
         polezero::DesignerSession session(false);
@@ -67,9 +71,9 @@ TEST_F(PoleZeroRender, AScriptDrawsTheDialogsClientAreaAndDumpsTheDesign)
 
 TEST_F(PoleZeroRender, ZeroAndPoleOptionsRunInCommandLineOrderThenThePointer)
 {
-    const Outcome outcome = Run({"polezero", "--pole", "100,100", "-o", In("pz.png"), "--zero",
-                                 "190,130", "--pointer", "15,130", "--pole", "40,50", "--dump",
-                                 In("pz.json")});
+    const Outcome outcome =
+        Run({"polezero", "--pole", "100,100", "-o", In("pz.png"), "--zero", "190,130", "--pointer",
+             "15,130", "--pole", "40,50", "--dump", In("pz.json")});
     ASSERT_EQ(0, outcome.status) << outcome.err;
     const nlohmann::json dump = Dump();
     EXPECT_EQ(nlohmann::json::parse("[[190,130]]"), dump["zeros"]);
@@ -101,14 +105,27 @@ TEST_F(PoleZeroRender, NonFiniteSamplesAreNullAndOpenStartsAfresh)
 TEST_F(PoleZeroRender, MalformedStepsAreBadUsageAndWriteNothing)
 {
     const std::vector<std::string> scripts = {
-        "jump",         "press",          "press 10",       "press 10,",     "press ,10",
-        "press 1.5,2",  "press a,b",      "press 1,2,3",    "press 10 ,20",  "reset now",
-        "PRESS 10,20",  "zeros 1,2",      "press 2147483648,0", "move 0,-2147483649",
-        "press 10,20;;bad", "press 10,20 30,40", "press --1,2",
+        "jump",
+        "press",
+        "press 10",
+        "press 10,",
+        "press ,10",
+        "press 1.5,2",
+        "press a,b",
+        "press 1,2,3",
+        "press 10 ,20",
+        "reset now",
+        "PRESS 10,20",
+        "zeros 1,2",
+        "press 2147483648,0",
+        "move 0,-2147483649",
+        "press 10,20;;bad",
+        "press 10,20 30,40",
+        "press --1,2",
     };
     for (const std::string& script : scripts) {
-        const Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"),
-                                     "--events", script});
+        const Outcome outcome =
+            Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script});
         EXPECT_EQ(2, outcome.status) << script;
         EXPECT_TRUE(IsOneLine(outcome.err)) << script << ": " << outcome.err;
         EXPECT_EQ(std::vector<std::string>{}, Files()) << script;
@@ -141,14 +158,17 @@ TEST_F(PoleZeroRender, EditingStepsRunAsTheDialogsGesturesDo)
     const std::string script =
         "pair 100,90; pairs on; poles; press 90,100; pairs off; press 60,60; remove 61,61;"
         "drag 100,90 110,80; zeros; press 200,200; undo; undo; redo; open; press 70,70; undo; redo";
-    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script})
-                     .status);
+    ASSERT_EQ(
+        0,
+        Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script}).status);
     EXPECT_EQ(SessionPicture({{Kind::Press, 70, 70}}), ReadPng(In("pz.png"))->rgb);
 
-    const std::string edits = "pair 100,90; pairs on; poles; press 90,100; pairs off; press 60,60;"
-                              "remove 61,61; drag 100,90 110,80; undo; redo";
-    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", edits})
-                     .status);
+    const std::string edits =
+        "pair 100,90; pairs on; poles; press 90,100; pairs off; press 60,60;"
+        "remove 61,61; drag 100,90 110,80; undo; redo";
+    ASSERT_EQ(
+        0,
+        Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", edits}).status);
     const nlohmann::json dump = Dump();
     EXPECT_EQ(nlohmann::json::parse("[[110,80],[100,170]]"), dump["zeros"]);
     EXPECT_EQ(nlohmann::json::parse("[[90,100],[90,160]]"), dump["poles"]);
@@ -200,7 +220,8 @@ TEST_F(PoleZeroRender, ADesignSavedIsTheDesignLoadedAndLoadingComesFirst)
 
 TEST_F(PoleZeroRender, ADesignFileThatIsNoDesignIsBadUsageAndOneThatCannotBeReadFails)
 {
-    std::ofstream(In("bad.json")) << R"({"vorlenDesign": 1, "markers": [{"kind": "zero", "x": 5, "y": 5}]})";
+    std::ofstream(In("bad.json"))
+        << R"({"vorlenDesign": 1, "markers": [{"kind": "zero", "x": 5, "y": 5}]})";
     Outcome outcome = Run({"polezero", "-o", In("pz.png"), "--design", In("bad.json")});
     EXPECT_EQ(2, outcome.status);
     EXPECT_TRUE(IsOneLine(outcome.err)) << outcome.err;
@@ -219,8 +240,10 @@ TEST_F(PoleZeroRender, ADesignFileThatIsNoDesignIsBadUsageAndOneThatCannotBeRead
              {"polezero", "-o", In("pz.png"), "--design="},
              {"polezero", "-o", In("pz.png"), "--save-design", ""},
              {"polezero", "-o", In("pz.png"), "--save-design", In("pz.png")},
-             {"polezero", "-o", In("pz.png"), "--dump", In("d.json"), "--save-design", In("d.json")},
-             {"polezero", "-o", In("pz.png"), "--analysis", In("d.json"), "--save-design", In("d.json")},
+             {"polezero", "-o", In("pz.png"), "--dump", In("d.json"), "--save-design",
+              In("d.json")},
+             {"polezero", "-o", In("pz.png"), "--analysis", In("d.json"), "--save-design",
+              In("d.json")},
          }) {
         outcome = Run(args);
         EXPECT_EQ(2, outcome.status) << args.back();
@@ -235,8 +258,9 @@ TEST_F(PoleZeroRender, TheDumpHoldsTheNormalisedPictureAndNullWhereNoDoubleFits)
     for (int i = 0; i < 170; ++i) {
         script += "; press 246,241";  // far zeros: beyond the largest double
     }
-    ASSERT_EQ(0, Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script})
-                     .status);
+    ASSERT_EQ(
+        0,
+        Run({"polezero", "-o", In("pz.png"), "--dump", In("pz.json"), "--events", script}).status);
     const nlohmann::json dump = Dump();
     ASSERT_EQ(600u, dump["normalised"].size());
     EXPECT_EQ(0.0, dump["response"][0].get<double>());

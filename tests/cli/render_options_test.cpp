@@ -29,10 +29,10 @@ TEST(RenderOptions, AnEmptyTextAfterTheEqualsSignIsTheEmptyText)
         const std::string option = "--" + std::string(param.name);
         SCOPED_TRACE(option);
         const std::vector<std::pair<Param, std::string>> expected = {{param.param, ""}};
-        for (const auto& args : std::vector<std::vector<std::string>>{
-                 {"blank", "-o", "x.png", option + "="},
-                 {"blank", "-o", "x.png", option, ""},
-                 {option + "=", "blank", "-o", "x.png"}}) {
+        for (const auto& args :
+             std::vector<std::vector<std::string>>{{"blank", "-o", "x.png", option + "="},
+                                                   {"blank", "-o", "x.png", option, ""},
+                                                   {option + "=", "blank", "-o", "x.png"}}) {
             const CommandLine line = Parse(args);
             ASSERT_EQ(CommandLine::Action::Render, line.action) << line.text;
             EXPECT_EQ("blank", line.options.command->name);

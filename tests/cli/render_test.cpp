@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/raster.h"
 #include "cli/render_dump.h"
+#include "core/raster.h"
 #include "dsp/signals.h"
 #include "views/analysis_views.h"
 #include "views/dft_view.h"
@@ -181,12 +181,12 @@ bool SameFloat(const nlohmann::json& value, float expected)
 TEST_F(RenderTest, EveryAnalysisCommandDrawsTheCorePictureAndDumpsItsNumbers)
 {
     const std::vector<std::string> options = {"--signal", "cosine", "--a", "2.5", "--df", "0.2",
-                                              "--fg", "1", "--M", "3", "--L", "4"};
+                                              "--fg",     "1",      "--M", "3",   "--L",  "4"};
     for (const AnalysisView& view : AnalysisViews()) {
         const std::string name(view.name);
         SCOPED_TRACE(name);
-        std::vector<std::string> args = {name, "-o", In(name + ".png"), "--dump",
-                                          In(name + ".json"), "--size", "900x620"};
+        std::vector<std::string> args = {
+            name, "-o", In(name + ".png"), "--dump", In(name + ".json"), "--size", "900x620"};
         args.insert(args.end(), options.begin(), options.end());
         const Outcome outcome = Run(args);
         ASSERT_EQ(0, outcome.status) << outcome.err;
@@ -236,7 +236,8 @@ TEST_F(RenderTest, EveryAnalysisCommandDrawsTheCorePictureAndDumpsItsNumbers)
 TEST_F(RenderTest, SignalOptionFillsXAsTheGeneratorDialogWould)
 {
     ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--signal", "none"}).status);
-    EXPECT_TRUE(std::all_of(g_inputSignal.begin(), g_inputSignal.end(), [](float v) { return v == 0.0f; }));
+    EXPECT_TRUE(
+        std::all_of(g_inputSignal.begin(), g_inputSignal.end(), [](float v) { return v == 0.0f; }));
 
     // The default: three cosines for a = 0.5, x(0) = 3.
     ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--dump", In("d.json")}).status);
@@ -252,7 +253,8 @@ TEST_F(RenderTest, SignalOptionFillsXAsTheGeneratorDialogWould)
     // a = 3 makes the exponential overflow: the picture completes and the
     // dump holds the infinities as null.
     ASSERT_EQ(0, Run({"dft", "-o", In("d.png"), "--dump", In("d.json"), "--signal", "exponential",
-                      "--a", "3"}).status);
+                      "--a", "3"})
+                     .status);
     json = nlohmann::json::parse(ReadFile(In("d.json")));
     EXPECT_TRUE(json["plots"][0]["peak"].is_null());
     EXPECT_TRUE(json["plots"][0]["values"][99].is_null());

@@ -100,8 +100,8 @@ TEST(FieldRules, MapEveryTextToTheValueStored)
         float expected;
     };
     const Case signalParam[] = {
-        {"  0.50", 0.5f}, {"", 0.0f}, {"-", 0.0f}, {"-0.5", -0.5f}, {"0.333", 0.333f},
-        {"2", 2.0f}, {"0,5", 0.0f}, {"-7e3", -7000.0f},
+        {"  0.50", 0.5f},  {"", 0.0f},          {"-", 0.0f},        {"-0.5", -0.5f},
+        {"0.333", 0.333f}, {"2", 2.0f},         {"0,5", 0.0f},      {"-7e3", -7000.0f},
         {"1e39", FLT_MAX}, {"-1e39", -FLT_MAX}, {"1e999", FLT_MAX}, {"-1e999", -FLT_MAX},
     };
     for (const Case& c : signalParam) {
@@ -109,19 +109,24 @@ TEST(FieldRules, MapEveryTextToTheValueStored)
     }
 
     const Case transitionWidth[] = {
-        {"0.035", 0.035f}, {"0.0351", 0.0351f}, {"0", 0.035f}, {"-5", 0.035f}, {"", 0.035f},
-        {"0,5", 0.035f}, {"100", 100.0f}, {"      0.10", 0.1f}, {"abc", 0.035f},
-        {"1e39", FLT_MAX}, {"1e999", FLT_MAX}, {"-1e999", 0.035f}, {"nan", 0.035f},
+        {"0.035", 0.035f}, {"0.0351", 0.0351f}, {"0", 0.035f},      {"-5", 0.035f},
+        {"", 0.035f},      {"0,5", 0.035f},     {"100", 100.0f},    {"      0.10", 0.1f},
+        {"abc", 0.035f},   {"1e39", FLT_MAX},   {"1e999", FLT_MAX}, {"-1e999", 0.035f},
+        {"nan", 0.035f},
     };
     for (const Case& c : transitionWidth) {
-        EXPECT_TRUE(SameBits(c.expected, TransitionWidthFromText(c.text))) << "df \"" << c.text << '"';
+        EXPECT_TRUE(SameBits(c.expected, TransitionWidthFromText(c.text)))
+            << "df \"" << c.text << '"';
     }
 
     const Case cutoff[] = {
-        {"3.1416", kPiF}, {"3.14159", 3.14159f}, {"0", 0.0f}, {"-1", 0.0f}, {"1.5abc", 1.5f},
-        {"3.141592653589793", kPiF}, {"      1.57", 1.57f}, {"", 0.0f}, {"-0", 0.0f},
-        {"1e-60", 0.0f},  // positive, but rounds to a float zero
-        {"1e39", kPiF}, {"1e999", kPiF}, {"-1e999", 0.0f}, {"inf", 0.0f},
+        {"3.1416", kPiF},      {"3.14159", 3.14159f},
+        {"0", 0.0f},           {"-1", 0.0f},
+        {"1.5abc", 1.5f},      {"3.141592653589793", kPiF},
+        {"      1.57", 1.57f}, {"", 0.0f},
+        {"-0", 0.0f},          {"1e-60", 0.0f},  // positive, but rounds to a float zero
+        {"1e39", kPiF},        {"1e999", kPiF},
+        {"-1e999", 0.0f},      {"inf", 0.0f},
     };
     for (const Case& c : cutoff) {
         EXPECT_TRUE(SameBits(c.expected, CutoffFromText(c.text))) << "fg \"" << c.text << '"';
@@ -131,10 +136,10 @@ TEST(FieldRules, MapEveryTextToTheValueStored)
         const char* text;
         std::int32_t expected;
     } factor[] = {
-        {"15", 15}, {"20", 15}, {"2e1", 15}, {"14.9", 14}, {"2.9", 2}, {"1", 1}, {" 7x", 7},
-        {"-3", 0}, {"0", 0}, {"0.5", 0}, {"-0.9", 0}, {"x", 0}, {"", 0}, {"0x10", 0},
-        {"2147483648", 15}, {"-2147483649", 0},
-        {"1e30", 15}, {"-1e30", 0}, {"1e999", 15}, {"-1e999", 0},
+        {"15", 15},         {"20", 15},   {"2e1", 15},  {"14.9", 14},  {"2.9", 2},
+        {"1", 1},           {" 7x", 7},   {"-3", 0},    {"0", 0},      {"0.5", 0},
+        {"-0.9", 0},        {"x", 0},     {"", 0},      {"0x10", 0},   {"2147483648", 15},
+        {"-2147483649", 0}, {"1e30", 15}, {"-1e30", 0}, {"1e999", 15}, {"-1e999", 0},
     };
     for (const auto& c : factor) {
         EXPECT_EQ(c.expected, FactorFromText(c.text)) << "factor \"" << c.text << '"';
@@ -229,10 +234,8 @@ TEST(AutoWg, ShowsSixDecimalsAndStoresThemReadBack)
         const char* text;
         float stored;
     } cases[] = {
-        {3, "1.047198", 1.047198f},
-        {1, "3.141593", kPiF},  // above pi: the fg rule stores pi
-        {15, "0.209440", 0.20944f},
-        {2, "1.570796", 1.570796f},
+        {3, "1.047198", 1.047198f}, {1, "3.141593", kPiF},  // above pi: the fg rule stores pi
+        {15, "0.209440", 0.20944f}, {2, "1.570796", 1.570796f},
         {0, "3.141593", kPiF},  // no quotient: the widest pass band
     };
     for (const auto& c : cases) {

@@ -105,9 +105,11 @@ TEST_F(OutputSetTest, ASignalRemovesEveryTemporaryFileOfALargeSet)
 TEST(PrintableText, ControlCharactersAndStrayBytesAreEscapedAndUtf8Kept)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"plain text, \xc5\xa1 \xe2\x82\xac \xf0\x9f\x8e\xb5", "plain text, \xc5\xa1 \xe2\x82\xac \xf0\x9f\x8e\xb5"},
+        {"plain text, \xc5\xa1 \xe2\x82\xac \xf0\x9f\x8e\xb5",
+         "plain text, \xc5\xa1 \xe2\x82\xac \xf0\x9f\x8e\xb5"},
         {"\x1b[2K\rnew\tline\n", "\\x1b[2K\\x0dnew\\x09line\\x0a"},
-        {"del\x7f c1\x9b utf8-c1\xc2\x9b\xc2\x80 nel\xc2\x85", "del\\x7f c1\\x9b utf8-c1\\xc2\\x9b\\xc2\\x80 nel\\xc2\\x85"},
+        {"del\x7f c1\x9b utf8-c1\xc2\x9b\xc2\x80 nel\xc2\x85",
+         "del\\x7f c1\\x9b utf8-c1\\xc2\\x9b\\xc2\\x80 nel\\xc2\\x85"},
         // Overlong forms, a surrogate, past U+10FFFF, cut short, a stray
         // continuation byte: one escape per byte.
         {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80", "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},

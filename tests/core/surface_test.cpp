@@ -27,7 +27,11 @@ std::vector<std::string> Picture(const Raster& r, int left, int top, int right, 
         std::string row;
         for (int x = left; x < right; ++x) {
             const Rgb c = r.Pixel(x, y);
-            row += c == kBlack ? '#' : c == kWhite ? 'o' : c == kMark ? '.' : c == kBlue ? 'B' : '?';
+            row += c == kBlack   ? '#'
+                   : c == kWhite ? 'o'
+                   : c == kMark  ? '.'
+                   : c == kBlue  ? 'B'
+                                 : '?';
         }
         rows.push_back(row);
     }
@@ -87,7 +91,7 @@ TEST(SurfaceSetPixel, PaintsExactlyOnePixel)
 TEST(SurfaceLine, LeavesOutTheEndPointInAllEightOctants)
 {
     const std::vector<std::pair<int, int>> ends = {
-        {17, 13}, {13, 17}, {7, 17}, {3, 13}, {3, 7}, {7, 3}, {13, 3}, {17, 7},
+        {17, 13}, {13, 17}, {7, 17}, {3, 13}, {3, 7},   {7, 3}, {13, 3}, {17, 7},
         {20, 10}, {10, 20}, {0, 10}, {10, 0}, {20, 20}, {0, 0}, {0, 20}, {20, 0},
     };
     for (const auto& [ex, ey] : ends) {

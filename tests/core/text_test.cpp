@@ -15,7 +15,8 @@ TEST(MonoFont, IsFixedWidthWithALineOfThirteenToSixteenPixels)
     EXPECT_EQ(font.Measure("     100.0").width, 10 * cell);
     EXPECT_EQ(font.Measure("").width, 0);
     // The widest label of a picture fits the space the plots leave for it.
-    EXPECT_LE(font.Measure("Amplitudska karakteristika ulaznog signala | X(k) | :").width, 800 - 250);
+    EXPECT_LE(font.Measure("Amplitudska karakteristika ulaznog signala | X(k) | :").width,
+              800 - 250);
 }
 
 TEST(MonoFont, PrefersDejaVuSansMono)

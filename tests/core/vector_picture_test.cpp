@@ -129,9 +129,9 @@ TEST(VectorRecorder, KeepsTheDrawingOrderAndJoinsRunsOfPixels)
     s.Ellipse(30, 20, 25, 15);  // corners given the other way round
     s.SetPixel(5, 16, kRed);    // after a shape: a new run
     s.FillRect(-10, -10, 5, 5, kWhite);
-    s.SetPixel(-1, 0, kBlack);                  // off the page
-    s.FillRect(100, 0, 120, 10, kWhite);        // off the page
-    s.TextOut(-500, 10, "off to the left");     // wholly off the page
+    s.SetPixel(-1, 0, kBlack);               // off the page
+    s.FillRect(100, 0, 120, 10, kWhite);     // off the page
+    s.TextOut(-500, 10, "off to the left");  // wholly off the page
     s.MoveTo(7, 7);
     s.LineTo(7, 7);  // nothing to draw
     s.LineTo(9, 8);
@@ -217,7 +217,8 @@ TEST(LineOutline, CoversTheRasterLinesPixels)
         }
     }
     for (int i = 0; i < 300; ++i) {
-        LineShape line{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        LineShape line{coordinate(random), coordinate(random), coordinate(random),
+                       coordinate(random)};
         if (line.x0 != line.x1 || line.y0 != line.y1) {
             lines.push_back(line);
         }
@@ -311,8 +312,8 @@ TEST(PaintScaled, LaterShapesCoverEarlierOnesAndNothingElseIsTouched)
         s.FillRect(10, 6, 14, 30, kGreen);  // over the text
         s.TextOut(12, 24, "W");             // over the rectangle
         s.Ellipse(36, 2, 48, 12);
-        s.FillRect(37, 6, 47, 7, kBlue);    // through the ellipse
-        s.Ellipse(42, 4, 50, 12);           // over the rectangle and the first ellipse
+        s.FillRect(37, 6, 47, 7, kBlue);  // through the ellipse
+        s.Ellipse(42, 4, 50, 12);         // over the rectangle and the first ellipse
         s.MoveTo(2, 40);
         s.LineTo(45, 36);
         s.SetPixel(20, 38, kRed);  // on the line

@@ -41,17 +41,21 @@ TEST(Dft, MatchesTheTermByTermReferenceWithinRounding)
         std::generate(noise.begin(), noise.end(), [&] { return uniform(random); });
         const std::span<const float> full(noise);
         // The second is shorter than N: the missing samples count as zero.
-        for (std::span<const float> x : {full, full.first(std::min<std::size_t>(full.size(), 100))}) {
+        for (std::span<const float> x :
+             {full, full.first(std::min<std::size_t>(full.size(), 100))}) {
             ComputeDftLiteral(x, count);
-            const std::vector<SpectrumEntry> reference(g_spectrum.begin(), g_spectrum.begin() + count);
+            const std::vector<SpectrumEntry> reference(g_spectrum.begin(),
+                                                       g_spectrum.begin() + count);
             ComputeDft(x, count);
             float largest = 0.0f;
             for (const SpectrumEntry& e : reference) {
                 largest = std::max(largest, Magnitude(e));
             }
             for (int k = 0; k < count; ++k) {
-                ASSERT_NEAR(g_spectrum[k].re, reference[k].re, 1e-5f * largest) << count << " " << k;
-                ASSERT_NEAR(g_spectrum[k].im, reference[k].im, 1e-5f * largest) << count << " " << k;
+                ASSERT_NEAR(g_spectrum[k].re, reference[k].re, 1e-5f * largest)
+                    << count << " " << k;
+                ASSERT_NEAR(g_spectrum[k].im, reference[k].im, 1e-5f * largest)
+                    << count << " " << k;
             }
         }
     }
@@ -98,7 +102,8 @@ TEST(Dft, WritesOnlyTheEntriesItOwns)
     // |X(k)| = |sin(100 pi k / 1600) / sin(pi k / 1600)|.
     ComputeDft(x, 1600);
     const double k = 1499;
-    const double expected = std::abs(std::sin(k * kTwoPi * 50 / 1600) / std::sin(k * kTwoPi / 3200));
+    const double expected =
+        std::abs(std::sin(k * kTwoPi * 50 / 1600) / std::sin(k * kTwoPi / 3200));
     EXPECT_NEAR(Magnitude(g_spectrum[1499]), expected, 1e-3);
 
     EXPECT_EQ(Magnitude(SpectrumEntry{3e30f, -4e30f}), 5e30f);  // no overflow in the squares

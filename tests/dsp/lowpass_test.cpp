@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <numbers>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 #include "core/workspace.h"
@@ -53,13 +53,22 @@ TEST(LowPass, DefaultDesignHasTheWorkedCoefficients)
 TEST(LowPass, OrderFollowsTheTransitionWidth)
 {
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case { float df; int taps, length; };
+    struct Case {
+        float df;
+        int taps, length;
+    };
     const Case cases[] = {
         {0.3f, 11, 11},   // 3.3 / 0.3 is 10.9999996 in float-then-double: n = 10
         {0.15f, 22, 21},  // odd order 21: one tap more than N
-        {0.035f, 95, 95}, {3.3f, 2, 1}, {4.0f, 1, 1}, {inf, 1, 1},
+        {0.035f, 95, 95},
+        {3.3f, 2, 1},
+        {4.0f, 1, 1},
+        {inf, 1, 1},
         // Too narrow for the 100 taps, or no width at all: the longest filter.
-        {0.0331f, 100, 99}, {0.0f, 100, 99}, {-1.0f, 100, 99}, {std::nanf(""), 100, 99},
+        {0.0331f, 100, 99},
+        {0.0f, 100, 99},
+        {-1.0f, 100, 99},
+        {std::nanf(""), 100, 99},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TapsFor(c.df), c.taps) << c.df;

@@ -13,7 +13,8 @@ const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 long NonZeroSamples()
 {
-    return std::count_if(g_inputSignal.begin(), g_inputSignal.end(), [](float x) { return x != 0.0f; });
+    return std::count_if(g_inputSignal.begin(), g_inputSignal.end(),
+                         [](float x) { return x != 0.0f; });
 }
 }  // namespace
 
@@ -23,7 +24,8 @@ TEST(Signals, FormulasAndTheExponentialsRoundingChain)
     GenerateThreeCosines();  // a = 0.5: 0.5, 5 and 10 cycles per 50 samples
     const double w = 3.141592653589793 / 50;
     for (int n = 0; n < kSignalLength; ++n) {
-        ASSERT_NEAR(g_inputSignal[n], std::cos(w * n) + std::cos(10 * w * n) + std::cos(20 * w * n), 1e-6);
+        ASSERT_NEAR(g_inputSignal[n], std::cos(w * n) + std::cos(10 * w * n) + std::cos(20 * w * n),
+                    1e-6);
     }
     g_signalParam = -1.0f;  // cos is even: one period per 50 samples
     GenerateCosine();
@@ -40,18 +42,25 @@ TEST(Signals, FormulasAndTheExponentialsRoundingChain)
 
 TEST(Signals, RectangularPulseEdgesAndLoweredA)
 {
-    struct Case { float a; int first, last; float stored; };
+    struct Case {
+        float a;
+        int first, last;
+        float stored;
+    };
     const Case cases[] = {
-        {0.5f, 25, 75, 0.5f}, {2.0f, 0, 99, 1.0f}, {kInf, 0, 99, 1.0f},
+        {0.5f, 25, 75, 0.5f},     {2.0f, 0, 99, 1.0f},  {kInf, 0, 99, 1.0f},
         {0.02f, 50, 50, 0.02f},  // 50 a = 0.99999998 for the float nearest 0.02
-        {-0.02f, 50, 50, -0.02f}, {-0.5f, 1, 0, -0.5f}, {-1e30f, 1, 0, -1e30f}, {kNaN, 1, 0, 0.0f},
+        {-0.02f, 50, 50, -0.02f}, {-0.5f, 1, 0, -0.5f}, {-1e30f, 1, 0, -1e30f},
+        {kNaN, 1, 0, 0.0f},
     };
     for (const Case& c : cases) {
         g_signalParam = c.a;
         GenerateRectangularPulse();
         EXPECT_EQ(NonZeroSamples(), c.last - c.first + 1) << c.a;
-        EXPECT_EQ(std::count(g_inputSignal.begin() + c.first, g_inputSignal.begin() + c.last + 1, 1.0f),
-                  c.last - c.first + 1) << c.a;
+        EXPECT_EQ(
+            std::count(g_inputSignal.begin() + c.first, g_inputSignal.begin() + c.last + 1, 1.0f),
+            c.last - c.first + 1)
+            << c.a;
         EXPECT_TRUE(g_signalParam == c.stored || std::isnan(c.a)) << c.a;
     }
 }

@@ -46,8 +46,8 @@ inline void ShiftClickAt(CPoleZeroDlg& dlg, int x, int y)
 // workspace is left as it was.
 inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
 {
-    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response,
-                                       g_zeros, g_poles, g_responsePeakIndex);
+    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros,
+                                       g_poles, g_responsePeakIndex);
     polezero::DesignerSession session(true);
     for (const auto& event : events)
         session.Apply(event);

@@ -23,10 +23,10 @@
 #include <wx/uiaction.h>
 
 #include "app/command_ids.h"
+#include "core/field_rules.h"
 #include "core/workspace.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/diagram_dlgs.h"
-#include "core/field_rules.h"
 #include "dialogs/params_dlgs.h"
 #include "dialogs/signal_generator_dlg.h"
 #include "dsp/signals.h"
@@ -274,9 +274,10 @@ TEST(AboutDialog, NamesTheProgramAndOpensCentredOverTheMainWindow)
         EXPECT_LE(std::abs(offset.x) + std::abs(offset.y), 2);
         // The template's serif face at 10 points, in every control.
         for (wxWindow* child : children) {
-            const PangoFontDescription* font =
-                pango_context_get_font_description(gtk_widget_get_pango_context(child->GetHandle()));
-            EXPECT_STREQ(pango_font_description_get_family(font), "DejaVu Serif") << child->GetLabel();
+            const PangoFontDescription* font = pango_context_get_font_description(
+                gtk_widget_get_pango_context(child->GetHandle()));
+            EXPECT_STREQ(pango_font_description_get_family(font), "DejaVu Serif")
+                << child->GetLabel();
             EXPECT_EQ(pango_font_description_get_size(font), 10 * PANGO_SCALE) << child->GetLabel();
         }
         ClickIzlaz(dlg);

@@ -26,10 +26,7 @@ protected:
         const int result = wxTestingModalHook::Enter(dialog);
         return result == wxID_NONE ? wxID_CANCEL : result;
     }
-    void ReportFailure(const wxString& message) override
-    {
-        ADD_FAILURE() << message.ToStdString();
-    }
+    void ReportFailure(const wxString& message) override { ADD_FAILURE() << message.ToStdString(); }
 };
 
 // Runs code that must not show any modal dialog.

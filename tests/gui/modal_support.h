@@ -102,4 +102,3 @@ inline void CloseBox(wxDialog& dlg)
     gtk_window_close(GTK_WINDOW(dlg.GetHandle()));
     Pump(3);
 }
-

@@ -44,8 +44,8 @@ TEST(PoleZeroEditing, ShiftClickPlacesAPairAndCtrlZAndCtrlYStepThroughIt)
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         ShiftClickAt(dlg, 100, 90);
         ClickAt(dlg, 60, 130);
-        const std::vector<polezero::DesignerEvent> both = {
-            {Kind::Pair, 100, 90}, {Kind::Press, 60, 130}};
+        const std::vector<polezero::DesignerEvent> both = {{Kind::Pair, 100, 90},
+                                                           {Kind::Press, 60, 130}};
         EXPECT_EQ(CorePicture(both), Shown(dlg));
 
         KeyAt(dlg, 300, 300, 'z', wxMOD_CONTROL);
@@ -80,10 +80,10 @@ TEST(PoleZeroEditing, CtrlDragMovesAMarkerAndRedrawsAtEveryMove)
         Simulator().MouseUp();
         Simulator().KeyUp(WXK_CONTROL);
         Pump(4);
-        EXPECT_EQ(CorePicture({{Kind::Press, 130, 70},
-                               {Kind::Press, 200, 200},
-                               {Kind::Drag, 130, 70, 110, 95}}),
-                  Shown(dlg));
+        EXPECT_EQ(
+            CorePicture(
+                {{Kind::Press, 130, 70}, {Kind::Press, 200, 200}, {Kind::Drag, 130, 70, 110, 95}}),
+            Shown(dlg));
         EXPECT_EQ((PixelPoint{110, 95}), g_zeros[1]);  // first in the order still
 
         // One step for undo, whatever the moves in between.
@@ -100,7 +100,8 @@ TEST(PoleZeroEditing, DeleteRemovesTheMarkerUnderThePointer)
         ClickAt(dlg, 100, 100);
         ClickAt(dlg, 150, 150);
         KeyAt(dlg, 152, 148, WXK_DELETE);
-        EXPECT_EQ(CorePicture({{Kind::Press, 100, 100}, {Kind::Press, 150, 150}, {Kind::Remove, 152, 148}}),
+        EXPECT_EQ(CorePicture(
+                      {{Kind::Press, 100, 100}, {Kind::Press, 150, 150}, {Kind::Remove, 152, 148}}),
                   Shown(dlg));
         EXPECT_EQ(2, g_zeroCount);
         KeyAt(dlg, 200, 60, WXK_DELETE);  // nothing there
@@ -112,8 +113,10 @@ TEST(PoleZeroEditing, DeleteRemovesTheMarkerUnderThePointer)
 TEST(PoleZeroEditing, DesignFilesOpenAndSaveAndABadOneIsRefusedWithAMessage)
 {
     ResetWorkspace();
-    const std::vector<Marker> notch = {{MarkerKind::Zero, {130, 70}}, {MarkerKind::Zero, {130, 190}},
-                                       {MarkerKind::Pole, {130, 76}}, {MarkerKind::Pole, {130, 184}}};
+    const std::vector<Marker> notch = {{MarkerKind::Zero, {130, 70}},
+                                       {MarkerKind::Zero, {130, 190}},
+                                       {MarkerKind::Pole, {130, 76}},
+                                       {MarkerKind::Pole, {130, 184}}};
     const std::string good = MakeFile("notch.json", polezero::DesignFileText(notch));
     const std::string bad = MakeFile("bad.json", R"({"vorlenDesign": 7, "markers": []})");
     const std::string saved = PrivateDir() + "/saved";
@@ -191,12 +194,13 @@ TEST(PoleZeroEditing, EveryCaptionAndReadOutLineShowsWhole)
                 gtk_tree_view_get_cell_area(rows, second, gtk_tree_view_get_column(rows, 0), &cell);
                 gtk_tree_path_free(second);
                 // The text sits in the middle of its cell, padding around it.
-                PangoLayout* line = gtk_widget_create_pango_layout(
-                    GTK_WIDGET(rows), list->GetString(1).utf8_str());
+                PangoLayout* line =
+                    gtk_widget_create_pango_layout(GTK_WIDGET(rows), list->GetString(1).utf8_str());
                 int textHeight = 0;
                 pango_layout_get_pixel_size(line, nullptr, &textHeight);
                 g_object_unref(line);
-                EXPECT_LE(cell.y + (cell.height + textHeight) / 2, shown.height) << list->GetString(1);
+                EXPECT_LE(cell.y + (cell.height + textHeight) / 2, shown.height)
+                    << list->GetString(1);
             } else if (dynamic_cast<wxStaticText*>(child)) {
                 gtk_widget_get_preferred_height_for_width(widget, size.x, nullptr, &height);
                 EXPECT_LE(height, size.y) << child->GetLabel();

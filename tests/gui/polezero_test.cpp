@@ -105,7 +105,7 @@ TEST(PoleZeroDialog, EscapeAndResetResetWithoutClosing)
         EXPECT_TRUE(dlg.IsModal());
         EXPECT_EQ(1, g_zeroCount);
         EXPECT_EQ(1.0, g_response[123]);
-        EXPECT_EQ(kBlack, dlg.ClientArea().Pixel(58, 60));  // outside the circle: stays
+        EXPECT_EQ(kBlack, dlg.ClientArea().Pixel(58, 60));   // outside the circle: stays
         EXPECT_EQ(kWhite, dlg.ClientArea().Pixel(98, 100));  // inside: wiped
 
         ClickAt(dlg, 100, 100);

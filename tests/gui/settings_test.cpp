@@ -51,27 +51,30 @@ TEST_F(Settings, ReadsWhatWxFileConfigWroteAndWritesItTheSameWay)
     // As wxFileConfig writes them: the section's blanks escaped, a value
     // with a leading blank or quote quoted, \\ \t \n escaped, comments and
     // other sections kept out of the list, names in any case.
-    StoreText("; comment\r\n"
-              "[Other]\n"
-              "File1=/not/this\n"
-              "[Recent\\ File\\ List]\n"
-              "File1=/a b/c=d;#x\n"
-              "  file2 =   \" lead\"\n"
-              "FILE3=back\\\\slash\\tand\\ttabs \n"
-              "File4=\n"
-              "File5=/never/read\n"
-              "Size=3\n");
+    StoreText(
+        "; comment\r\n"
+        "[Other]\n"
+        "File1=/not/this\n"
+        "[Recent\\ File\\ List]\n"
+        "File1=/a b/c=d;#x\n"
+        "  file2 =   \" lead\"\n"
+        "FILE3=back\\\\slash\\tand\\ttabs \n"
+        "File4=\n"
+        "File5=/never/read\n"
+        "Size=3\n");
     const std::vector<std::string> expected = {"/a b/c=d;#x", " lead", "back\\slash\tand\ttabs "};
     std::string problem = "unset";
     EXPECT_EQ(Load(&problem), expected);
     EXPECT_EQ(problem, "");
 
     // Written back and read again, every path survives.
-    const std::vector<std::string> tricky = {"\"quoted\" start", "new\nline", "/x/\xc5\xa1\xc4\x87", "$HOME/%d"};
+    const std::vector<std::string> tricky = {"\"quoted\" start", "new\nline", "/x/\xc5\xa1\xc4\x87",
+                                             "$HOME/%d"};
     ASSERT_TRUE(settings::SaveRecentFiles(tricky));
     EXPECT_EQ(Load(), tricky);
     std::ifstream stored(SettingsFile());
-    const std::string text((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(stored)),
+                           std::istreambuf_iterator<char>());
     EXPECT_EQ(text,
               "[Recent\\ File\\ List]\n"
               "File1=\"\\\"quoted\\\" start\"\n"
@@ -90,15 +93,15 @@ TEST_F(Settings, ADamagedFileGivesAnEmptyListAndTheNextSaveMendsIt)
     for (char& c : binary)
         c = static_cast<char>(random());
     const std::vector<std::string> damaged = {
-        "[Recent File List]\nFile1=/kept/not\n=x\n",                           // a nameless entry
-        "[Recent File List]\nFile1=/a\n[Recent File List]\nFile2=/b\n",        // a section twice
-        "[Recent File List]\nFile1=/a\n[recent file list]\n",                  // ... in another case
-        "[Recent File List]\nFile1=/a\nfile1=/b\n",                            // an entry twice
-        "[Recent File List\nFile1=/a\n",                                       // no closing bracket
-        "[Recent File List] junk\nFile1=/a\n",                                 // text after it
-        "[Recent File List]\nFile1=/a\njust words\n",                          // neither pair nor section
-        "[Recent File List]\nFile1=/a\xff\xfe\n",                              // not UTF-8
-        "[Recent File List]\nFile1=/a\0b\n"s,                                  // a NUL
+        "[Recent File List]\nFile1=/kept/not\n=x\n",                     // a nameless entry
+        "[Recent File List]\nFile1=/a\n[Recent File List]\nFile2=/b\n",  // a section twice
+        "[Recent File List]\nFile1=/a\n[recent file list]\n",            // ... in another case
+        "[Recent File List]\nFile1=/a\nfile1=/b\n",                      // an entry twice
+        "[Recent File List\nFile1=/a\n",                                 // no closing bracket
+        "[Recent File List] junk\nFile1=/a\n",                           // text after it
+        "[Recent File List]\nFile1=/a\njust words\n",                    // neither pair nor section
+        "[Recent File List]\nFile1=/a\xff\xfe\n",                        // not UTF-8
+        "[Recent File List]\nFile1=/a\0b\n"s,                            // a NUL
         binary,
     };
     for (const std::string& text : damaged) {

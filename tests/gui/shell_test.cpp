@@ -34,8 +34,9 @@ std::vector<Item> Items(const wxMenu* menu)
 {
     std::vector<Item> items;
     for (const wxMenuItem* item : menu->GetMenuItems())
-        items.push_back(item->IsSeparator() ? Item{wxID_SEPARATOR, ""}
-                                            : Item{item->GetId(), item->GetItemLabel().ToStdString()});
+        items.push_back(item->IsSeparator()
+                            ? Item{wxID_SEPARATOR, ""}
+                            : Item{item->GetId(), item->GetItemLabel().ToStdString()});
     return items;
 }
 
@@ -84,9 +85,9 @@ TEST(Shell, StartsUntitledWithAGreyRecentFilePlaceholder)
 TEST(Shell, MenuBarHasEveryTitleItemAndIdInOrder)
 {
     const wxMenuBar* bar = Frame().GetMenuBar();
-    const std::vector<std::string> titles = {"&File",       "Odabir ulaznog signla", "DFT",
-                                             "NF Filtar",   "Decimacija",            "Interpolacija",
-                                             "Konverzija ", "Ad Hoc Filter",         "&Help"};
+    const std::vector<std::string> titles = {
+        "&File",         "Odabir ulaznog signla", "DFT",           "NF Filtar", "Decimacija",
+        "Interpolacija", "Konverzija ",           "Ad Hoc Filter", "&Help"};
     ASSERT_EQ(bar->GetMenuCount(), titles.size());
     for (size_t i = 0; i < titles.size(); ++i)
         EXPECT_EQ(bar->GetMenuLabel(i).ToStdString(), titles[i]);
@@ -102,9 +103,9 @@ TEST(Shell, MenuBarHasEveryTitleItemAndIdInOrder)
                                                          {57665, "E&xit"}}));
     EXPECT_TRUE(Items(bar->GetMenu(1)).empty());
     EXPECT_TRUE(Items(bar->GetMenu(2)).empty());
-    EXPECT_EQ(Items(bar->GetMenu(3)), (std::vector<Item>{{32782, "Parametri Filtra"},
-                                                         {sep, ""},
-                                                         {32783, "Filtriranje u frekv. domenu"}}));
+    EXPECT_EQ(Items(bar->GetMenu(3)),
+              (std::vector<Item>{
+                  {32782, "Parametri Filtra"}, {sep, ""}, {32783, "Filtriranje u frekv. domenu"}}));
     EXPECT_EQ(Items(bar->GetMenu(4)), (std::vector<Item>{{32784, "Blok shema decimatora"},
                                                          {sep, ""},
                                                          {32778, "Podesavanje parametara"},
@@ -117,12 +118,13 @@ TEST(Shell, MenuBarHasEveryTitleItemAndIdInOrder)
                                                          {sep, ""},
                                                          {32780, "Vremenski Domen"},
                                                          {32781, "Frekvencijski Domen"}}));
-    EXPECT_EQ(Items(bar->GetMenu(6)), (std::vector<Item>{{32789, "Blok shema konvertora"},
-                                                         {sep, ""},
-                                                         {32788, "Parametri konvertora frekvencije"},
-                                                         {sep, ""},
-                                                         {32790, "Vremenski domen"},
-                                                         {32787, "Frekvencijski domen"}}));
+    EXPECT_EQ(Items(bar->GetMenu(6)),
+              (std::vector<Item>{{32789, "Blok shema konvertora"},
+                                 {sep, ""},
+                                 {32788, "Parametri konvertora frekvencije"},
+                                 {sep, ""},
+                                 {32790, "Vremenski domen"},
+                                 {32787, "Frekvencijski domen"}}));
     EXPECT_TRUE(Items(bar->GetMenu(7)).empty());
     EXPECT_EQ(Items(bar->GetMenu(8)), (std::vector<Item>{{57664, "&About Vorlen..."}}));
 }
@@ -131,8 +133,8 @@ TEST(Shell, EveryCommandIdIsRouted)
 {
     // Commands whose dialogs or pictures are not there yet must still reach
     // a handler (ProcessWindowEvent reports whether one took the event).
-    for (int id : {32771, 32776, 32777, 32780, 32781, 32783, 32787, 32790,
-                   57634, 57635, 57637, 57643, 57680, 57681}) {
+    for (int id : {32771, 32776, 32777, 32780, 32781, 32783, 32787, 32790, 57634, 57635, 57637,
+                   57643, 57680, 57681}) {
         wxCommandEvent event(wxEVT_MENU, id);
         EXPECT_TRUE(Frame().ProcessWindowEvent(event)) << id;
     }
@@ -259,17 +261,20 @@ TEST(Shell, RecentFilesHoldFourNewestFirstAndAreStored)
         OpenFile(p);
     const std::vector<std::string> expected = {paths[4], paths[3], paths[2], paths[1]};
     EXPECT_EQ(wxGetApp().RecentFiles().Files(), expected);
-    EXPECT_EQ(FileMenu()->FindItem(cmd::kRecentFileLast)->GetItemLabel().ToStdString(), "&4 " + paths[1]);
+    EXPECT_EQ(FileMenu()->FindItem(cmd::kRecentFileLast)->GetItemLabel().ToStdString(),
+              "&4 " + paths[1]);
 
     // What the next start will read.
     EXPECT_EQ(settings::LoadRecentFiles(), expected);
     std::ifstream stored(settings::FilePath().ToStdString());
-    const std::string text((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(stored)),
+                           std::istreambuf_iterator<char>());
     // wxFileConfig writes the blanks of a section name escaped.
     EXPECT_NE(text.find("[Recent\\ File\\ List]"), std::string::npos) << text;
     EXPECT_NE(text.find("File1=" + paths[4]), std::string::npos);
-    EXPECT_NE(settings::FilePath().Find("/.config/Local AppWizard-Generated Applications/Vorlen.conf"),
-              wxNOT_FOUND);
+    EXPECT_NE(
+        settings::FilePath().Find("/.config/Local AppWizard-Generated Applications/Vorlen.conf"),
+        wxNOT_FOUND);
 
     // A recent entry opens its file.
     WithoutDialogs([] { Command(cmd::kRecentFile1 + 2); });

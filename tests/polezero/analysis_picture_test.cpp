@@ -217,11 +217,13 @@ TEST(AnalysisPicture, MissingValuesLeaveGapsAndInfiniteOnesRunToTheEdge)
     // The magnitude climbs to the top edge beside the pole and falls to the
     // floor beside the zero, every row of the way.
     const PlotBox& m = plots.magnitude.Box();
-    const int beforePole = static_cast<int>(std::lround(RowOf(plots.magnitude, analysis.magnitudeDb[53])));
+    const int beforePole =
+        static_cast<int>(std::lround(RowOf(plots.magnitude, analysis.magnitudeDb[53])));
     for (int y = m.top + 1; y < beforePole; ++y) {
         EXPECT_EQ(kBlack, r.Pixel(m.left + 53, y)) << y;
     }
-    const int beforeZero = static_cast<int>(std::lround(RowOf(plots.magnitude, analysis.magnitudeDb[107])));
+    const int beforeZero =
+        static_cast<int>(std::lround(RowOf(plots.magnitude, analysis.magnitudeDb[107])));
     for (int y = beforeZero; y < m.Bottom(); ++y) {
         EXPECT_EQ(kBlack, r.Pixel(m.left + 107, y)) << y;
     }
@@ -242,7 +244,8 @@ TEST(AnalysisPicture, MissingValuesLeaveGapsAndInfiniteOnesRunToTheEdge)
     const AnalysisPlots lonelyPlots = LayOutAnalysisPlots(lonely);
     const Raster dot = Draw(lonely);
     for (int k = 1; k < kAnalysisPlotSize; ++k) {  // column 0 is the frame's
-        const std::vector<int> ink = InkRows(dot, lonelyPlots.phase, lonelyPlots.phase.Box().left + k);
+        const std::vector<int> ink =
+            InkRows(dot, lonelyPlots.phase, lonelyPlots.phase.Box().left + k);
         EXPECT_EQ(k == 100 ? 1u : 0u, ink.size()) << k;
     }
 }
@@ -289,7 +292,8 @@ TEST(AnalysisPicture, AwkwardDesignsDrawWithinThePicture)
     for (const FilterAnalysis& analysis : {Analyse(zeros, poles), wild}) {
         const Raster r = Draw(analysis);
         const AnalysisPlots plots = LayOutAnalysisPlots(analysis);
-        for (const PlotFrame* plot : {&plots.magnitude, &plots.phase, &plots.delay, &plots.impulse}) {
+        for (const PlotFrame* plot :
+             {&plots.magnitude, &plots.phase, &plots.delay, &plots.impulse}) {
             EXPECT_TRUE(std::isfinite(plot->Y().low) && plot->Y().low < plot->Y().high);
             EXPECT_EQ(kBlack, r.Pixel(plot->Box().left, plot->Box().top));
             EXPECT_EQ(kBlack, r.Pixel(plot->Box().Right(), plot->Box().Bottom()));
@@ -319,7 +323,8 @@ TEST(AnalysisPicture, PanelShowsTheNumbersAndCutsLongLists)
               }));
     const std::vector<std::string> unstable = AnalysisPanelLines(Analyse({}, {{150, 40}}), 38);
     EXPECT_NE(unstable.end(), std::find(unstable.begin(), unstable.end(), "stabilan: ne"));
-    EXPECT_NE(unstable.end(), std::find(unstable.begin(), unstable.end(), "realni koeficijenti: ne"));
+    EXPECT_NE(unstable.end(),
+              std::find(unstable.begin(), unstable.end(), "realni koeficijenti: ne"));
     EXPECT_NE(unstable.end(), std::find(unstable.begin(), unstable.end(), "Nule: nema"));
 
     // 499 zeros and 3 poles: the poles whole, the long lists cut, and what
@@ -329,8 +334,8 @@ TEST(AnalysisPicture, PanelShowsTheNumbersAndCutsLongLists)
     for (int i = 0; i < 499; ++i) {
         many.push_back({20 + i % 220, 20 + i / 220});
     }
-    const std::vector<std::string> cut =
-        AnalysisPanelLines(AnalyseDesign(many, std::vector<PixelPoint>{{100, 100}, {100, 160}, {150, 130}}, 8, 4), 38);
+    const std::vector<std::string> cut = AnalysisPanelLines(
+        AnalyseDesign(many, std::vector<PixelPoint>{{100, 100}, {100, 160}, {150, 130}}, 8, 4), 38);
     EXPECT_EQ(38u, cut.size());
     auto entries = [&](char name) {
         return std::count_if(cut.begin(), cut.end(), [&](const std::string& line) {

@@ -59,7 +59,8 @@ TEST(DesignFile, WhatIsWrittenReadsBackInOrder)
     EXPECT_EQ(design, Parsed(text));
     EXPECT_EQ(std::vector<Marker>{}, Parsed(polezero::DesignFileText({})));
     // One marker a line, for people and for version control.
-    EXPECT_NE(std::string::npos, text.find("\n    {\"kind\": \"pole\", \"x\": 246, \"y\": 241},\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("\n    {\"kind\": \"pole\", \"x\": 246, \"y\": 241},\n"));
     EXPECT_EQ('\n', text.back());
 }
 
@@ -86,15 +87,20 @@ TEST(DesignFile, AnythingElseIsRefusedWithOneLineSayingWhy)
         {Marker1("7"), "marker 1 is not an object"},
         {Marker1(R"({"kind": "Zero", "x": 100, "y": 100})"), "marker 1: \"kind\""},
         {Marker1(R"({"x": 100, "y": 100})"), "marker 1: \"kind\""},
-        {Marker1(R"({"kind": "zero", "x": 100.5, "y": 100})"), "marker 1: \"x\" is missing or not an integer"},
-        {Marker1(R"({"kind": "zero", "x": 100.0, "y": 100})"), "marker 1: \"x\" is missing or not an integer"},
-        {Marker1(R"({"kind": "zero", "x": 1e2, "y": 100})"), "marker 1: \"x\" is missing or not an integer"},
-        {Marker1(R"({"kind": "zero", "x": 100, "y": "100"})"), "marker 1: \"y\" is missing or not an integer"},
+        {Marker1(R"({"kind": "zero", "x": 100.5, "y": 100})"),
+         "marker 1: \"x\" is missing or not an integer"},
+        {Marker1(R"({"kind": "zero", "x": 100.0, "y": 100})"),
+         "marker 1: \"x\" is missing or not an integer"},
+        {Marker1(R"({"kind": "zero", "x": 1e2, "y": 100})"),
+         "marker 1: \"x\" is missing or not an integer"},
+        {Marker1(R"({"kind": "zero", "x": 100, "y": "100"})"),
+         "marker 1: \"y\" is missing or not an integer"},
         {Marker1(R"({"kind": "zero", "x": 100})"), "marker 1: \"y\" is missing or not an integer"},
         {Marker1(R"({"kind": "pole", "x": 100, "y": 100}, {"kind": "zero", "x": 15, "y": 100})"),
          "marker 2: (15, 100) lies outside the design area"},
         {Marker1(R"({"kind": "zero", "x": 100, "y": 242})"), "(100, 242) lies outside"},
-        {Marker1(R"({"kind": "zero", "x": 4294967396, "y": 100})"), "(4294967396, 100) lies outside"},
+        {Marker1(R"({"kind": "zero", "x": 4294967396, "y": 100})"),
+         "(4294967396, 100) lies outside"},
         {Marker1(R"({"kind": "zero", "x": 100, "y": -9223372036854775808})"), "lies outside"},
         {Marker1(R"({"kind": "zero", "x": 100, "y": 18446744073709551615})"), "lies outside"},
     };
@@ -158,8 +164,9 @@ TEST(OctaveText, CoefficientsPasteIntoOctaveAsTheyAre)
     analysis.b = {{1.0, 0.0}, {-1.5, 0.0}, {0.81, 0.0}};
     analysis.a = {{1.0, 0.0}, {-0.25, 0.5}, {0.1, -2.0}, {1e300 * 1e300, 0.0}};
     analysis.gain = 0.0123;
-    EXPECT_EQ("b = [1 -1.5 0.81];\n"
-              "a = [1 -0.25+0.5i 0.1-2i Inf];\n"
-              "g = 0.0123;\n",
-              polezero::OctaveCoefficients(analysis));
+    EXPECT_EQ(
+        "b = [1 -1.5 0.81];\n"
+        "a = [1 -0.25+0.5i 0.1-2i Inf];\n"
+        "g = 0.0123;\n",
+        polezero::OctaveCoefficients(analysis));
 }

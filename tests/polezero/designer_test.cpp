@@ -68,8 +68,8 @@ TEST_F(DesignerTest, OnlyPressesInsideTheDesignAreaCount)
 TEST_F(DesignerTest, TheStoredResponseIsTheProductOfDistancesOfAllMarkers)
 {
     const std::vector<std::tuple<bool, int, int>> markers = {
-        {true, 190, 70}, {false, 150, 110}, {true, 40, 200}, {false, 128, 131},
-        {true, 130, 130}, {false, 246, 16}, {true, 60, 135}};
+        {true, 190, 70},  {false, 150, 110}, {true, 40, 200}, {false, 128, 131},
+        {true, 130, 130}, {false, 246, 16},  {true, 60, 135}};
     for (const auto& [zero, x, y] : markers) {
         Place(zero, x, y);
     }
@@ -115,19 +115,19 @@ TEST_F(DesignerTest, RadioButtonsChangeOnlyThePlacementMode)
 
 TEST_F(DesignerTest, ResetEmptiesTheDesignButLeavesOuterMarkersAndTheResponseOnScreen)
 {
-    Place(true, 30, 40);    // outside the unit circle
-    Place(false, 150, 140); // inside it
+    Place(true, 30, 40);     // outside the unit circle
+    Place(false, 150, 140);  // inside it
     const Raster before = Client();
     session.Reset();
 
     EXPECT_TRUE(ResponseIsEmptyDesign());
     EXPECT_EQ(1, g_zeroCount);
     EXPECT_EQ(1, g_poleCount);
-    EXPECT_FALSE(g_placeZeros);  // the mode stays
-    EXPECT_EQ(kBlack, Client().Pixel(28, 40));   // the outer zero's ring stays
-    EXPECT_EQ(kWhite, Client().Pixel(150, 136)); // the inner pole is wiped...
-    EXPECT_EQ(kBlue, Client().Pixel(130, 140));  // ...the axes drawn again
-    for (int y = 275; y < 489; ++y) {            // the response picture stays
+    EXPECT_FALSE(g_placeZeros);                   // the mode stays
+    EXPECT_EQ(kBlack, Client().Pixel(28, 40));    // the outer zero's ring stays
+    EXPECT_EQ(kWhite, Client().Pixel(150, 136));  // the inner pole is wiped...
+    EXPECT_EQ(kBlue, Client().Pixel(130, 140));   // ...the axes drawn again
+    for (int y = 275; y < 489; ++y) {             // the response picture stays
         for (int x = 10; x < 696; ++x) {
             ASSERT_EQ(before.Pixel(x, y), Client().Pixel(x, y)) << x << ", " << y;
         }

@@ -90,7 +90,7 @@ protected:
 // Markers that leave pixels outside the canvas's white fill (the pole at
 // the left edge) and markers of both kinds interleaved.
 const std::vector<Marker> kDesign = {
-    {Z, {130, 70}}, {P, {16, 100}}, {Z, {130, 190}}, {P, {130, 76}},
+    {Z, {130, 70}}, {P, {16, 100}},  {Z, {130, 190}}, {P, {130, 76}},
     {Z, {200, 60}}, {P, {130, 184}}, {Z, {240, 235}},
 };
 
@@ -185,9 +185,9 @@ TEST_F(EditTest, ALiveDragRedrawsAtEachMoveAndEndsAsTheStepDoes)
 TEST_F(EditTest, UndoAndRedoStepThroughPressesEditsResetAndLoads)
 {
     Press(Z, 100, 100);
-    session.PlacePoles();                    // radio buttons do not count
-    session.Move(120, 120);                  // nor do pointer moves
-    session.Apply({Kind::Pair, 150, 110});   // a pair is one change
+    session.PlacePoles();                   // radio buttons do not count
+    session.Move(120, 120);                 // nor do pointer moves
+    session.Apply({Kind::Pair, 150, 110});  // a pair is one change
     session.Remove(150, 150);
     session.Reset();
     ASSERT_TRUE(session.Load({{Z, {60, 200}}, {P, {62, 198}}}));
@@ -227,8 +227,8 @@ TEST_F(EditTest, UndoAndRedoStepThroughPressesEditsResetAndLoads)
 
 TEST_F(EditTest, EditsThatChangeNothingAreNoStepsForUndo)
 {
-    session.Reset();                          // an empty design
-    session.Remove(100, 100);                 // nothing there
+    session.Reset();           // an empty design
+    session.Remove(100, 100);  // nothing there
     EXPECT_EQ(PressOutcome::Outside, session.Press(10, 10));
     EXPECT_FALSE(session.CanUndo());
     Press(Z, 100, 100);
@@ -259,8 +259,8 @@ TEST_F(EditTest, PairsArePressesAtAPointAndItsMirror)
     EXPECT_EQ(PressOutcome::Placed, session.Pair(160, 130));  // on the axis: one
     EXPECT_EQ(PressOutcome::Placed, session.Pair(200, 17));   // mirror 243: outside
     EXPECT_EQ(PressOutcome::Placed, session.Pair(40, 243));   // outside, its mirror 17 not
-    ExpectFreshWith({{Z, {100, 90}}, {Z, {100, 170}}, {Z, {160, 130}}, {Z, {200, 17}},
-                     {Z, {40, 17}}});
+    ExpectFreshWith(
+        {{Z, {100, 90}}, {Z, {100, 170}}, {Z, {160, 130}}, {Z, {200, 17}}, {Z, {40, 17}}});
     ASSERT_TRUE(session.Undo());
     ASSERT_TRUE(session.Undo());
     ASSERT_TRUE(session.Undo());

@@ -43,10 +43,12 @@ std::vector<double> DesignerResponse(const std::vector<PixelPoint>& zeros,
     for (int k = 0; k < 600; ++k) {
         const double w = k * kDesignerStep;
         for (const PixelPoint& zero : zeros) {
-            response[k] *= std::hypot(60 * std::cos(w) - (zero.x - 130), 60 * std::sin(w) - (130 - zero.y));
+            response[k] *=
+                std::hypot(60 * std::cos(w) - (zero.x - 130), 60 * std::sin(w) - (130 - zero.y));
         }
         for (const PixelPoint& pole : poles) {
-            response[k] /= std::hypot(60 * std::cos(w) - (pole.x - 130), 60 * std::sin(w) - (130 - pole.y));
+            response[k] /=
+                std::hypot(60 * std::cos(w) - (pole.x - 130), 60 * std::sin(w) - (130 - pole.y));
         }
     }
     const double peak = *std::max_element(response.begin(), response.end());
@@ -97,10 +99,12 @@ TEST(FilterAnalysis, SingleZeroFollowsItsClosedForm)
     for (int k = 0; k < 360; ++k) {
         const double w = 2 * kPi * k / 360;
         const Complex value = 1.0 - c * std::polar(1.0, -w);
-        EXPECT_NEAR(20 * std::log10(analysis.gain * std::abs(value)), analysis.magnitudeDb[k], 1e-12);
+        EXPECT_NEAR(20 * std::log10(analysis.gain * std::abs(value)), analysis.magnitudeDb[k],
+                    1e-12);
         EXPECT_NEAR(std::arg(value), analysis.phase[k], 1e-12) << k;
         const double cosine = std::cos(w - theta);
-        EXPECT_NEAR((r * r - r * cosine) / (1 - 2 * r * cosine + r * r), analysis.groupDelay[k], 1e-12);
+        EXPECT_NEAR((r * r - r * cosine) / (1 - 2 * r * cosine + r * r), analysis.groupDelay[k],
+                    1e-12);
     }
     // FIR: g b(n), then nothing.
     const std::vector<Complex> expected{analysis.gain, -analysis.gain * c, 0.0, 0.0};
@@ -118,16 +122,19 @@ TEST(FilterAnalysis, SinglePoleRingsAsGTimesPToTheN)
         EXPECT_EQ(std::abs(p) < 1, analysis.stable);
         for (int n = 0; n < 40; ++n) {
             const Complex expected = analysis.gain * std::pow(p, n);
-            EXPECT_NEAR(0.0, std::abs(expected - analysis.impulse[n]) / std::abs(expected), 1e-12) << n;
+            EXPECT_NEAR(0.0, std::abs(expected - analysis.impulse[n]) / std::abs(expected), 1e-12)
+                << n;
         }
         // 1 / (1 - p e^-jw): magnitude, and a delay of the opposite sign to a zero's.
         const double r = std::abs(p);
         for (int k = 0; k < 720; k += 7) {
             const double w = 2 * kPi * k / 720;
             const Complex value = 1.0 / (1.0 - p * std::polar(1.0, -w));
-            EXPECT_NEAR(20 * std::log10(analysis.gain * std::abs(value)), analysis.magnitudeDb[k], 1e-11);
+            EXPECT_NEAR(20 * std::log10(analysis.gain * std::abs(value)), analysis.magnitudeDb[k],
+                        1e-11);
             const double cosine = std::cos(w - std::arg(p));
-            EXPECT_NEAR(-(r * r - r * cosine) / (1 - 2 * r * cosine + r * r), analysis.groupDelay[k], 1e-11);
+            EXPECT_NEAR(-(r * r - r * cosine) / (1 - 2 * r * cosine + r * r),
+                        analysis.groupDelay[k], 1e-11);
             // The phase is arg H up to whole turns.
             const double turns = (analysis.phase[k] - std::arg(value)) / (2 * kPi);
             EXPECT_NEAR(std::round(turns), turns, 1e-11) << k;
@@ -170,7 +177,8 @@ TEST(FilterAnalysis, ConjugatePairsGiveRealCoefficientsDecidedOnPixels)
     std::vector<PixelPoint> unpaired = zeros;
     unpaired.push_back({150, 100});
     EXPECT_FALSE(AnalyseDesign(unpaired, poles, 8, 0).realCoefficients);
-    EXPECT_FALSE(AnalyseDesign(std::vector<PixelPoint>{{150, 100}, {151, 160}}, {}, 8, 0).realCoefficients);
+    EXPECT_FALSE(
+        AnalyseDesign(std::vector<PixelPoint>{{150, 100}, {151, 160}}, {}, 8, 0).realCoefficients);
     EXPECT_FALSE(AnalyseDesign(zeros, std::vector<PixelPoint>{{120, 150}}, 8, 0).realCoefficients);
     const FilterAnalysis complexPole = AnalyseDesign({}, std::vector<PixelPoint>{{120, 150}}, 8, 4);
     EXPECT_NE(0.0, complexPole.a[1].imag());
@@ -187,9 +195,11 @@ TEST(FilterAnalysis, MagnitudeIsTheDesignersNormalisedPixelDistances)
         const std::vector<double> designer = DesignerResponse(zeros, poles);
         for (int k = 0; k < 600; ++k) {
             // The grids differ by under 1e-9 rad (3.141592654 against pi).
-            EXPECT_NEAR(20 * std::log10(designer[k]), analysis.magnitudeDb[k], 1e-5) << trial << ":" << k;
+            EXPECT_NEAR(20 * std::log10(designer[k]), analysis.magnitudeDb[k], 1e-5)
+                << trial << ":" << k;
         }
-        EXPECT_NEAR(0.0, *std::max_element(analysis.magnitudeDb.begin(), analysis.magnitudeDb.end()), 1e-5);
+        EXPECT_NEAR(
+            0.0, *std::max_element(analysis.magnitudeDb.begin(), analysis.magnitudeDb.end()), 1e-5);
     }
 }
 
@@ -242,7 +252,8 @@ TEST(FilterAnalysis, RootsOnTheCircleAtAGridPointLeaveNoValueThere)
     // A zero at j: H(e^jw) = 0 at w = pi/2, sample 1 of 4 and 3 of 12
     // (where 2 pi k / N is not exactly the double nearest pi / 2).
     for (const int points : {4, 12}) {
-        const FilterAnalysis analysis = AnalyseDesign(std::vector<PixelPoint>{{130, 70}}, {}, points, 0);
+        const FilterAnalysis analysis =
+            AnalyseDesign(std::vector<PixelPoint>{{130, 70}}, {}, points, 0);
         const int root = points / 4;
         for (int k = 0; k < points; ++k) {
             const bool hole = k == root;
@@ -312,7 +323,8 @@ TEST(FilterAnalysis, HugeDesignsStayDefined)
     FilterAnalysis analysis = AnalyseDesign(zeros, poles, 600, 100);
     EXPECT_TRUE(std::all_of(analysis.magnitudeDb.begin(), analysis.magnitudeDb.end(),
                             [](double value) { return std::isfinite(value); }));
-    EXPECT_NEAR(0.0, *std::max_element(analysis.magnitudeDb.begin(), analysis.magnitudeDb.end()), 1e-6);
+    EXPECT_NEAR(0.0, *std::max_element(analysis.magnitudeDb.begin(), analysis.magnitudeDb.end()),
+                1e-6);
     EXPECT_TRUE(std::all_of(analysis.groupDelay.begin(), analysis.groupDelay.end(),
                             [](double value) { return std::isfinite(value); }));
     EXPECT_EQ(0.0, analysis.gain);  // exp(-log max|B/A|) is below the smallest double

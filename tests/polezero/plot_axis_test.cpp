@@ -52,12 +52,17 @@ TEST(PlotAxis, RangesAreFewRoundStepsThatCoverTheData)
         AxisUnit unit;
     };
     const std::vector<Case> cases = {
-        {-63.2, 0.0, 20.0, AxisUnit::Plain},   {0.0, 0.0, 2.0, AxisUnit::Plain},
-        {0.1, 9.3, 2.0, AxisUnit::Plain},      {-1e-7, 3e-7, 1e-9, AxisUnit::Plain},
-        {1e299, 1e300, 1.0, AxisUnit::Plain},  {-3e9, 2.9e9, 1.0, AxisUnit::Plain},
+        {-63.2, 0.0, 20.0, AxisUnit::Plain},
+        {0.0, 0.0, 2.0, AxisUnit::Plain},
+        {0.1, 9.3, 2.0, AxisUnit::Plain},
+        {-1e-7, 3e-7, 1e-9, AxisUnit::Plain},
+        {1e299, 1e300, 1.0, AxisUnit::Plain},
+        {-3e9, 2.9e9, 1.0, AxisUnit::Plain},
         {1000.0, 1000.0001, 1.0, AxisUnit::Plain},
-        {-3.2, 3.2, kPi, AxisUnit::Pi},        {-310.0, 2.0, kPi, AxisUnit::Pi},
-        {0.0, 0.0, kPi, AxisUnit::Pi},         {5e8, 5e8, kPi, AxisUnit::Pi},
+        {-3.2, 3.2, kPi, AxisUnit::Pi},
+        {-310.0, 2.0, kPi, AxisUnit::Pi},
+        {0.0, 0.0, kPi, AxisUnit::Pi},
+        {5e8, 5e8, kPi, AxisUnit::Pi},
     };
     for (const Case& c : cases) {
         const Axis axis = FitAxis(c.low, c.high, c.minSpan, c.unit);
@@ -83,15 +88,16 @@ TEST(PlotAxis, RangesAreFewRoundStepsThatCoverTheData)
         EXPECT_LT(axis.high - axis.low, 4.0);
     }
     // Beyond the range of double's steps: clamped, still finite.
-    const Axis huge = FitAxis(-std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-                              1.0, AxisUnit::Plain);
+    const Axis huge = FitAxis(-std::numeric_limits<double>::max(),
+                              std::numeric_limits<double>::max(), 1.0, AxisUnit::Plain);
     EXPECT_TRUE(std::isfinite(huge.low) && std::isfinite(huge.high));
     EXPECT_LE(huge.ticks.size(), static_cast<std::size_t>(kMaxAxisIntervals + 1));
 }
 
 TEST(PlotAxis, TicksReadAsPiMultiplesOrPlainNumbers)
 {
-    EXPECT_EQ((std::vector<std::string>{"0", "pi/2", "pi", "3pi/2", "2pi"}), Texts(FrequencyAxis()));
+    EXPECT_EQ((std::vector<std::string>{"0", "pi/2", "pi", "3pi/2", "2pi"}),
+              Texts(FrequencyAxis()));
     EXPECT_EQ(2 * kPi, FrequencyAxis().high);
     EXPECT_EQ("-pi/2", HalfPiText(-1));
     EXPECT_EQ("-pi", HalfPiText(-2));
@@ -114,7 +120,8 @@ TEST(PlotAxis, TicksReadAsPiMultiplesOrPlainNumbers)
     EXPECT_EQ((std::vector<std::string>{"-2e-5", "0", "2e-5", "4e-5", "6e-5", "8e-5"}),
               Texts(FitAxis(0.0, 7e-5, 1e-9, AxisUnit::Plain)));
 
-    EXPECT_EQ((std::vector<std::string>{"0", "5", "10", "15", "20", "25", "30"}), Texts(SampleAxis(32)));
+    EXPECT_EQ((std::vector<std::string>{"0", "5", "10", "15", "20", "25", "30"}),
+              Texts(SampleAxis(32)));
     EXPECT_EQ(-0.5, SampleAxis(32).low);
     EXPECT_EQ(31.5, SampleAxis(32).high);
     EXPECT_EQ((std::vector<std::string>{"0"}), Texts(SampleAxis(0)));

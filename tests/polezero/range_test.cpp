@@ -75,7 +75,8 @@ std::array<double, kResponseLength> UnlimitedNormalised(
 {
     Unlimited peak{0.5, -100000};
     for (const Unlimited& v : values) {
-        if (v.exponent > peak.exponent || (v.exponent == peak.exponent && v.mantissa > peak.mantissa)) {
+        if (v.exponent > peak.exponent ||
+            (v.exponent == peak.exponent && v.mantissa > peak.mantissa)) {
             peak = v;
         }
     }

@@ -223,7 +223,6 @@ TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
     EXPECT_EQ(record([&](Surface& s) { polezero::DrawDesign(s, design); }),
               *session.RecordedShapes());
 
-
     session.Reset();
     EXPECT_EQ(record([&](Surface& s) {
                   polezero::DrawDesign(s, design);

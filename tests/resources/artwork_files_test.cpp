@@ -22,7 +22,10 @@ struct Rgba {
     std::vector<png_byte> pixels;  // 4 bytes a pixel, top row first
     int width = 0;
     int height = 0;
-    const png_byte* At(int x, int y) const { return &pixels[static_cast<std::size_t>((y * width + x) * 4)]; }
+    const png_byte* At(int x, int y) const
+    {
+        return &pixels[static_cast<std::size_t>((y * width + x) * 4)];
+    }
 };
 
 Rgba DecodePng(std::span<const unsigned char> file)
@@ -142,8 +145,8 @@ TEST(ArtworkGenerator, RemakesTheCommittedFilesExactly)
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     const std::pair<const char*, std::span<const unsigned char>> files[] = {
-        {"decimator.bmp", DecimatorDiagramBmp()},  {"interpolator.bmp", InterpolatorDiagramBmp()},
-        {"converter.bmp", ConverterDiagramBmp()},  {"vorlen-32.png", AppIcon32Png()},
+        {"decimator.bmp", DecimatorDiagramBmp()}, {"interpolator.bmp", InterpolatorDiagramBmp()},
+        {"converter.bmp", ConverterDiagramBmp()}, {"vorlen-32.png", AppIcon32Png()},
         {"vorlen-16.png", AppIcon16Png()},
     };
     for (const auto& [name, embedded] : files) {
@@ -156,8 +159,8 @@ TEST(ArtworkGenerator, RemakesTheCommittedFilesExactly)
         const std::vector<unsigned char> made = ReadFile(folder / name);
         const std::vector<unsigned char> committed = ReadFile(kResources / name);
         EXPECT_FALSE(made.empty()) << name;
-        EXPECT_TRUE(made == committed) << name << ": " << made.size() << " bytes made, "
-                                   << committed.size() << " committed";
+        EXPECT_TRUE(made == committed)
+            << name << ": " << made.size() << " bytes made, " << committed.size() << " committed";
     }
     std::filesystem::remove_all(folder);
 }

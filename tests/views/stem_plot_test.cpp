@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/views/plot_checks.h"
 #include "core/number_text.h"
+#include "tests/views/plot_checks.h"
 #include "views/stem_plot.h"
 
 namespace {
@@ -85,7 +85,8 @@ TEST(StemPlot, AxesAndArrowHeadsAreBlue)
     EXPECT_EQ(kBlue, r.Pixel(685, 150));
     EXPECT_EQ(kUntouched, r.Pixel(686, 150));
     // The peak label's box (rows 20..34) hides the vertical head's lower part.
-    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{61, 18}, {59, 18}, {61, 19}, {59, 19}}) {
+    for (const auto& [x, y] :
+         std::vector<std::pair<int, int>>{{61, 18}, {59, 18}, {61, 19}, {59, 19}}) {
         EXPECT_EQ(kBlue, r.Pixel(x, y)) << x << "," << y;
     }
     EXPECT_EQ(kUntouched, r.Pixel(61, 17));
@@ -232,9 +233,9 @@ TEST(StemPlot, NonFiniteValuesDrawWithoutConvertingThemToIntegers)
 
 TEST(StemPlot, PeakLabelIsPrintfTenPointOneInTheCLocale)
 {
-    const std::vector<float> values = {0.0f,   3.0f,     12.5f,  0.25f,   0.35f, 0.05f, 0.75f,
-                                       -1.5f,  1e-3f,    99.95f, 1e10f,   FLT_MAX,
-                                       1e-40f, 1234567.8f, kInf, -kInf, kNaN};
+    const std::vector<float> values = {0.0f,   3.0f,       12.5f, 0.25f,  0.35f, 0.05f,
+                                       0.75f,  -1.5f,      1e-3f, 99.95f, 1e10f, FLT_MAX,
+                                       1e-40f, 1234567.8f, kInf,  -kInf,  kNaN};
     for (float v : values) {
         EXPECT_EQ(Printf("%10.1f", v), FormatPeakLabel(v)) << v;
     }

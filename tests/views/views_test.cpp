@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -21,7 +21,6 @@
 #include "views/plot_area.h"
 
 namespace {
-
 
 class Views : public ::testing::Test {
 protected:
@@ -43,7 +42,8 @@ protected:
     static void Tone(int cycles)
     {
         for (int n = 0; n < kSignalLength; ++n) {
-            g_inputSignal[n] = static_cast<float>(std::cos(2 * std::numbers::pi * cycles * n / 100.0));
+            g_inputSignal[n] =
+                static_cast<float>(std::cos(2 * std::numbers::pi * cycles * n / 100.0));
         }
     }
 
@@ -87,36 +87,52 @@ TEST_F(Views, TitlesBaselinesAndCountsOfEveryView)
     const std::vector<Layout> layouts = {
         {DrawDftView,
          {"Signal u vremenskom domenu x(n):", "Amplitudska karakteristika | X(k) | :"},
-         {5, 285}, {150, 430}, {100, 100}},
+         {5, 285},
+         {150, 430},
+         {100, 100}},
         {DrawFilterSpectrumView,
          {"Amplitudska karakteristika ulaznog signala | X(k) | :",
           "Spektar impulsnog odziva filtra | H(k) | :",
           "Amplitudska karakteristika izlaznog signala | Y(k) | :"},
-         {5, 175, 345}, {150, 320, 490}, {100, 100, 100}},
+         {5, 175, 345},
+         {150, 320, 490},
+         {100, 100, 100}},
         {DrawDecimationTimeView,
          {"Vremenski oblik medjurezultata w(n):", "Vremenski oblik izlaznog signala y(m):"},
-         {5, 245}, {150, 400}, {133, 133}},
+         {5, 245},
+         {150, 400},
+         {133, 133}},
         {DrawDecimationFrequencyView,
          {"Amplitudska karakteristika ulaznog signala | X(k) | :",
           "Amplitudska karakteristika medjurezultata | W(k) | :",
           "Amplitudska karakteristika izlaznog signala | Y(k) | :"},
-         {5, 175, 345}, {150, 320, 490}, {100, 100, 100}},
+         {5, 175, 345},
+         {150, 320, 490},
+         {100, 100, 100}},
         {DrawInterpolationTimeView,
          {"Vremenski oblik medjurezultata w(m):", "Vremenski oblik izlaznog signala y(m):"},
-         {5, 245}, {150, 420}, {233, 233}},
+         {5, 245},
+         {150, 420},
+         {233, 233}},
         {DrawInterpolationFrequencyView,
          {"Amplitudska karakteristika ulaznog signala | X(k) |:",
           "Amplitudska karakteristika medjurezultata | W(k) | :",
           "Amplitudska karakteristika izlaznog signala | Y(k) | :"},
-         {5, 175, 345}, {150, 320, 490}, {200, 200, 200}},
+         {5, 175, 345},
+         {150, 320, 490},
+         {200, 200, 200}},
         {DrawConversionTimeView,
          {"Vremenski oblik ulaznog signala x(n):", "Vremenski oblik izlaznog signala y(m):"},
-         {5, 280}, {150, 420}, {100, 100}},
+         {5, 280},
+         {150, 420},
+         {100, 100}},
         {DrawConversionFrequencyView,
          {"Amplitudska karakteristika medjurezultata:",
           "Amplitudska karakteristika izlaznog signala:",
           "Amplitudska karakteristika izlaznog signala:"},
-         {5, 175, 345}, {150, 320, 490}, {200, 200, 200}},
+         {5, 175, 345},
+         {150, 320, 490},
+         {200, 200, 200}},
     };
     for (std::size_t v = 0; v < layouts.size(); ++v) {
         const Layout& layout = layouts[v];
@@ -132,7 +148,7 @@ TEST_F(Views, TitlesBaselinesAndCountsOfEveryView)
             EXPECT_EQ(y, record.plots[p].baseline);
             EXPECT_EQ(layout.counts[p], record.plots[p].count);
             EXPECT_TRUE(TextAt(m_picture, 250, layout.titleRows[p], layout.titles[p]));
-            EXPECT_EQ(kBlue, m_picture.Pixel(685, y));      // the plot's arrow tips
+            EXPECT_EQ(kBlue, m_picture.Pixel(685, y));  // the plot's arrow tips
             EXPECT_EQ(kBlue, m_picture.Pixel(60, y - 135));
         }
         // Cleared first: the black fill is gone from the whole plot area.
@@ -220,8 +236,8 @@ TEST_F(Views, DecimationSpectrumRepeatsAtMultiplesOfQ)
         int q;
         std::vector<int> zeroBins;  // past the last copy
     };
-    for (const Case& c : std::vector<Case>{{1, 100, {}}, {3, 33, {99}}, {4, 25, {}},
-                                           {7, 14, {98, 99}}, {15, 6, {90, 95, 99}}}) {
+    for (const Case& c : std::vector<Case>{
+             {1, 100, {}}, {3, 33, {99}}, {4, 25, {}}, {7, 14, {98, 99}}, {15, 6, {90, 95, 99}}}) {
         SCOPED_TRACE("M = " + std::to_string(c.m));
         GenerateThreeCosines();
         g_decimationFactor = c.m;
@@ -379,8 +395,8 @@ TEST_F(Views, ConversionOutputHasItsOwnStorageAndLeavesOtherBuffersIntact)
     EXPECT_NE(0.0f, g_convertedSignal[1500]);
     Draw(DrawConversionFrequencyView);
     EXPECT_EQ(input, g_inputSignal);
-    EXPECT_TRUE(std::all_of(g_downsampled.begin(), g_downsampled.end(),
-                            [](float v) { return v == 7.0f; }));
+    EXPECT_TRUE(
+        std::all_of(g_downsampled.begin(), g_downsampled.end(), [](float v) { return v == 7.0f; }));
 }
 
 TEST_F(Views, ConversionWithoutAFactorOrWithFewOutputSamples)
@@ -391,8 +407,8 @@ TEST_F(Views, ConversionWithoutAFactorOrWithFewOutputSamples)
         int timeCount;       // y(m) in the time view
         int frequencyCount;  // each spectrum
     };
-    for (const Case& c : std::vector<Case>{{2, 0, 0, 200}, {0, 2, 0, 0}, {0, 0, 0, 0},
-                                           {1, 11, 9, 100}, {1, 15, 6, 100}}) {
+    for (const Case& c : std::vector<Case>{
+             {2, 0, 0, 200}, {0, 2, 0, 0}, {0, 0, 0, 0}, {1, 11, 9, 100}, {1, 15, 6, 100}}) {
         SCOPED_TRACE("L = " + std::to_string(c.l) + ", M = " + std::to_string(c.m));
         g_interpolationFactor = c.l;
         g_decimationFactor = c.m;
@@ -461,7 +477,8 @@ TEST_F(Views, EveryViewClearsThePlotAreaAndDrawsNothingOutsideIt)
         for (int y = 0; y < r.Height(); ++y) {
             for (int x = 0; x < r.Width(); ++x) {
                 const bool inside = x < kPlotAreaWidth && y < kPlotAreaHeight;
-                ASSERT_EQ(inside, !(r.Pixel(x, y) == kUntouched)) << view.name << " " << x << "," << y;
+                ASSERT_EQ(inside, !(r.Pixel(x, y) == kUntouched))
+                    << view.name << " " << x << "," << y;
             }
         }
     }
