@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the core
-# tests, the GUI and end-to-end tests under a private X server, an install
-# into a temporary folder, and the Debian package (tests/install); then all
-# of them once more built with AddressSanitizer and UBSan; then the core and
-# vorlen-render built without the GUI; then a build without tests, with
+# Installs what is missing, checks the code's layout, builds everything and
+# runs every test: the core tests, the GUI and end-to-end tests under a
+# private X server, an install into a temporary folder, and the Debian
+# package (tests/install); then all of them once more built with
+# AddressSanitizer and UBSan; then the core and vorlen-render built without
+# the GUI; then a build without tests, with
 # clang when it is there; the signal-processing tests with GCC at -O3 and
 # clang at -O2 and -O3; and last a short run of every fuzz target (clang
 # and libFuzzer). Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
+
+# The code keeps the layout .clang-format describes; apply it with
+#   git ls-files '*.cpp' '*.h' | xargs clang-format -i
+echo "== the code's layout (.clang-format)"
+if git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+  (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+else
+  find "$root" -path "$root/build*" -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run -Werror
+fi
 
 build=${VORLEN_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_GUI=ON -DVORLEN_TESTS=ON -DVORLEN_BENCH=ON
