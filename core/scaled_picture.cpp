@@ -199,20 +199,11 @@ private:
 
     void Add(const Shape& shape, const LineShape& line)
     {
-        double left = INFINITY;
-        double top = INFINITY;
-        double right = -INFINITY;
-        double bottom = -INFINITY;
-        for (const Point& corner : LineOutline(line)) {
-            left = std::min(left, corner.x);
-            top = std::min(top, corner.y);
-            right = std::max(right, corner.x);
-            bottom = std::max(bottom, corner.y);
-        }
-        AddToLayer(shape, DeviceBox{static_cast<long long>(std::floor(left * m_scale)),
-                                    static_cast<long long>(std::floor(top * m_scale)),
-                                    static_cast<long long>(std::ceil(right * m_scale)),
-                                    static_cast<long long>(std::ceil(bottom * m_scale))});
+        const Bounds bounds = LineBounds(line);
+        AddToLayer(shape, DeviceBox{static_cast<long long>(std::floor(bounds.left * m_scale)),
+                                    static_cast<long long>(std::floor(bounds.top * m_scale)),
+                                    static_cast<long long>(std::ceil(bounds.right * m_scale)),
+                                    static_cast<long long>(std::ceil(bounds.bottom * m_scale))});
     }
 
     void Add(const Shape& shape, const TextShape& text)

@@ -32,6 +32,18 @@ std::array<Point, 4> LineOutline(const LineShape& line)
             Point{centre(to) + 0.5, to}, Point{centre(from) + 0.5, from}};
 }
 
+Bounds LineBounds(const LineShape& line)
+{
+    Bounds bounds{INFINITY, INFINITY, -INFINITY, -INFINITY};
+    for (const Point& corner : LineOutline(line)) {
+        bounds.left = std::min(bounds.left, corner.x);
+        bounds.top = std::min(bounds.top, corner.y);
+        bounds.right = std::max(bounds.right, corner.x);
+        bounds.bottom = std::max(bounds.bottom, corner.y);
+    }
+    return bounds;
+}
+
 EllipsePath OutlinePath(const EllipseShape& ellipse)
 {
     const double width = static_cast<double>(ellipse.right) - ellipse.left;
@@ -63,22 +75,13 @@ ShapeBox BoxOf(const Shape& shape)
         }
         ShapeBox operator()(const LineShape& line) const
         {
-            double left = INFINITY;
-            double top = INFINITY;
-            double right = -INFINITY;
-            double bottom = -INFINITY;
-            for (const Point& corner : LineOutline(line)) {
-                left = std::min(left, corner.x);
-                top = std::min(top, corner.y);
-                right = std::max(right, corner.x);
-                bottom = std::max(bottom, corner.y);
-            }
             // The corners lie within a pixel of the end pixels, whose
             // coordinates are ints: the conversions cannot overflow.
-            return {static_cast<long long>(std::floor(left)),
-                    static_cast<long long>(std::floor(top)),
-                    static_cast<long long>(std::ceil(right)),
-                    static_cast<long long>(std::ceil(bottom))};
+            const Bounds bounds = LineBounds(line);
+            return {static_cast<long long>(std::floor(bounds.left)),
+                    static_cast<long long>(std::floor(bounds.top)),
+                    static_cast<long long>(std::ceil(bounds.right)),
+                    static_cast<long long>(std::ceil(bounds.bottom))};
         }
         ShapeBox operator()(const TextShape& text) const
         {

@@ -82,6 +82,15 @@ struct Point {
 // order around the outline.
 std::array<Point, 4> LineOutline(const LineShape& line);
 
+// The smallest axis-aligned box around LineOutline(line).
+struct Bounds {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+Bounds LineBounds(const LineShape& line);
+
 // The ellipse the outline is stroked along: the inscribed ellipse shrunk by
 // half a pixel, so that a 1-pixel stroke ends at the box's edges, with the
 // white interior filled inside it. A box at most two pixels across has no
