@@ -4,10 +4,10 @@
 # private X server, an install into a temporary folder, and the Debian
 # package (tests/install); then all of them once more built with
 # AddressSanitizer and UBSan; then the core and vorlen-render built without
-# the GUI; then a build without tests, with
-# clang when it is there; the signal-processing tests with GCC at -O3 and
-# clang at -O2 and -O3; and last a short run of every fuzz target (clang
-# and libFuzzer). Warnings are errors here.
+# the GUI; then a build without tests, with clang when it is there; the
+# signal-processing tests with GCC at -O3 and clang at -O2 and -O3; and
+# last a short run of every fuzz target (clang and libFuzzer). Warnings are
+# errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
