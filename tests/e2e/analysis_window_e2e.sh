@@ -99,8 +99,9 @@ designer_open && fail "Return did not close the designer"
 choose_from_file_menu Up
 [[ "$(wait_exit)" == 0 ]] || fail "Exit failed"
 
-# At scale 2 the window has twice the pixels each way, and they are not the
-# scale-1 picture's pixels doubled: lines and text are drawn sharp.
+# At scale 2 the window has twice the pixels each way, drawn sharp as
+# vorlen-render draws the picture at --scale 2, not the scale-1 picture's
+# pixels doubled.
 export GDK_SCALE=2
 start_vorlen
 click_at 1260 24
@@ -116,4 +117,8 @@ import -window "$ANALYSIS" "$E2E_HOME/shown.png"
   fail "the analysis window at scale 2 is not 1600x1200 pixels"
 [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/doubled.png" null: 2>&1)" != 0 ]] ||
   fail "the analysis window at scale 2 shows the scale-1 picture enlarged"
+"$RENDER" polezero --events "press 130,70" -o "$E2E_HOME/pz.png" --scale 2 \
+  --analysis-picture "$E2E_HOME/sharp.png"
+[[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/sharp.png" null: 2>&1)" == 0 ]] ||
+  fail "the analysis window at scale 2 differs from --analysis-picture at --scale 2"
 echo "analysis_window_e2e: passed"
