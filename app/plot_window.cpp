@@ -8,6 +8,8 @@
 #include <wx/image.h>
 #include <wx/region.h>
 
+#include "dialogs/screen_picture.h"
+
 namespace {
 
 // How long after a menu closed its area is still taken for the menu's: the
@@ -60,7 +62,7 @@ void CPlotWindow::RestoreAfterMenu(const wxRect& screenRect)
 
 int CPlotWindow::PictureScale() const
 {
-    return std::max(1, static_cast<int>(std::lround(GetContentScaleFactor())));
+    return DeviceScale(*this);
 }
 
 wxSize CPlotWindow::PhysicalClientSize() const

@@ -1,14 +1,13 @@
 #include "dialogs/analysis_window.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <wx/dcclient.h>
 #include <wx/display.h>
-#include <wx/image.h>
 
 #include "core/scaled_picture.h"
 #include "dialogs/own_input_gtk.h"
+#include "dialogs/screen_picture.h"
 #include "polezero/analysis_picture.h"
 
 static_assert(CDesignAnalysisWindow::kClientWidth == polezero::kAnalysisPictureWidth &&
@@ -33,11 +32,6 @@ CDesignAnalysisWindow::CDesignAnalysisWindow(wxWindow* designer, const polezero:
     Show();
 }
 
-int CDesignAnalysisWindow::PictureScale() const
-{
-    return std::max(1, static_cast<int>(std::lround(GetContentScaleFactor())));
-}
-
 void CDesignAnalysisWindow::ShowDesign(const polezero::Design& design)
 {
     using polezero::MarkerKind;
@@ -46,16 +40,12 @@ void CDesignAnalysisWindow::ShowDesign(const polezero::Design& design)
     // On a scaled desktop the picture is drawn at the screen's resolution,
     // sharp, as vorlen-render --scale draws it; at scale 1 it is the exact
     // raster of --analysis-picture.
-    const int scale = PictureScale();
+    const int scale = DeviceScale(*this);
     if (m_picture.Width() != kClientWidth * scale || m_picture.Height() != kClientHeight * scale)
         m_picture = Raster(kClientWidth * scale, kClientHeight * scale);
     DrawAtScale(m_picture, scale,
                 [&](Surface& surface) { polezero::DrawDesignAnalysis(surface, zeros, poles); });
-
-    wxImage image(m_picture.Width(), m_picture.Height(), false);
-    const auto bytes = m_picture.Bytes();
-    std::copy(bytes.begin(), bytes.end(), image.GetData());
-    m_shown = wxBitmap(image, 24, scale);
+    m_shown = ScreenBitmap(m_picture, scale);
     m_canvas->Refresh(false);
     m_canvas->Update();
 }

@@ -35,9 +35,6 @@ public:
     const Raster& Picture() const { return m_picture; }
 
 private:
-    // Screen pixels per picture pixel: the desktop's scale (GDK_SCALE),
-    // which GTK keeps to whole numbers.
-    int PictureScale() const;
     void PlaceBeside(const wxWindow& designer);
     void OnPaint(wxPaintEvent& event);
     void OnKey(wxKeyEvent& event);

@@ -1,12 +1,8 @@
 #include "dialogs/pole_zero_dlg.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <wx/button.h>
 #include <wx/clipbrd.h>
 #include <wx/dcbuffer.h>
-#include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
@@ -15,6 +11,7 @@
 
 #include "dialogs/design_file_dialogs.h"
 #include "dialogs/pole_zero_commands.h"
+#include "dialogs/screen_picture.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/filter_analysis.h"
@@ -59,19 +56,13 @@ TemplateStyle DesignerStyle()
     return style;
 }
 
-// Screen pixels per client pixel: the desktop's scale (GDK_SCALE), which
-// GTK keeps to whole numbers. The canvases are drawn at it, so that they
-// are as sharp as the controls beside them.
-int DeviceScale(const wxWindow& window)
-{
-    return std::max(1, static_cast<int>(std::lround(window.GetContentScaleFactor())));
-}
-
 }  // namespace
 
 CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
     : CTemplateDialog(parent, "Ad Hoc Projektovanje filtara ", wxSize(500, 319), kTemplate,
                       DesignerStyle()),
+      // The canvases are drawn at the desktop's scale, so that they are as
+      // sharp as the controls beside them.
       m_session(true, DeviceScale(*this))
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -350,9 +341,5 @@ void CPoleZeroDlg::OnPaint(wxPaintEvent&)
     m_commandPaint = false;
 
     // The raster has the screen's pixels: Scale() of them to a client pixel.
-    const Raster& client = m_session.ClientArea();
-    wxImage image(client.Width(), client.Height(), false);
-    const auto bytes = client.Bytes();
-    std::copy(bytes.begin(), bytes.end(), image.GetData());
-    dc.DrawBitmap(wxBitmap(image, 24, m_session.Scale()), 0, 0, false);
+    dc.DrawBitmap(ScreenBitmap(m_session.ClientArea(), m_session.Scale()), 0, 0, false);
 }
