@@ -34,11 +34,29 @@ void AddMarker(Design& design, Marker marker)
     design.markers.push_back(marker);
 }
 
-void SetMarkers(Design& design, std::vector<Marker> markers)
+KnownDistances DistancesOf(const std::vector<Marker>& markers)
+{
+    KnownDistances known;
+    known.at.reserve(markers.size());
+    known.distances.reserve(markers.size());
+    for (const Marker& marker : markers) {
+        known.at.push_back(marker.at);
+        known.distances.push_back(DistancesFrom(marker.at.x, marker.at.y));
+    }
+    return known;
+}
+
+void SetMarkers(Design& design, std::vector<Marker> markers, const KnownDistances* known)
 {
     design.response = EmptyResponse();
-    for (const Marker& marker : markers) {
-        ApplyMarker(design.response, marker.at.x, marker.at.y, marker.kind == MarkerKind::Zero);
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        const Marker& marker = markers[i];
+        const bool zero = marker.kind == MarkerKind::Zero;
+        if (known != nullptr && i < known->at.size() && known->at[i] == marker.at) {
+            ApplyDistances(design.response, known->distances[i], zero);
+        } else {
+            ApplyMarker(design.response, marker.at.x, marker.at.y, zero);
+        }
     }
     // The peak search of each press in between leaves nothing behind: the
     // last one finds a sample above 0 in any design (Design::peakIndex), and

@@ -49,10 +49,21 @@ bool HasRoomFor(const Design& design, MarkerKind kind);
 // peak found again, the marker stored last in the order.
 void AddMarker(Design& design, Marker marker);
 
+// The distances of each marker of a list (DistancesFrom), kept while a drag
+// moves one or two of them: the others' need not be computed again at every
+// step.
+struct KnownDistances {
+    std::vector<PixelPoint> at;
+    std::vector<Distances> distances;
+};
+KnownDistances DistancesOf(const std::vector<Marker>& markers);
+
 // The design of exactly these markers: a fresh response with every factor
 // applied in order, as successive presses on a freshly opened dialog apply
-// them, bit for bit. The placement mode stays.
-void SetMarkers(Design& design, std::vector<Marker> markers);
+// them, bit for bit. A marker that stands where the one of the same index
+// in `known` stood takes its distances from there. The placement mode
+// stays.
+void SetMarkers(Design& design, std::vector<Marker> markers, const KnownDistances* known = nullptr);
 
 // The largest sample as the picture normalises by it (0 when none is above
 // 0), and the picture's values.

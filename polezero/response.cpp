@@ -28,34 +28,27 @@ void Renormalise(double& mantissa, int& exponent)
     exponent += shift;
 }
 
-// mantissa[k] times (a zero) or over (a pole) the distance from (u, v) to
-// P_k, for all k: a loop without branches that the compiler computes two or
-// more samples at a time. The table and the samples never overlap; the
-// restrict-qualified parameters say so, so that no run-time check is needed.
-template <bool zero>
-void ApplyDistances(double* __restrict mantissa, const double* __restrict pu,
-                    const double* __restrict pv, double u, double v)
+// The distances from (u, v) to every P_k: a loop without branches that the
+// compiler computes two or more samples at a time. The table and the
+// distances never overlap; the restrict-qualified parameters say so, so that
+// no run-time check is needed.
+void ComputeDistances(double* __restrict distance, const double* __restrict pu,
+                      const double* __restrict pv, double u, double v)
 {
     for (std::size_t k = 0; k < kSampleCount; ++k) {
         const double dx = pu[k] - u;
         const double dy = pv[k] - v;
-        const double d = std::sqrt(dx * dx + dy * dy);
-        mantissa[k] = zero ? mantissa[k] * d : mantissa[k] / d;
+        distance[k] = std::sqrt(dx * dx + dy * dy);
     }
 }
 
-// The distances first; the rare renormalisation (some 50 markers apart at
-// the most) after, in a plain loop.
+// mantissa[k] times (a zero) or over (a pole) distance[k], for all k, two
+// or more samples at a time.
 template <bool zero>
-void ApplyFactor(Response& response, double u, double v)
+void ApplyFactor(double* __restrict mantissa, const double* __restrict distance)
 {
-    const SampleOffsets& points = SamplePoints();
-    ApplyDistances<zero>(response.mantissa.data(), points.u.data(), points.v.data(), u, v);
     for (std::size_t k = 0; k < kSampleCount; ++k) {
-        const double size = std::fabs(response.mantissa[k]);
-        if (!(size >= kSmallestKept && size <= kLargestKept)) {
-            Renormalise(response.mantissa[k], response.exponent[k]);
-        }
+        mantissa[k] = zero ? mantissa[k] * distance[k] : mantissa[k] / distance[k];
     }
 }
 
@@ -83,12 +76,32 @@ Response EmptyResponse()
 
 void ApplyMarker(Response& response, int x, int y, bool zero)
 {
-    const double u = x - kOriginX;
-    const double v = kOriginY - y;
+    ApplyDistances(response, DistancesFrom(x, y), zero);
+}
+
+Distances DistancesFrom(int x, int y)
+{
+    const SampleOffsets& points = SamplePoints();
+    Distances distances;
+    ComputeDistances(distances.data(), points.u.data(), points.v.data(), x - kOriginX,
+                     kOriginY - y);
+    return distances;
+}
+
+void ApplyDistances(Response& response, const Distances& distances, bool zero)
+{
     if (zero) {
-        ApplyFactor<true>(response, u, v);
+        ApplyFactor<true>(response.mantissa.data(), distances.data());
     } else {
-        ApplyFactor<false>(response, u, v);
+        ApplyFactor<false>(response.mantissa.data(), distances.data());
+    }
+    // The rare renormalisation (some 50 markers apart at the most) after, in
+    // a plain loop.
+    for (std::size_t k = 0; k < kSampleCount; ++k) {
+        const double size = std::fabs(response.mantissa[k]);
+        if (!(size >= kSmallestKept && size <= kLargestKept)) {
+            Renormalise(response.mantissa[k], response.exponent[k]);
+        }
     }
 }
 

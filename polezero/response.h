@@ -48,6 +48,14 @@ Response EmptyResponse();
 // integer conversion.
 void ApplyMarker(Response& response, int x, int y, bool zero);
 
+// The pixel distances d from a marker at (x, y) to every sample point.
+using Distances = std::array<double, kSampleCount>;
+Distances DistancesFrom(int x, int y);
+
+// ApplyMarker with the distances already known: ApplyMarker(x, y, zero) is
+// ApplyDistances(DistancesFrom(x, y), zero), bit for bit.
+void ApplyDistances(Response& response, const Distances& distances, bool zero);
+
 // Sample k, normalised.
 ScaledValue SampleValue(const Response& response, int k);
 

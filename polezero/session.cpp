@@ -225,7 +225,7 @@ bool DesignerSession::BeginDrag(int x, int y)
     if (!PickMarker(m_design.markers, x, y)) {
         return false;
     }
-    m_drag = DragState{m_design, PixelPoint{x, y}};
+    m_drag = DragState{m_design, PixelPoint{x, y}, DistancesOf(m_design.markers)};
     return true;
 }
 
@@ -240,7 +240,7 @@ bool DesignerSession::DragTo(int x, int y)
         return false;
     }
     if (moved) {
-        SetMarkers(m_design, wanted);
+        SetMarkers(m_design, wanted, &m_drag->distances);
     } else {
         m_design = m_drag->before;
     }

@@ -136,6 +136,7 @@ private:
     struct DragState {
         Design before;  // the design when the drag began
         PixelPoint from;
+        KnownDistances distances;  // of before.markers
     };
 
     PressOutcome PressOnce(int x, int y);
