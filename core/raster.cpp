@@ -18,16 +18,6 @@ Rgb Raster::Pixel(int x, int y) const
     return Rgb{m_bytes[i], m_bytes[i + 1], m_bytes[i + 2]};
 }
 
-void Raster::Put(int x, int y, Rgb colour)
-{
-    if (!Contains(x, y))
-        return;
-    const std::size_t i = Offset(x, y);
-    m_bytes[i] = colour.r;
-    m_bytes[i + 1] = colour.g;
-    m_bytes[i + 2] = colour.b;
-}
-
 void Raster::Fill(int left, int top, int right, int bottom, Rgb colour)
 {
     left = std::max(left, 0);

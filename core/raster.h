@@ -34,8 +34,17 @@ public:
     // std::out_of_range rather than read a neighbouring row.
     Rgb Pixel(int x, int y) const;
 
-    // Writes that fall outside the raster are dropped.
-    void Put(int x, int y, Rgb colour);
+    // Writes that fall outside the raster are dropped. Inline: the drawing
+    // of lines, ellipses and shading sets one pixel at a time.
+    void Put(int x, int y, Rgb colour)
+    {
+        if (!Contains(x, y))
+            return;
+        std::uint8_t* pixel = m_bytes.data() + Offset(x, y);
+        pixel[0] = colour.r;
+        pixel[1] = colour.g;
+        pixel[2] = colour.b;
+    }
     // Fills [left, right) x [top, bottom), clipped to the raster.
     void Fill(int left, int top, int right, int bottom, Rgb colour);
 

@@ -82,21 +82,22 @@ void RasterBackend::Ellipse(int left, int top, int right, int bottom)
         return;
 
     // Inside run [first, last] of each row; an empty run has first > last.
+    // Relative(width - 1 - i) is exactly -Relative(i), and u * u + v * v
+    // grows with |u|, so a row's run is the middle of the row, as far from
+    // its right end as from its left: found from the left alone.
     std::vector<int> first(static_cast<std::size_t>(height));
     std::vector<int> last(static_cast<std::size_t>(height));
     for (int j = 0; j < height; ++j) {
         const double v = Relative(j, height);
-        int lo = width;
-        int hi = -1;
-        for (int i = 0; i < width; ++i) {
-            const double u = Relative(i, width);
-            if (u * u + v * v <= 1.0) {
-                lo = std::min(lo, i);
-                hi = std::max(hi, i);
-            }
+        int lo = 0;
+        while (lo < width) {
+            const double u = Relative(lo, width);
+            if (u * u + v * v <= 1.0)
+                break;
+            ++lo;
         }
         first[static_cast<std::size_t>(j)] = lo;
-        last[static_cast<std::size_t>(j)] = hi;
+        last[static_cast<std::size_t>(j)] = lo < width ? width - 1 - lo : -1;
     }
     auto inside = [&](int i, int j) {
         if (i < 0 || j < 0 || i >= width || j >= height)
