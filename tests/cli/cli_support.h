@@ -106,6 +106,22 @@ protected:
         return Outcome{status, out.str(), err.str()};
     }
 
+    // Bad usage: exit 2 with one line on stderr naming the program, nothing
+    // on stdout and no file in the work folder.
+    void ExpectBadUsage(const std::vector<std::string>& args) const
+    {
+        std::string shown;
+        for (const auto& arg : args) {
+            shown += " '" + arg + "'";
+        }
+        const Outcome outcome = Run(args);
+        EXPECT_EQ(2, outcome.status) << shown;
+        EXPECT_TRUE(IsOneLine(outcome.err)) << shown << ": " << outcome.err;
+        EXPECT_EQ(0u, outcome.err.rfind("vorlen-render: ", 0)) << shown;
+        EXPECT_EQ("", outcome.out) << shown;
+        EXPECT_TRUE(Files().empty()) << shown;
+    }
+
     // The real executable; `args` is shell text.
     Outcome RunBinary(const std::string& args) const
     {

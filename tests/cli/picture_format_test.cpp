@@ -221,14 +221,7 @@ TEST_F(PictureFormatTest, BadFormatsAndScalesAreUsageMistakesThatWriteNothing)
         {"polezero", "-o", png, "--analysis-picture", In("a.pdf"), "--scale", "0"},
     };
     for (const auto& args : cases) {
-        std::string shown;
-        for (const auto& arg : args) {
-            shown += " '" + arg + "'";
-        }
-        const Outcome outcome = Run(args);
-        EXPECT_EQ(2, outcome.status) << shown;
-        EXPECT_TRUE(IsOneLine(outcome.err)) << shown << ": " << outcome.err;
-        EXPECT_TRUE(Files().empty()) << shown;
+        ExpectBadUsage(args);
     }
     // The largest picture that fits, and the exact picture for polezero.
     EXPECT_EQ(0, Run({"blank", "-o", png, "--size", "4096x10", "--scale", "2"}).status);

@@ -85,16 +85,7 @@ TEST_F(RenderTest, UsageMistakesAreOneLineWithStatus2AndWriteNothing)
         {"blank", "-o", png, "--dump", In("./u.png")},
     };
     for (const auto& args : cases) {
-        std::string shown;
-        for (const auto& arg : args) {
-            shown += " '" + arg + "'";
-        }
-        const Outcome outcome = Run(args);
-        EXPECT_EQ(2, outcome.status) << shown;
-        EXPECT_TRUE(IsOneLine(outcome.err)) << shown << ": " << outcome.err;
-        EXPECT_EQ(0u, outcome.err.rfind("vorlen-render: ", 0)) << shown;
-        EXPECT_EQ("", outcome.out) << shown;
-        EXPECT_TRUE(Files().empty()) << shown;
+        ExpectBadUsage(args);
     }
     ASSERT_TRUE(ParsePictureSize("8192x8192").has_value());
     EXPECT_EQ(1, ParsePictureSize("1x1")->width);
