@@ -25,11 +25,13 @@ polezero::DesignerSession DesignOf(int zeros, int poles, int scale = 1)
 }
 
 // A press of a zero on a design that already holds `markers` zeros and as
-// many poles (498 + 499 for the full design: the press adds the last zero).
-void BM_Press(benchmark::State& state)
+// many poles (498 + 499 for the full design: the press adds the last zero),
+// on the dialog at a desktop scale of `scale`: at 2 both pictures are drawn
+// through the vector path onto a raster of 1500 x 1036 pixels.
+void PressOn(benchmark::State& state, int scale)
 {
     const int markers = static_cast<int>(state.range(0));
-    const polezero::DesignerSession base = DesignOf(std::min(markers, 498), markers);
+    const polezero::DesignerSession base = DesignOf(std::min(markers, 498), markers, scale);
     polezero::DesignerSession session = base;
     for (auto _ : state) {
         // Back to the design before the press, reusing the same memory.
@@ -38,6 +40,11 @@ void BM_Press(benchmark::State& state)
         state.ResumeTiming();
         benchmark::DoNotOptimize(session.Press(150, 100));
     }
+}
+
+void BM_Press(benchmark::State& state)
+{
+    PressOn(state, 1);
 }
 BENCHMARK(BM_Press)
     ->Arg(0)
@@ -48,20 +55,11 @@ BENCHMARK(BM_Press)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The same press on the dialog at a desktop scale of 2: both pictures drawn
-// through the vector path onto a raster of 1500 x 1036 pixels. Argument:
-// zeros and poles before the press, as above (10: a design of 20 markers).
+// Argument: zeros and poles before the press, as above (10: a design of 20
+// markers).
 void BM_PressAtScaleTwo(benchmark::State& state)
 {
-    const int markers = static_cast<int>(state.range(0));
-    const polezero::DesignerSession base = DesignOf(std::min(markers, 498), markers, 2);
-    polezero::DesignerSession session = base;
-    for (auto _ : state) {
-        state.PauseTiming();
-        session = base;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(session.Press(150, 100));
-    }
+    PressOn(state, 2);
 }
 BENCHMARK(BM_PressAtScaleTwo)
     ->Arg(0)
@@ -88,12 +86,12 @@ BENCHMARK(BM_ResetAtScaleTwo)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// One pointer move of a Ctrl+drag on 499 zeros and 499 poles: the response
-// rebuilt from all markers (the first placed is dragged) and both pictures
-// drawn.
-void BM_DragStep(benchmark::State& state)
+// One pointer move of a Ctrl+drag on 499 zeros and 499 poles at a desktop
+// scale of `scale`: the response rebuilt from all markers (the first placed
+// is dragged) and both pictures drawn.
+void DragStepAt(benchmark::State& state, int scale)
 {
-    polezero::DesignerSession session = DesignOf(499, 499);
+    polezero::DesignerSession session = DesignOf(499, 499, scale);
     const polezero::Marker picked = session.CurrentDesign().markers.front();
     session.BeginDrag(picked.at.x, picked.at.y);
     bool there = false;
@@ -103,20 +101,16 @@ void BM_DragStep(benchmark::State& state)
     }
     session.EndDrag(60, 200);
 }
+
+void BM_DragStep(benchmark::State& state)
+{
+    DragStepAt(state, 1);
+}
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// The same at a desktop scale of 2.
 void BM_DragStepAtScaleTwo(benchmark::State& state)
 {
-    polezero::DesignerSession session = DesignOf(499, 499, 2);
-    const polezero::Marker picked = session.CurrentDesign().markers.front();
-    session.BeginDrag(picked.at.x, picked.at.y);
-    bool there = false;
-    for (auto _ : state) {
-        there = !there;
-        benchmark::DoNotOptimize(session.DragTo(there ? 200 : 60, there ? 60 : 200));
-    }
-    session.EndDrag(60, 200);
+    DragStepAt(state, 2);
 }
 BENCHMARK(BM_DragStepAtScaleTwo)
     ->Unit(benchmark::kMicrosecond)
