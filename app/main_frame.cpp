@@ -7,13 +7,14 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/recent_files.h"
-#include "core/scaled_picture.h"
-#include "core/surface.h"
 #include "dialogs/diagram_dlgs.h"
 #include "dialogs/embedded_image.h"
 #include "dialogs/params_dlgs.h"
 #include "dialogs/pole_zero_dlg.h"
+#include "dialogs/screen_picture.h"
 #include "dialogs/signal_generator_dlg.h"
+#include "picture/draw_at_scale.h"
+#include "picture/surface.h"
 #include "resources/embedded.h"
 #include "views/analysis_views.h"
 #include "views/conversion_views.h"
@@ -110,7 +111,7 @@ void CMainFrame::RunCommand(int id)
 // picture is drawn at that scale, as vorlen-render --scale draws it.
 void CMainFrame::ShowAnalysis(AnalysisViewFunction draw)
 {
-    DrawAtScale(m_plot->Picture(), m_plot->PictureScale(),
+    DrawAtScale(m_plot->Picture(), m_plot->PictureScale(), ScreenTools().Tools(),
                 [draw](Surface& surface) { draw(surface, ViewOptions{}); });
     m_plot->ShowPicture();
 }

@@ -10,8 +10,8 @@
 #include <wx/region.h>
 #include <wx/window.h>
 
-#include "core/raster.h"
-#include "core/surface.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
 #include "views/plot_area.h"
 
 class CPlotWindow : public wxWindow {

@@ -15,7 +15,7 @@
 #include <wx/strconv.h>
 
 #include "app/recent_files.h"
-#include "core/output_set.h"
+#include "output/output_set.h"
 
 namespace settings {
 

@@ -15,8 +15,8 @@
 #include "app/settings_store.h"
 #include "app/vorlen_doc.h"
 #include "app/vorlen_view.h"
-#include "core/text.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/screen_picture.h"
 
 wxBEGIN_EVENT_TABLE(CVorlenApp, wxApp)
     EVT_MENU(cmd::kFileNew, CVorlenApp::OnFileNew)
@@ -110,7 +110,7 @@ bool CVorlenApp::OnInit()
 
     // Every picture needs the font; without one there is nothing to show.
     try {
-        MonoFont::Default();
+        ScreenTools();
     } catch (const FontError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         wxMessageBox(wxString::FromUTF8(e.what()), "Vorlen", wxOK | wxICON_ERROR);

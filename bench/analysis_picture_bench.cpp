@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/raster.h"
-#include "core/scaled_picture.h"
-#include "core/surface.h"
-#include "core/text.h"
+#include "picture/cairo/scaled_picture.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/text.h"
 #include "polezero/analysis_picture.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ void BM_RedrawAnalysisPicture(benchmark::State& state)
     std::vector<PixelPoint> poles;
     SpreadMarkers(perKind, zeros, poles);
     Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
-    Surface surface(raster);
+    Surface surface(raster, TestFont());
     // The font is loaded once per program, before any window draws.
-    MonoFont::Default();
+    TestFont();
     for (auto _ : state) {
         polezero::DrawDesignAnalysis(surface, zeros, poles);
         benchmark::DoNotOptimize(raster.Bytes().data());
@@ -51,9 +52,10 @@ void BM_RedrawAnalysisPictureAtScale2(benchmark::State& state)
     Raster raster(polezero::kAnalysisPictureWidth * kScale,
                   polezero::kAnalysisPictureHeight * kScale);
     auto draw = [&](Surface& surface) { polezero::DrawDesignAnalysis(surface, zeros, poles); };
-    DrawAtScale(raster, kScale, draw);  // fonts and glyphs loaded once, as in the program
+    DrawAtScale(raster, kScale, TestTools().Tools(),
+                draw);  // fonts and glyphs loaded once, as in the program
     for (auto _ : state) {
-        DrawAtScale(raster, kScale, draw);
+        DrawAtScale(raster, kScale, TestTools().Tools(), draw);
         benchmark::DoNotOptimize(raster.Bytes().data());
     }
     state.SetLabel(std::to_string(2 * state.range(0)) + " markers, scale 2");

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/workspace.h"
 #include "dsp/dft.h"
 #include "dsp/lowpass.h"
+#include "workspace/workspace.h"
 
 namespace {
 

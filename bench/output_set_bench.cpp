@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/output_set.h"
+#include "output/output_set.h"
 
 namespace {
 

@@ -18,12 +18,13 @@
 #include <vector>
 
 #include "cli/render.h"
-#include "core/raster.h"
-#include "core/scaled_picture.h"
-#include "core/workspace.h"
 #include "dsp/signals.h"
+#include "picture/cairo/scaled_picture.h"
+#include "picture/raster.h"
+#include "tests/support/test_tools.h"
 #include "views/analysis_views.h"
 #include "views/plot_area.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -74,9 +75,10 @@ void BM_RedrawAtScale2(benchmark::State& state)
     constexpr int kScale = 2;
     Raster raster(kPlotAreaWidth * kScale, 700 * kScale, kBackground);
     auto draw = [&view](Surface& surface) { view.draw(surface, ViewOptions{}); };
-    DrawAtScale(raster, kScale, draw);  // fonts and glyphs loaded once, as in the program
+    DrawAtScale(raster, kScale, TestTools().Tools(),
+                draw);  // fonts and glyphs loaded once, as in the program
     for (auto _ : state) {
-        DrawAtScale(raster, kScale, draw);
+        DrawAtScale(raster, kScale, TestTools().Tools(), draw);
         benchmark::DoNotOptimize(raster.Bytes().data());
         benchmark::ClobberMemory();
     }

@@ -5,8 +5,9 @@
 // Reset and the drag step also at a desktop scale of 2.
 #include <benchmark/benchmark.h>
 
-#include "core/workspace.h"
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ polezero::DesignerSession DesignOf(int zeros, int poles, int scale = 1)
         const auto kind = i < zeros ? polezero::MarkerKind::Zero : polezero::MarkerKind::Pole;
         markers.push_back({kind, PixelPoint{40 + (i * 37) % 200, 30 + (i * 53) % 200}});
     }
-    polezero::DesignerSession session(false, scale);
+    polezero::DesignerSession session(TestTools().Tools(), false, scale);
     session.Load(markers);
     return session;
 }
@@ -121,7 +122,7 @@ BENCHMARK(BM_DragStepAtScaleTwo)
 void BM_Move(benchmark::State& state)
 {
     ResetWorkspace();
-    polezero::DesignerSession session(false);
+    polezero::DesignerSession session(TestTools().Tools(), false);
     for (auto _ : state) {
         session.Move(70, 70);
         benchmark::DoNotOptimize(session.Readout());

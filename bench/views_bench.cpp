@@ -8,13 +8,14 @@
 #include <cstddef>
 #include <string>
 
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/workspace.h"
 #include "dsp/dft.h"
 #include "dsp/signals.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "tests/support/test_tools.h"
 #include "views/analysis_views.h"
 #include "views/plot_area.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void BM_AnalysisView(benchmark::State& state)
     const ViewOptions options{nullptr,
                               state.range(2) == kLiteralDft ? ComputeDftLiteral : ComputeDft};
     Raster raster(kPlotAreaWidth, kPlotAreaHeight, kBackground);
-    Surface surface(raster);
+    Surface surface(raster, TestFont());
     view.draw(surface, options);  // the font's glyphs are loaded once, as in the program
     for (auto _ : state) {
         view.draw(surface, options);

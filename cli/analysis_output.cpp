@@ -12,6 +12,7 @@
 
 #include "cli/drawn_picture.h"
 #include "cli/picture_format.h"
+#include "cli/render_tools.h"
 #include "polezero/analysis_picture.h"
 #include "polezero/markers.h"
 
@@ -51,7 +52,8 @@ void WriteAnalysisPicture(PendingFile& file, const AnalysisRequest& request,
     PictureRequest format;
     format.format = FormatOfFileName(request.picture).value_or(PictureFormat::Png);
     format.scale = format.format == PictureFormat::Png ? request.pictureScale : 1;
-    DrawnPicture picture(format, polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
+    DrawnPicture picture(format, polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight,
+                         RenderTools());
     polezero::DrawDesignAnalysis(picture.Canvas(), zeros, poles);
     file.WriteWith([&picture](std::FILE* stream) { picture.Write(stream); });
 }

@@ -5,9 +5,9 @@
 #include <span>
 #include <string>
 
-#include "core/output_set.h"
-#include "core/workspace.h"
+#include "output/output_set.h"
 #include "polezero/filter_analysis.h"
+#include "workspace/workspace.h"
 
 inline constexpr int kMaxAnalysisPoints = 65536;
 inline constexpr int kMaxImpulseLength = 65536;

@@ -5,10 +5,9 @@
 #include <string_view>
 
 #include "cli/png_writer.h"
-#include "core/output_error.h"
-#include "core/pdf_picture.h"
-#include "core/scaled_picture.h"
-#include "core/svg_picture.h"
+#include "output/output_error.h"
+#include "picture/cairo/pdf_picture.h"
+#include "picture/svg_picture.h"
 
 namespace {
 
@@ -22,14 +21,15 @@ void WriteBytes(std::FILE* stream, std::string_view bytes)
 
 }  // namespace
 
-DrawnPicture::DrawnPicture(const PictureRequest& request, int width, int height)
-    : m_request(request)
+DrawnPicture::DrawnPicture(const PictureRequest& request, int width, int height,
+                           const DesktopPictureTools& tools)
+    : m_request(request), m_tools(tools)
 {
     if (request.format == PictureFormat::Png && request.scale == 1) {
         m_raster.emplace(width, height, kBackground);
-        m_surface = std::make_unique<Surface>(*m_raster);
+        m_surface = std::make_unique<Surface>(*m_raster, tools.Font());
     } else {
-        m_recorder.emplace(width, height);
+        m_recorder.emplace(width, height, tools.Font());
         m_surface = std::make_unique<Surface>(*m_recorder);
     }
 }
@@ -40,19 +40,22 @@ void DrawnPicture::Write(std::FILE* stream)
         WritePng(stream, *m_raster);
         return;
     }
-    WriteShapes(stream, m_recorder->Picture(), m_request);
+    WriteShapes(stream, m_recorder->Picture(), m_request, m_tools);
 }
 
-void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request)
+void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request,
+                 const DesktopPictureTools& tools)
 {
     switch (request.format) {
     case PictureFormat::Png: {
         Raster scaled(picture.width * request.scale, picture.height * request.scale, kBackground);
-        PaintScaled(scaled, picture, request.scale);
+        tools.Painter().Paint(scaled, picture, request.scale);
         WritePng(stream, scaled);
         break;
     }
-    case PictureFormat::Svg: WriteBytes(stream, SvgDocument(picture)); break;
-    case PictureFormat::Pdf: WriteBytes(stream, PdfDocument(picture)); break;
+    case PictureFormat::Svg:
+        WriteBytes(stream, SvgDocument(picture, tools.Font().Metrics()));
+        break;
+    case PictureFormat::Pdf: WriteBytes(stream, PdfDocument(picture, tools.Font())); break;
     }
 }

@@ -8,15 +8,18 @@
 #include <optional>
 
 #include "cli/picture_options.h"
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/vector_picture.h"
+#include "picture/cairo/desktop_tools.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/vector_picture.h"
 
 class DrawnPicture {
 public:
     // A page of width x height picture pixels, filled with the background
-    // colour, to be written as `request` asks.
-    DrawnPicture(const PictureRequest& request, int width, int height);
+    // colour, to be written as `request` asks with `tools`, which must
+    // outlive it.
+    DrawnPicture(const PictureRequest& request, int width, int height,
+                 const DesktopPictureTools& tools);
 
     // What the command draws on.
     Surface& Canvas() { return *m_surface; }
@@ -28,6 +31,7 @@ public:
 
 private:
     PictureRequest m_request;
+    const DesktopPictureTools& m_tools;
     std::optional<Raster> m_raster;            // PNG at scale 1
     std::optional<VectorRecorder> m_recorder;  // everything else
     std::unique_ptr<Surface> m_surface;
@@ -35,4 +39,5 @@ private:
 
 // Writes shapes as `request` asks: SVG, PDF, or PNG at request.scale. Throws
 // as DrawnPicture::Write does.
-void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request);
+void WriteShapes(std::FILE* stream, const VectorPicture& picture, const PictureRequest& request,
+                 const DesktopPictureTools& tools);

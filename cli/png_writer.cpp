@@ -8,7 +8,7 @@
 
 #include <png.h>
 
-#include "core/output_error.h"
+#include "output/output_error.h"
 
 namespace {
 

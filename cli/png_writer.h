@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "core/raster.h"
+#include "picture/raster.h"
 
 // Writes the whole PNG to an open stream. Throws OutputError (with libpng's
 // reason as its message) when libpng fails, for example on a write error.

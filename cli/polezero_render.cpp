@@ -46,12 +46,13 @@ Json StoredResponse(const polezero::Response& response)
 
 }  // namespace
 
-PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
+PoleZeroRendering RenderPoleZero(const DesktopPictureTools& tools,
+                                 const std::vector<polezero::Marker>* design,
                                  std::span<const polezero::DesignerEvent> events,
                                  const PictureRequest& request)
 {
     const bool vector = request.format != PictureFormat::Png;
-    polezero::DesignerSession session(false, vector ? 1 : request.scale, vector);
+    polezero::DesignerSession session(tools.Tools(), false, vector ? 1 : request.scale, vector);
     if (design != nullptr) {
         session.Load(*design);
     }
@@ -81,10 +82,10 @@ PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
 }
 
 void WritePoleZeroPicture(std::FILE* stream, const PoleZeroRendering& rendering,
-                          const PictureRequest& request)
+                          const PictureRequest& request, const DesktopPictureTools& tools)
 {
     if (rendering.shapes) {
-        WriteShapes(stream, *rendering.shapes, request);
+        WriteShapes(stream, *rendering.shapes, request, tools);
     } else {
         WritePng(stream, rendering.picture);
     }

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "cli/picture_options.h"
-#include "core/raster.h"
-#include "core/vector_picture.h"
+#include "picture/cairo/desktop_tools.h"
+#include "picture/raster.h"
+#include "picture/vector_picture.h"
 #include "polezero/session.h"
 
 struct PoleZeroRendering {
@@ -31,11 +32,12 @@ struct PoleZeroRendering {
 //    "normalised": [600 numbers, what the picture is drawn from],
 //    "peakIndex": int, "zeros": [[x, y], ...], "poles": [[x, y], ...],
 //    "placeZeros": bool, "cartesian": [lines], "polar": [lines]}}
-PoleZeroRendering RenderPoleZero(const std::vector<polezero::Marker>* design,
+PoleZeroRendering RenderPoleZero(const DesktopPictureTools& tools,
+                                 const std::vector<polezero::Marker>* design,
                                  std::span<const polezero::DesignerEvent> events,
                                  const PictureRequest& request = {});
 
 // Writes the picture `request` asks for: the PNG of the client area, or the
 // shapes as SVG or PDF. Throws as DrawnPicture::Write does.
 void WritePoleZeroPicture(std::FILE* stream, const PoleZeroRendering& rendering,
-                          const PictureRequest& request);
+                          const PictureRequest& request, const DesktopPictureTools& tools);

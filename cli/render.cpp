@@ -12,13 +12,14 @@
 #include "cli/analysis_output.h"
 #include "cli/drawn_picture.h"
 #include "cli/polezero_render.h"
+#include "cli/printable_text.h"
 #include "cli/render_dump.h"
-#include "core/output_set.h"
-#include "core/printable_text.h"
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/workspace.h"
+#include "cli/render_tools.h"
+#include "output/output_set.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
 #include "polezero/design_file.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
 void RenderPicture(const RenderOptions& options)
 {
     ApplyToWorkspace(options);
-    DrawnPicture picture(options.picture, options.width, options.height);
+    DrawnPicture picture(options.picture, options.width, options.height, RenderTools());
     DumpJson dump = NewDump();
     options.command->draw(picture.Canvas(), dump);
     FillDumpParams(dump);
@@ -138,10 +139,12 @@ void RenderDesigner(const RenderOptions& options)
     ApplyToWorkspace(options);
     const polezero::DesignFileRead design = LoadDesign(options);
     const PoleZeroRendering designer =
-        RenderPoleZero(options.designFile.empty() ? nullptr : &design.markers,
+        RenderPoleZero(RenderTools(), options.designFile.empty() ? nullptr : &design.markers,
                        options.designerEvents, options.picture);
     WriteOutputs(
         options,
-        [&](std::FILE* stream) { WritePoleZeroPicture(stream, designer, options.picture); },
+        [&](std::FILE* stream) {
+            WritePoleZeroPicture(stream, designer, options.picture, RenderTools());
+        },
         designer.dump, designer.designFile);
 }

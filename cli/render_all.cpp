@@ -7,10 +7,11 @@
 #include "cli/drawn_picture.h"
 #include "cli/render_dump.h"
 #include "cli/render_options.h"
-#include "core/output_error.h"
-#include "core/output_set.h"
-#include "core/workspace.h"
+#include "cli/render_tools.h"
+#include "output/output_error.h"
+#include "output/output_set.h"
 #include "views/analysis_views.h"
+#include "workspace/workspace.h"
 
 namespace fs = std::filesystem;
 
@@ -45,7 +46,7 @@ void RenderAll(const RenderOptions& options)
         // As a fresh run of the single command would start.
         ResetWorkspace();
         ApplyToWorkspace(options);
-        DrawnPicture drawn(options.picture, options.width, options.height);
+        DrawnPicture drawn(options.picture, options.width, options.height, RenderTools());
         DumpJson dump = NewDump();
         command->draw(drawn.Canvas(), dump);
         FillDumpParams(dump);

@@ -6,8 +6,8 @@
 
 #include "cli/render.h"
 #include "cli/render_all.h"
-#include "core/workspace.h"
 #include "views/analysis_views.h"
+#include "workspace/workspace.h"
 
 namespace {
 

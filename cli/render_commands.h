@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "cli/render_dump.h"
-#include "core/surface.h"
+#include "picture/surface.h"
 
 struct RenderOptions;
 

@@ -1,6 +1,6 @@
 #include "cli/render_dump.h"
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 DumpJson NewDump()
 {

@@ -10,9 +10,9 @@
 #include "cli/analysis_output.h"
 #include "cli/picture_options.h"
 #include "cli/render_commands.h"
-#include "core/params.h"
 #include "dsp/signals.h"
 #include "polezero/session.h"
+#include "workspace/params.h"
 
 inline constexpr int kDefaultWidth = 800;
 inline constexpr int kDefaultHeight = 600;

@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "core/output_target.h"
+#include "output/output_target.h"
 
 namespace {
 

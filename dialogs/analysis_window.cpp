@@ -5,9 +5,9 @@
 #include <wx/dcclient.h>
 #include <wx/display.h>
 
-#include "core/scaled_picture.h"
 #include "dialogs/own_input_gtk.h"
 #include "dialogs/screen_picture.h"
+#include "picture/draw_at_scale.h"
 #include "polezero/analysis_picture.h"
 
 static_assert(CDesignAnalysisWindow::kClientWidth == polezero::kAnalysisPictureWidth &&
@@ -43,7 +43,7 @@ void CDesignAnalysisWindow::ShowDesign(const polezero::Design& design)
     const int scale = DeviceScale(*this);
     if (m_picture.Width() != kClientWidth * scale || m_picture.Height() != kClientHeight * scale)
         m_picture = Raster(kClientWidth * scale, kClientHeight * scale);
-    DrawAtScale(m_picture, scale,
+    DrawAtScale(m_picture, scale, ScreenTools().Tools(),
                 [&](Surface& surface) { polezero::DrawDesignAnalysis(surface, zeros, poles); });
     m_shown = ScreenBitmap(m_picture, scale);
     m_canvas->Refresh(false);

@@ -16,7 +16,7 @@
 #include <wx/bitmap.h>
 #include <wx/dialog.h>
 
-#include "core/raster.h"
+#include "picture/raster.h"
 #include "polezero/design.h"
 
 class CDesignAnalysisWindow : public wxDialog {

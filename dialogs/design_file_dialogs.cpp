@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "core/output_set.h"
+#include "output/output_set.h"
 #include "polezero/design_file.h"
 
 namespace {

@@ -10,28 +10,20 @@
 
 #include <span>
 
-#include "core/params.h"
 #include "dialogs/template_dialog.h"
-
-struct ParamField {
-    int editId;
-    Param param;
-};
+#include "forms/dialog_forms.h"
+#include "workspace/params.h"
 
 class CParamsDlg : public CTemplateDialog {
 public:
-    static constexpr int kTransitionWidthEdit = 1003;
-    static constexpr int kCutoffEdit = 1004;
-    static constexpr int kFactorEdit = 1005;
-    static constexpr int kSecondFactorEdit = 1006;
-    static constexpr int kAutoWgButton = 1008;
+    static constexpr int kTransitionWidthEdit = ParamsControls::kTransitionWidthEdit;
+    static constexpr int kCutoffEdit = ParamsControls::kCutoffEdit;
+    static constexpr int kFactorEdit = ParamsControls::kFactorEdit;
+    static constexpr int kSecondFactorEdit = ParamsControls::kSecondFactorEdit;
+    static constexpr int kAutoWgButton = ParamsControls::kAutoWgButton;
 
 protected:
-    // `fields` in the order they are filled at opening. `autoWgFactorEdit`:
-    // the edit whose factor "Auto wg" reads, in a dialog with that button.
-    CParamsDlg(wxWindow* parent, const wxString& caption, wxSize size,
-               std::span<const DlgItem> items, std::span<const ParamField> fields,
-               int autoWgFactorEdit = 0);
+    CParamsDlg(wxWindow* parent, const ParamsForm& form);
 
 private:
     void OnInitDialog(wxInitDialogEvent& event);

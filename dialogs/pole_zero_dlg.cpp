@@ -12,6 +12,7 @@
 #include "dialogs/design_file_dialogs.h"
 #include "dialogs/pole_zero_commands.h"
 #include "dialogs/screen_picture.h"
+#include "forms/dialog_forms.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/filter_analysis.h"
@@ -20,21 +21,6 @@
 namespace {
 
 using enum DlgControl;
-using Dlg = CPoleZeroDlg;
-
-// The canvas frames and the two black frames are part of the client area's
-// picture (polezero::DrawDialogFace), not controls.
-constexpr DlgItem kTemplate[] = {
-    {DefaultButton, Dlg::kAcceptId, "OK", {443, 7, 50, 14}},
-    {Button, Dlg::kResetButton, "Reset", {443, 24, 50, 14}},
-    {FirstRadio, Dlg::kPlaceZeros, "Postavljanje NULA", {207, 22, 89, 12}},
-    {Radio, Dlg::kPlacePoles, "Postavljanje POLOVA", {207, 38, 89, 12}},
-    {ListBox, Dlg::kCartesianList, nullptr, {271, 76, 63, 22}},
-    {CentredStatic, wxID_STATIC, "Pozicija u Dekartovim koordinatama", {183, 79, 82, 19}},
-    {ListBox, Dlg::kPolarList, nullptr, {271, 108, 63, 22}},
-    {CentredStatic, wxID_STATIC, "Pozicija u polarnim koordinatama", {179, 104, 82, 19}},
-};
-
 // The template's own scale, 1.5 x 1.625 pixels per unit, whatever the font:
 // the designer draws at fixed client pixels.
 wxRect FixedUnitsToPixels(const DlgBox& box)
@@ -59,11 +45,10 @@ TemplateStyle DesignerStyle()
 }  // namespace
 
 CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
-    : CTemplateDialog(parent, "Ad Hoc Projektovanje filtara ", wxSize(500, 319), kTemplate,
-                      DesignerStyle()),
+    : CTemplateDialog(parent, kDesignerForm, DesignerStyle()),
       // The canvases are drawn at the desktop's scale, so that they are as
       // sharp as the controls beside them.
-      m_session(true, DeviceScale(*this))
+      m_session(ScreenTools().Tools(), true, DeviceScale(*this))
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     // Esc resets the design instead of closing, as the Reset button does.

@@ -21,17 +21,18 @@
 
 #include "dialogs/analysis_window.h"
 #include "dialogs/template_dialog.h"
+#include "forms/dialog_forms.h"
 #include "polezero/session.h"
 
 class wxContextMenuEvent;
 
 class CPoleZeroDlg : public CTemplateDialog {
 public:
-    static constexpr int kResetButton = 2;
-    static constexpr int kPlaceZeros = 1000;
-    static constexpr int kPlacePoles = 1001;
-    static constexpr int kCartesianList = 1004;
-    static constexpr int kPolarList = 1005;
+    static constexpr int kResetButton = DesignerControls::kResetButton;
+    static constexpr int kPlaceZeros = DesignerControls::kPlaceZeros;
+    static constexpr int kPlacePoles = DesignerControls::kPlacePoles;
+    static constexpr int kCartesianList = DesignerControls::kCartesianList;
+    static constexpr int kPolarList = DesignerControls::kPolarList;
 
     explicit CPoleZeroDlg(wxWindow* parent);
 

@@ -17,3 +17,9 @@ wxBitmap ScreenBitmap(const Raster& raster, int scale)
     std::copy(bytes.begin(), bytes.end(), image.GetData());
     return wxBitmap(image, 24, scale);
 }
+
+const DesktopPictureTools& ScreenTools()
+{
+    static const DesktopPictureTools tools;
+    return tools;
+}

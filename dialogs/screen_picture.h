@@ -6,7 +6,8 @@
 #include <wx/bitmap.h>
 #include <wx/window.h>
 
-#include "core/raster.h"
+#include "picture/cairo/desktop_tools.h"
+#include "picture/raster.h"
 
 // Screen pixels per window pixel in each direction: the desktop's scale,
 // which GTK keeps to whole numbers; at least 1.
@@ -15,3 +16,8 @@ int DeviceScale(const wxWindow& window);
 // A raster drawn at `scale` screen pixels per window pixel, as a bitmap that
 // shows one raster pixel on each screen pixel.
 wxBitmap ScreenBitmap(const Raster& raster, int scale);
+
+// The font and the painter every window draws its pictures with, loaded
+// at the first call (the program makes it at start-up). Throws FontError
+// when no font can be found or loaded.
+const DesktopPictureTools& ScreenTools();

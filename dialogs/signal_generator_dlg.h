@@ -5,15 +5,16 @@
 #pragma once
 
 #include "dialogs/template_dialog.h"
+#include "forms/dialog_forms.h"
 
 class CSignalGeneratorDlg : public CTemplateDialog {
 public:
-    static constexpr int kCosine = 1000;
-    static constexpr int kExponential = 1001;
-    static constexpr int kThreeCosines = 1002;
-    static constexpr int kParamEdit = 1003;
-    static constexpr int kRectangularPulse = 1006;
-    static constexpr int kTriangularPulse = 1007;
+    static constexpr int kCosine = SignalControls::kCosine;
+    static constexpr int kExponential = SignalControls::kExponential;
+    static constexpr int kThreeCosines = SignalControls::kThreeCosines;
+    static constexpr int kParamEdit = SignalControls::kParamEdit;
+    static constexpr int kRectangularPulse = SignalControls::kRectangularPulse;
+    static constexpr int kTriangularPulse = SignalControls::kTriangularPulse;
 
     explicit CSignalGeneratorDlg(wxWindow* parent);
 

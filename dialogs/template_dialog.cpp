@@ -23,9 +23,8 @@ const wxPoint kSunkenEdge(2, 2);
 
 }  // namespace
 
-CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                                 std::span<const DlgItem> items, const TemplateStyle& style)
-    : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+CTemplateDialog::CTemplateDialog(wxWindow* parent, const Form& form, const TemplateStyle& style)
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(form.caption), wxDefaultPosition, wxDefaultSize,
                style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
       m_toPixels(style.toPixels)
 {
@@ -34,9 +33,9 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const wxString& caption, wxSi
     // over when they are created.
     if (style.font.IsOk())
         SetFont(style.font);
-    ScaleUnitsWithText(items);
-    SetClientSize(ToPixels(DlgBox{0, 0, size.x, size.y}).GetSize());
-    Build(items);
+    ScaleUnitsWithText(form.items);
+    SetClientSize(ToPixels(DlgBox{0, 0, form.width, form.height}).GetSize());
+    Build(form.items);
     if (style.textSizeInPixels && style.font.IsOk()) {
         const std::string face = style.font.GetFaceName().utf8_string();
         for (wxWindow* child : GetChildren())
@@ -100,7 +99,10 @@ wxRect CTemplateDialog::ToPixels(const DlgBox& box) const
 
 void CTemplateDialog::Build(std::span<const DlgItem> items)
 {
-    for (const DlgItem& item : items) {
+    for (const DlgItem& source : items) {
+        DlgItem item = source;
+        if (item.id == kNoId)
+            item.id = wxID_STATIC;
         const wxRect r = ToPixels(item.box);
         const wxString text = item.text ? wxString::FromUTF8(item.text) : wxString();
         switch (item.kind) {
@@ -146,7 +148,7 @@ void CTemplateDialog::Build(std::span<const DlgItem> items)
         case DlgControl::Icon:
         case DlgControl::Picture: {
             // Shown at the image's own size, never stretched to the box.
-            const wxBitmap bitmap = EmbeddedBitmap(item.image());
+            const wxBitmap bitmap = EmbeddedBitmap(EmbeddedImage(item.image));
             const bool framed = item.kind == DlgControl::Picture;
             const wxPoint at = r.GetPosition() + (framed ? kSunkenEdge : wxPoint());
             auto* picture = new wxStaticBitmap(this, item.id, bitmap, at, bitmap.GetSize(),

@@ -17,48 +17,12 @@
 #include <wx/dialog.h>
 #include <wx/font.h>
 
+#include "forms/form.h"
+
 class wxButton;
 class wxListBox;
 class wxRadioButton;
 class wxTextCtrl;
-
-// A box in dialog units: a quarter of the font's average character width
-// across, an eighth of its height down. Boxes marked "widened" in the
-// dialogs' tables were made just wide enough for their text in the GTK
-// dialog font, which sets some texts wider for its unit: every text must
-// show whole.
-struct DlgBox {
-    int x;
-    int y;
-    int w;
-    int h;
-};
-
-enum class DlgControl {
-    DefaultButton,  // the dialog's accept button; Enter presses it
-    Button,
-    Static,         // left-aligned, wraps at word breaks like a template's static
-    CentredStatic,  // centred lines, wrapped at word breaks
-    Edit,           // single line, bordered, scrolls horizontally, any text, no length limit
-    FirstRadio,     // starts a group of radio buttons
-    Radio,          // joins the group of the radio button before it
-    Group,          // group box, caption (if any) on the left
-    GroupCentred,   // group box, caption centred
-    GroupRight,     // group box, caption at the right end
-    Icon,           // an image at its own size; the box gives only the position
-    Picture,        // an image at its own size in a sunken frame at the box's corner;
-                    // the box is only the area reserved
-    ListBox,        // single selection, unsorted, bordered, no scroll bar; lines in the
-                    // order added
-};
-
-struct DlgItem {
-    DlgControl kind;
-    int id;            // wxID_STATIC for controls nobody addresses
-    const char* text;  // label or caption; nullptr for none
-    DlgBox box;
-    std::span<const unsigned char> (*image)() = nullptr;  // PNG or BMP file, Icon and Picture only
-};
 
 // How a template differs from the usual one: its units, its frame and font.
 struct TemplateStyle {
@@ -80,7 +44,7 @@ struct TemplateStyle {
 class CTemplateDialog : public wxDialog {
 public:
     // The id of every template's accept button.
-    static constexpr int kAcceptId = 1;
+    static constexpr int kAcceptId = ::kAcceptId;
 
     // Runs the dialog modally, centred over `owner` (the main window), as
     // every command that opens a dialog does; the result means nothing.
@@ -90,11 +54,10 @@ public:
     void CentreOver(const wxWindow& owner);
 
 protected:
-    // `size` is the client area in dialog units. The units (unless the style
-    // fixes them) and every text follow the style's font if it gives one (a
-    // template's own font), else the system's dialog font.
-    CTemplateDialog(wxWindow* parent, const wxString& caption, wxSize size,
-                    std::span<const DlgItem> items, const TemplateStyle& style = {});
+    // The units (unless the style fixes them) and every text follow the
+    // style's font if it gives one (a template's own font), else the
+    // system's dialog font.
+    CTemplateDialog(wxWindow* parent, const Form& form, const TemplateStyle& style = {});
 
     wxTextCtrl& Edit(int id) const;
     wxRadioButton& Radio(int id) const;

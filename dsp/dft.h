@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 // X(k) = sum over n of x(n) (cos(2 pi k n / N) + j sin(2 pi k n / N)),
 // k = 0..N-1, written to g_spectrum[k]; entries from N on keep what they held.

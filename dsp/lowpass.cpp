@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace {
 

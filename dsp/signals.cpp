@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "cli/render_options.h"
-#include "core/params.h"
-#include "core/workspace.h"
 #include "fuzz/fuzz_check.h"
+#include "workspace/params.h"
+#include "workspace/workspace.h"
 
 namespace {
 

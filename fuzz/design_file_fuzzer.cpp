@@ -8,11 +8,12 @@
 #include <variant>
 #include <vector>
 
-#include "core/workspace.h"
 #include "fuzz/fuzz_check.h"
 #include "polezero/design_file.h"
 #include "polezero/geometry.h"
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::get<std::vector<polezero::Marker>>(again) == markers);
 
     if (markers.size() <= kMostMarkersLoaded) {
-        static polezero::DesignerSession session(false);
+        static polezero::DesignerSession session(TestTools().Tools(), false);
         session.Open();
         FUZZ_CHECK(session.Load(markers));
         FUZZ_CHECK(session.CurrentDesign().markers == markers);

@@ -8,9 +8,10 @@
 #include <variant>
 
 #include "cli/polezero_script.h"
-#include "core/workspace.h"
 #include "fuzz/fuzz_check.h"
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& events = std::get<std::vector<polezero::DesignerEvent>>(result);
     FUZZ_CHECK(events.size() <= size);
 
-    static polezero::DesignerSession session(false);
+    static polezero::DesignerSession session(TestTools().Tools(), false);
     session.Open();
     std::size_t replayed = 0;
     for (const polezero::DesignerEvent& event : events) {

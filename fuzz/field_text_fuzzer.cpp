@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/field_rules.h"
 #include "fuzz/fuzz_check.h"
+#include "workspace/field_rules.h"
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
+#include "plot/plot_axis.h"
 #include "polezero/analysis_panel.h"
-#include "polezero/plot_axis.h"
 
 namespace polezero {
 
@@ -119,7 +118,7 @@ double FrequencyStep(const std::vector<double>& values)
 
 void DrawTitle(Surface& surface, const PlotFrame& plot, const std::string& title)
 {
-    surface.TextOut(plot.Box().left, plot.Box().top - kTitleGap - MonoFont::Default().LineHeight(),
+    surface.TextOut(plot.Box().left, plot.Box().top - kTitleGap - surface.MeasureText(title).height,
                     title);
 }
 
@@ -127,10 +126,9 @@ void DrawTitle(Surface& surface, const PlotFrame& plot, const std::string& title
 // in the colour of the level it names.
 void DrawHalfPowerLegend(Surface& surface, const PlotFrame& plot)
 {
-    const MonoFont& font = MonoFont::Default();
     const std::string text = "-3 dB";
-    const TextExtent extent = font.Measure(text);
-    const int top = plot.Box().top - kTitleGap - font.LineHeight();
+    const TextExtent extent = surface.MeasureText(text);
+    const int top = plot.Box().top - kTitleGap - extent.height;
     const int textLeft = plot.Box().Right() - extent.width;
     const int lineRow = top + extent.height / 2;
     surface.FillRect(textLeft - 4 - kLegendLine, lineRow, textLeft - 4, lineRow + 1, kRed);
@@ -139,7 +137,7 @@ void DrawHalfPowerLegend(Surface& surface, const PlotFrame& plot)
 
 void DrawPanel(Surface& surface, const FilterAnalysis& analysis)
 {
-    const int lineHeight = MonoFont::Default().LineHeight();
+    const int lineHeight = surface.MeasureText("").height;
     const int maxLines = (kAnalysisPictureHeight - 2 * kAnalysisPanelTop) / lineHeight;
     int row = kAnalysisPanelTop;
     for (const std::string& line : AnalysisPanelLines(analysis, maxLines)) {

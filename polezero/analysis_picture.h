@@ -17,10 +17,10 @@
 
 #include <span>
 
-#include "core/surface.h"
-#include "core/workspace.h"
+#include "picture/surface.h"
+#include "plot/plot_frame.h"
 #include "polezero/filter_analysis.h"
-#include "polezero/plot_frame.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

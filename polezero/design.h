@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/workspace.h"
 #include "polezero/geometry.h"
 #include "polezero/response.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

@@ -4,7 +4,7 @@
 // Design; the radio buttons set Design::placeZeros.
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "polezero/design.h"
 
 namespace polezero {

@@ -6,8 +6,8 @@
 // that the canvases lie at the client pixels the designer draws on.
 #pragma once
 
-#include "core/raster.h"
-#include "core/surface.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
 
 namespace polezero {
 

@@ -51,8 +51,8 @@
 #include <span>
 #include <vector>
 
-#include "core/workspace.h"
 #include "polezero/geometry.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

@@ -13,7 +13,7 @@
 #include <complex>
 #include <cstdint>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

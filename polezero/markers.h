@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

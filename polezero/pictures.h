@@ -5,9 +5,9 @@
 
 #include <span>
 
-#include "core/surface.h"
-#include "core/workspace.h"
+#include "picture/surface.h"
 #include "polezero/design.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

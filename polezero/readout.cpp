@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/number_text.h"
 #include "polezero/geometry.h"
+#include "workspace/number_text.h"
 
 namespace polezero {
 

@@ -16,8 +16,8 @@
 #include <array>
 #include <span>
 
-#include "core/workspace.h"
 #include "polezero/geometry.h"
+#include "workspace/workspace.h"
 
 namespace polezero {
 

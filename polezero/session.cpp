@@ -4,7 +4,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/scaled_picture.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/geometry.h"
@@ -22,10 +21,10 @@ int CheckedScale(int scale)
     return scale;
 }
 
-Raster FaceRaster(bool controlFrames, int scale)
+Raster FaceRaster(const PictureTools& tools, bool controlFrames, int scale)
 {
     Raster face(kClientWidth * scale, kClientHeight * scale, kDialogFace);
-    DrawAtScale(face, scale,
+    DrawAtScale(face, scale, tools,
                 [controlFrames](Surface& surface) { DrawDialogFace(surface, controlFrames); });
     return face;
 }
@@ -53,12 +52,13 @@ bool IsLoadable(const std::vector<Marker>& markers)
 
 }  // namespace
 
-DesignerSession::DesignerSession(bool controlFrames, int scale, bool recordShapes)
-    : m_controlFrames(controlFrames), m_scale(CheckedScale(scale)),
-      m_face(FaceRaster(controlFrames, m_scale)), m_client(m_face)
+DesignerSession::DesignerSession(const PictureTools& tools, bool controlFrames, int scale,
+                                 bool recordShapes)
+    : m_tools(&tools), m_controlFrames(controlFrames), m_scale(CheckedScale(scale)),
+      m_face(FaceRaster(tools, controlFrames, m_scale)), m_client(m_face)
 {
     if (recordShapes) {
-        m_shapes.emplace(kClientWidth, kClientHeight);
+        m_shapes.emplace(kClientWidth, kClientHeight, tools.font);
     }
     Open();
 }
@@ -75,7 +75,7 @@ void DesignerSession::Open()
     m_drag.reset();
     m_client = m_face;
     if (m_shapes) {
-        m_shapes.emplace(kClientWidth, kClientHeight);
+        m_shapes.emplace(kClientWidth, kClientHeight, m_tools->font);
         Surface surface(*m_shapes);
         DrawDialogFace(surface, m_controlFrames);
     }
@@ -326,7 +326,7 @@ void DesignerSession::RedrawOnEmptyFrames()
 
 void DesignerSession::Draw(const std::function<void(Surface&)>& draw)
 {
-    DrawAtScale(m_client, m_scale, draw);
+    DrawAtScale(m_client, m_scale, *m_tools, draw);
     if (m_shapes) {
         Surface surface(*m_shapes);
         draw(surface);

@@ -21,9 +21,10 @@
 #include <optional>
 #include <vector>
 
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/vector_picture.h"
+#include "picture/draw_at_scale.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/vector_picture.h"
 #include "polezero/design.h"
 #include "polezero/designer.h"
 #include "polezero/readout.h"
@@ -63,7 +64,9 @@ public:
     // pixel, from 1. `recordShapes`: whether the session also keeps what it
     // draws as shapes (RecordedShapes), for SVG and PDF. Throws
     // std::invalid_argument for a scale below 1.
-    explicit DesignerSession(bool controlFrames, int scale = 1, bool recordShapes = false);
+    // `tools` draw every picture and must outlive the session.
+    explicit DesignerSession(const PictureTools& tools, bool controlFrames, int scale = 1,
+                             bool recordShapes = false);
 
     // The written events.
     void Open();  // also: pair mode off, no undo or redo
@@ -152,6 +155,7 @@ private:
     void Draw(const std::function<void(Surface&)>& draw);
     void Publish() const;
 
+    const PictureTools* m_tools;
     bool m_controlFrames;
     int m_scale;
     Raster m_face;                           // the client area as a fresh dialog shows it

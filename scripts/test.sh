@@ -48,11 +48,23 @@ echo "== the core and vorlen-render without the GUI (no wx anywhere)"
 nogui=${VORLEN_NOGUI_BUILD_DIR:-$root/build-nogui}
 VORLEN_BUILD_DIR=$nogui "$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_GUI=OFF \
   -DVORLEN_TESTS=ON -DVORLEN_BENCH=OFF
-if grep -rqE -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui/CMakeFiles" "$nogui/core" "$nogui/cli" 2>/dev/null; then
+if grep -rqE --include=flags.make -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui" 2>/dev/null; then
   echo "error: a wx flag reached a build without the GUI" >&2
   exit 1
 fi
 HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2
+
+# The layers below the desktop's picture tools build with neither cairo nor
+# fontconfig nor FreeType, as for the browser: an include of either from the
+# wrong layer fails here.
+echo "== the layers without picture/cairo/ (no cairo, fontconfig or FreeType)"
+bare=${VORLEN_BARE_BUILD_DIR:-$root/build-bare}
+VORLEN_BUILD_DIR=$bare "$root/scripts/build.sh" -DVORLEN_WERROR=ON -DVORLEN_GUI=OFF \
+  -DVORLEN_CAIRO=OFF -DVORLEN_FREETYPE=OFF -DVORLEN_TESTS=OFF -DVORLEN_BENCH=OFF
+if grep -rqE --include=flags.make -- 'cairo|fontconfig|freetype' "$bare"; then
+  echo "error: cairo, fontconfig or FreeType reached a build without picture/cairo/" >&2
+  exit 1
+fi
 
 # Users build without tests: that build must not look for GoogleTest or
 # Google Benchmark (configuring fails if it does, as both are disabled here;

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 using AnalysisViewFunction = void (*)(Surface& surface, const ViewOptions& options);

@@ -12,7 +12,7 @@
 // L = 0 gives plots of 0 samples wherever a plot has 100 L of them.
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 // x(n) at baseline 150; at 420 the first floor(100 L / M) samples of y(m),

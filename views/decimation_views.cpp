@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "core/workspace.h"
 #include "dsp/resample.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"
+#include "workspace/workspace.h"
 
 namespace {
 

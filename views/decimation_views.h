@@ -8,7 +8,7 @@
 // Y(k) 100 zero bins), so the picture still reads "nothing came out".
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 // w(n), 100 + N samples, at baseline 150; y(m) followed by zeros on the

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "core/workspace.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"
+#include "workspace/workspace.h"
 
 namespace {
 constexpr std::string_view kFilterTitle = "Spektar impulsnog odziva filtra | H(k) | :";

@@ -2,7 +2,7 @@
 // to x(n), as three magnitude spectra.
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 // |X(k)| at baseline 150, |H(k)| of the designed taps at 320 and |Y(k)| of

@@ -4,10 +4,10 @@
 #include <array>
 #include <span>
 
-#include "core/workspace.h"
 #include "dsp/resample.h"
 #include "views/plot_area.h"
 #include "views/view_support.h"
+#include "workspace/workspace.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 // only the filter's N output samples, all zero.
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 // w(m) followed by N zeros at baseline 150 and y(m) at 420, both 100 L + N

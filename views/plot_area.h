@@ -1,7 +1,7 @@
 // The plot area: the part of the main window every analysis picture owns.
 #pragma once
 
-#include "core/surface.h"
+#include "picture/surface.h"
 
 // Wide enough for the widest plot: up to 1500 + 99 samples one pixel apart
 // from x = 60, whose ellipses end near x = 1660 and whose count label ends

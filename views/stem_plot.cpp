@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "core/number_text.h"
+#include "workspace/number_text.h"
 
 namespace {
 

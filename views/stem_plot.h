@@ -10,7 +10,7 @@
 
 #include <span>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 
 // Geometry shared with the views' layout.
 inline constexpr int kPlotLeft = 60;         // x of sample 0 and of the vertical axis

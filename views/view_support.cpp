@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/workspace.h"
 #include "dsp/lowpass.h"
 #include "views/stem_plot.h"
+#include "workspace/workspace.h"
 
 namespace {
 constexpr int kTitleX = 250;

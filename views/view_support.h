@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "views/view_options.h"
 
 // The rows shared by the pictures of three plots: each title, then its

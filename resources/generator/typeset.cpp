@@ -1,6 +1,6 @@
 #include "resources/generator/typeset.h"
 
-#include "core/font_lookup.h"
+#include "picture/cairo/font_lookup.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

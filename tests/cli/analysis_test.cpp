@@ -11,11 +11,12 @@
 #include "cli/analysis_output.h"
 #include "cli/count_text.h"
 #include "cli/render.h"
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/workspace.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
 #include "polezero/analysis_picture.h"
+#include "tests/support/test_tools.h"
 #include "views/analysis_views.h"
+#include "workspace/workspace.h"
 
 using namespace cli_test;
 using namespace polezero;
@@ -316,7 +317,7 @@ TEST_F(AnalysisFilesTest, AnalysisPictureIsTheDesignsPictureWrittenWithTheOthers
     EXPECT_EQ((std::vector<std::string>{"a.json", "a.png", "p.png"}), Files());
 
     Raster expected(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
-    Surface surface(expected);
+    Surface surface(expected, TestFont());
     polezero::DrawDesignAnalysis(surface, std::vector<PixelPoint>{{130, 70}, {130, 190}},
                                  std::vector<PixelPoint>{{130, 76}, {130, 184}});
     const auto written = ReadPng(In("a.png"));

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "cli/render.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace cli_test {
 

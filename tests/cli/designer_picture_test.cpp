@@ -6,9 +6,10 @@
 
 #include <vector>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "polezero/analysis_picture.h"
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
 
 using namespace cli_test;
 
@@ -32,7 +33,7 @@ const std::vector<polezero::DesignerEvent> kEvents = {
 polezero::DesignerSession Session(int scale)
 {
     ResetWorkspace();
-    polezero::DesignerSession session(false, scale, scale == 1);
+    polezero::DesignerSession session(TestTools().Tools(), false, scale, scale == 1);
     for (const auto& event : kEvents) {
         session.Apply(event);
     }
@@ -45,9 +46,10 @@ Drawn AnalysisPicture()
     const std::vector<PixelPoint> zeros = {{130, 70}, {130, 190}};
     const std::vector<PixelPoint> poles = {{130, 76}, {130, 184}};
     Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight, kWhite);
-    Surface exact(raster);
+    Surface exact(raster, TestFont());
     polezero::DrawDesignAnalysis(exact, zeros, poles);
-    VectorRecorder recorder(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
+    VectorRecorder recorder(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight,
+                            TestFont());
     Surface shapes(recorder);
     polezero::DrawDesignAnalysis(shapes, zeros, poles);
     return Drawn{std::move(raster), recorder.Picture()};

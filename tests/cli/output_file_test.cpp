@@ -25,8 +25,8 @@
 #include <unistd.h>
 
 #include "cli/render.h"
-#include "core/workspace.h"
 #include "tests/cli/child_support.h"
+#include "workspace/workspace.h"
 
 namespace fs = std::filesystem;
 using cli_test::Argv;

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/raster.h"
-#include "core/vector_picture.h"
+#include "picture/raster.h"
+#include "picture/vector_picture.h"
 
 namespace cli_test {
 

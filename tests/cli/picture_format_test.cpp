@@ -11,9 +11,10 @@
 #include "cli/render_commands.h"
 #include "cli/render_dump.h"
 #include "cli/render_options.h"
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/vector_picture.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/vector_picture.h"
+#include "tests/support/test_tools.h"
 #include "views/analysis_views.h"
 
 using namespace cli_test;
@@ -29,13 +30,13 @@ Drawn DrawCommand(const std::string& name, int width, int height)
     ApplyToWorkspace(defaults);
     Raster raster(width, height, kBackground);
     {
-        Surface surface(raster);
+        Surface surface(raster, TestFont());
         DumpJson dump = NewDump();
         FindRenderCommand(name)->draw(surface, dump);
     }
     ResetWorkspace();
     ApplyToWorkspace(defaults);
-    VectorRecorder recorder(width, height);
+    VectorRecorder recorder(width, height, TestFont());
     Surface surface(recorder);
     DumpJson dump = NewDump();
     FindRenderCommand(name)->draw(surface, dump);

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
 
 using namespace cli_test;
 using Kind = polezero::DesignerEvent::Kind;
@@ -24,7 +25,7 @@ protected:
         const std::vector<polezero::DesignerEvent>& events)
     {
         ResetWorkspace();
-        polezero::DesignerSession session(false);
+        polezero::DesignerSession session(TestTools().Tools(), false);
         for (const auto& event : events) {
             session.Apply(event);
         }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/render_options.h"
-#include "core/params.h"
+#include "workspace/params.h"
 
 namespace {
 

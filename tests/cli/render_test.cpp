@@ -5,8 +5,9 @@
 #include <limits>
 
 #include "cli/render_dump.h"
-#include "core/raster.h"
 #include "dsp/signals.h"
+#include "picture/raster.h"
+#include "tests/support/test_tools.h"
 #include "views/analysis_views.h"
 #include "views/dft_view.h"
 
@@ -154,7 +155,7 @@ namespace {
 Raster CoreDrawing(AnalysisViewFunction view, int width, int height, ViewRecord& record)
 {
     Raster raster(width, height, kBackground);
-    Surface surface(raster);
+    Surface surface(raster, TestFont());
     view(surface, ViewOptions{&record});
     return raster;
 }

@@ -5,8 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "core/workspace.h"
 #include "dsp/dft.h"
+#include "workspace/workspace.h"
 
 namespace {
 constexpr double kTwoPi = 6.283185307179586;

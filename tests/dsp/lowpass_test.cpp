@@ -7,8 +7,8 @@
 #include <numbers>
 #include <vector>
 
-#include "core/workspace.h"
 #include "dsp/lowpass.h"
+#include "workspace/workspace.h"
 
 namespace {
 constexpr float kHalfPi = 1.5707964f;

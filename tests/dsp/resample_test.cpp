@@ -4,8 +4,8 @@
 #include <climits>
 #include <vector>
 
-#include "core/workspace.h"
 #include "dsp/resample.h"
+#include "workspace/workspace.h"
 
 namespace {
 // x(n) = n + 1: every sample distinct and non-zero.

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/workspace.h"
 #include "dsp/signals.h"
+#include "workspace/workspace.h"
 
 namespace {
 const float kInf = std::numeric_limits<float>::infinity();

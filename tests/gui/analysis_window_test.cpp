@@ -10,6 +10,7 @@
 #include "polezero/analysis_picture.h"
 #include "polezero/design_file.h"
 #include "tests/gui/designer_support.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::vector<std::uint8_t> AnalysisOf(const std::vector<PixelPoint>& zeros,
                                      const std::vector<PixelPoint>& poles)
 {
     Raster raster(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
-    Surface surface(raster);
+    Surface surface(raster, TestFont());
     polezero::DrawDesignAnalysis(surface, zeros, poles);
     const auto bytes = raster.Bytes();
     return {bytes.begin(), bytes.end()};

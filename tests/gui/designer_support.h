@@ -8,10 +8,11 @@
 
 #include <wx/uiaction.h>
 
-#include "core/workspace.h"
 #include "dialogs/pole_zero_dlg.h"
 #include "polezero/session.h"
 #include "tests/gui/modal_support.h"
+#include "tests/support/test_tools.h"
+#include "workspace/workspace.h"
 
 inline wxUIActionSimulator& Simulator()
 {
@@ -48,7 +49,7 @@ inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::Designe
 {
     const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros,
                                        g_poles, g_responsePeakIndex);
-    polezero::DesignerSession session(true);
+    polezero::DesignerSession session(TestTools().Tools(), true);
     for (const auto& event : events)
         session.Apply(event);
     std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,

@@ -23,8 +23,6 @@
 #include <wx/uiaction.h>
 
 #include "app/command_ids.h"
-#include "core/field_rules.h"
-#include "core/workspace.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/diagram_dlgs.h"
 #include "dialogs/params_dlgs.h"
@@ -32,6 +30,8 @@
 #include "dsp/signals.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_support.h"
+#include "workspace/field_rules.h"
+#include "workspace/workspace.h"
 
 namespace {
 

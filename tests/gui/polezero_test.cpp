@@ -5,12 +5,12 @@
 #include <wx/radiobut.h>
 
 #include "app/command_ids.h"
-#include "core/workspace.h"
 #include "dialogs/pole_zero_dlg.h"
 #include "polezero/design_file.h"
 #include "polezero/session.h"
 #include "tests/gui/designer_support.h"
 #include "tests/gui/modal_support.h"
+#include "workspace/workspace.h"
 
 namespace {
 

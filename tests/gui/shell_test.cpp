@@ -19,8 +19,8 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/settings_store.h"
-#include "core/workspace.h"
 #include "tests/gui/gui_support.h"
+#include "workspace/workspace.h"
 
 namespace {
 

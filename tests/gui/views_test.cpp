@@ -5,15 +5,16 @@
 
 #include "app/command_ids.h"
 #include "app/plot_window.h"
-#include "core/workspace.h"
 #include "dsp/signals.h"
 #include "tests/gui/gui_support.h"
+#include "tests/support/test_tools.h"
 #include "views/conversion_views.h"
 #include "views/decimation_views.h"
 #include "views/dft_view.h"
 #include "views/filter_view.h"
 #include "views/interpolation_views.h"
 #include "views/plot_area.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ int Differences(const Raster& shown, const Raster& expected)
 Raster CorePicture(const AnalysisCommand& analysis, const Raster& like)
 {
     Raster expected(like.Width(), like.Height(), kBackground);
-    Surface surface(expected);
+    Surface surface(expected, TestFont());
     analysis.view(surface, {});
     return expected;
 }

@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/text.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/text.h"
 #include "polezero/analysis_panel.h"
 #include "polezero/analysis_picture.h"
+#include "tests/support/test_tools.h"
 
 using namespace polezero;
 
@@ -38,7 +39,7 @@ FilterAnalysis Analyse(const std::vector<PixelPoint>& zeros, const std::vector<P
 Raster Draw(const FilterAnalysis& analysis)
 {
     Raster raster(kAnalysisPictureWidth, kAnalysisPictureHeight, Rgb{1, 2, 3});
-    Surface surface(raster);
+    Surface surface(raster, TestFont());
     DrawDesignAnalysis(surface, analysis);
     return raster;
 }
@@ -185,10 +186,10 @@ TEST(AnalysisPicture, TicksSitAtQuarterTurnsAndAtTheirValues)
             EXPECT_EQ(kWhite, r.Pixel(b.left - 3, row + 3)) << tick.text;
             // Its label ends left of the tick mark, on the tick's row.
             const int labelRight = b.left - 1 - 4 - 3;
-            const int labelTop = row - MonoFont::Default().LineHeight() / 2;
-            const int width = MonoFont::Default().Measure(tick.text).width;
+            const int labelTop = row - TestFont().LineHeight() / 2;
+            const int width = TestFont().Measure(tick.text).width;
             bool ink = false;
-            for (int y = labelTop; y < labelTop + MonoFont::Default().LineHeight(); ++y) {
+            for (int y = labelTop; y < labelTop + TestFont().LineHeight(); ++y) {
                 for (int x = labelRight - width; x < labelRight; ++x) {
                     ink = ink || r.Pixel(x, y) == kBlack;
                 }
@@ -358,7 +359,7 @@ TEST(AnalysisPicture, PanelShowsTheNumbersAndCutsLongLists)
 
     // Each line of the panel is drawn, the last one inside the picture.
     const Raster r = Draw(notch);
-    const int lineHeight = MonoFont::Default().LineHeight();
+    const int lineHeight = TestFont().LineHeight();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int top = kAnalysisPanelTop + static_cast<int>(i) * lineHeight;
         int ink = 0;

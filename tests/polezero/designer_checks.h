@@ -9,10 +9,11 @@
 #include <numbers>
 #include <set>
 
-#include "core/raster.h"
-#include "core/workspace.h"
+#include "picture/raster.h"
 #include "polezero/response.h"
 #include "polezero/session.h"
+#include "tests/support/test_tools.h"
+#include "workspace/workspace.h"
 
 // A freshly started program with the designer dialog open.
 class DesignerTest : public ::testing::Test {
@@ -32,7 +33,7 @@ protected:
 
     const Raster& Client() const { return session.ClientArea(); }
 
-    polezero::DesignerSession session{false};
+    polezero::DesignerSession session{TestTools().Tools(), false};
 };
 
 // A dot of a pass-band bar: (170, 3j, 170).

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "polezero/dialog_face.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using polezero::PressOutcome;
 Raster FreshClientArea()
 {
     ResetWorkspace();
-    return polezero::DesignerSession(false).ClientArea();
+    return polezero::DesignerSession(TestTools().Tools(), false).ClientArea();
 }
 
 bool ResponseIsEmptyDesign()

@@ -7,9 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "polezero/design.h"
 #include "polezero/pictures.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ constexpr MarkerKind P = MarkerKind::Pole;
 // radio button first.
 polezero::DesignerSession Fresh(const std::vector<Marker>& markers)
 {
-    polezero::DesignerSession fresh(false);
+    polezero::DesignerSession fresh(TestTools().Tools(), false);
     for (const Marker& m : markers) {
         m.kind == Z ? fresh.PlaceZeros() : fresh.PlacePoles();
         EXPECT_EQ(PressOutcome::Placed, fresh.Press(m.at.x, m.at.y));
@@ -37,9 +38,9 @@ polezero::DesignerSession Fresh(const std::vector<Marker>& markers)
 // draws it.
 Raster EmptyDesignDrawn()
 {
-    polezero::DesignerSession fresh(false);
+    polezero::DesignerSession fresh(TestTools().Tools(), false);
     Raster client = fresh.ClientArea();
-    Surface surface(client);
+    Surface surface(client, TestFont());
     polezero::DrawDesign(surface, fresh.CurrentDesign());
     return client;
 }

@@ -6,8 +6,9 @@
 #include <array>
 #include <vector>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "polezero/pictures.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -165,7 +166,7 @@ TEST_F(DesignerTest, ReferencePixelsFollowEachSegment)
         }
         // What the next segment alone draws in this column.
         Raster next(700, 500, kWhite);
-        Surface surface(next);
+        Surface surface(next, TestFont());
         if (k + 1 < kResponseLength) {
             surface.MoveTo(x, row[static_cast<std::size_t>(k)]);
             surface.LineTo(x + 1, row[static_cast<std::size_t>(k + 1)]);

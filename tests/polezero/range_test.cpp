@@ -9,10 +9,11 @@
 #include <cstring>
 #include <vector>
 
-#include "core/surface.h"
+#include "picture/surface.h"
 #include "polezero/dialog_face.h"
 #include "polezero/filter_analysis.h"
 #include "polezero/pictures.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -186,7 +187,7 @@ TEST_F(RangeTest, SamplesFartherApartThanTheDoubleRangeComeBackWithThePoles)
     EXPECT_GT(normalised[300], 0.0);
     // ... and the picture is the one these values draw.
     Raster wanted(polezero::kClientWidth, polezero::kClientHeight);
-    Surface surface(wanted);
+    Surface surface(wanted, TestFont());
     polezero::DrawResponse(surface, expected, Design().peakIndex);
     for (int y = 280; y < 465; ++y) {
         for (int x = 17; x < 660; ++x) {

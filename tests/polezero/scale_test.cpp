@@ -12,11 +12,12 @@
 #include <variant>
 #include <vector>
 
-#include "core/surface.h"
-#include "core/vector_picture.h"
+#include "picture/surface.h"
+#include "picture/vector_picture.h"
 #include "polezero/designer.h"
 #include "polezero/dialog_face.h"
 #include "polezero/pictures.h"
+#include "tests/support/test_tools.h"
 
 namespace {
 
@@ -105,9 +106,9 @@ TEST(DesignerAtScale, EveryEventDrawsWhatScaleOneDrawsInBlocks)
         Steps({{Kind::Open}, {Kind::Press, 246, 241}}),
     };
     ResetWorkspace();
-    DesignerSession exact(false, 1, true);
-    DesignerSession twice(false, 2);
-    DesignerSession thrice(false, 3);
+    DesignerSession exact(TestTools().Tools(), false, 1, true);
+    DesignerSession twice(TestTools().Tools(), false, 2);
+    DesignerSession thrice(TestTools().Tools(), false, 3);
     for (std::size_t g = 0; g < groups.size(); ++g) {
         SCOPED_TRACE("after group " + std::to_string(g));
         for (const DesignerEvent& event : groups[g]) {
@@ -127,7 +128,7 @@ TEST(DesignerAtScale, EveryEventDrawsWhatScaleOneDrawsInBlocks)
 TEST(DesignerAtScale, ResetDrawsOnlyTheCircleAndTheAxes)
 {
     ResetWorkspace();
-    DesignerSession session(false, 2);
+    DesignerSession session(TestTools().Tools(), false, 2);
     session.Press(30, 40);
     session.PlacePoles();
     session.Press(150, 140);
@@ -175,8 +176,8 @@ TEST(DesignerAtScale, ResetDrawsOnlyTheCircleAndTheAxes)
 TEST(DesignerAtScale, UncoverTakesPicturePixels)
 {
     ResetWorkspace();
-    DesignerSession fresh(true, 2);
-    DesignerSession session(true, 2);
+    DesignerSession fresh(TestTools().Tools(), true, 2);
+    DesignerSession session(TestTools().Tools(), true, 2);
     ASSERT_EQ(1500, session.ClientArea().Width());
     ASSERT_EQ(1036, session.ClientArea().Height());
     session.Press(100, 100);
@@ -195,7 +196,7 @@ TEST(DesignerAtScale, UncoverTakesPicturePixels)
     session.Uncover(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     EXPECT_TRUE(std::ranges::equal(fresh.ClientArea().Bytes(), session.ClientArea().Bytes()));
 
-    EXPECT_THROW(DesignerSession(false, 0), std::invalid_argument);
+    EXPECT_THROW(DesignerSession(TestTools().Tools(), false, 0), std::invalid_argument);
 }
 
 // What a session records is the face and then only what can still be seen:
@@ -205,7 +206,7 @@ TEST(DesignerAtScale, UncoverTakesPicturePixels)
 TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
 {
     ResetWorkspace();
-    DesignerSession session(false, 1, true);
+    DesignerSession session(TestTools().Tools(), false, 1, true);
     for (const auto& [x, y] : {std::pair{130, 70}, {100, 160}, {60, 60}, {200, 120}}) {
         session.Press(x, y);
     }
@@ -213,7 +214,7 @@ TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
     session.Press(140, 90);
 
     auto record = [](const std::function<void(Surface&)>& draw) {
-        VectorRecorder recorder(polezero::kClientWidth, polezero::kClientHeight);
+        VectorRecorder recorder(polezero::kClientWidth, polezero::kClientHeight, TestFont());
         Surface surface(recorder);
         polezero::DrawDialogFace(surface, false);
         draw(surface);
@@ -231,5 +232,5 @@ TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
               *session.RecordedShapes());
     session.Open();
     EXPECT_EQ(record([](Surface&) {}), *session.RecordedShapes());
-    EXPECT_EQ(nullptr, DesignerSession(false).RecordedShapes());
+    EXPECT_EQ(nullptr, DesignerSession(TestTools().Tools(), false).RecordedShapes());
 }

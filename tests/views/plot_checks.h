@@ -8,9 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/raster.h"
-#include "core/surface.h"
-#include "core/text.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/text.h"
+#include "tests/support/test_tools.h"
 
 // A colour no picture uses: a raster filled with it shows every pixel drawn.
 inline constexpr Rgb kUntouched{200, 10, 10};
@@ -35,9 +36,9 @@ inline ::testing::AssertionResult StemPixels(const Raster& r, int x, int top, in
 // with its box's top-left corner at (x, y).
 inline ::testing::AssertionResult TextAt(const Raster& r, int x, int y, std::string_view text)
 {
-    const TextExtent box = MonoFont::Default().Measure(text);
+    const TextExtent box = TestFont().Measure(text);
     Raster alone(box.width, box.height, kUntouched);
-    MonoFont::Default().Draw(alone, 0, 0, text);
+    TestFont().Draw(alone, 0, 0, text);
     for (int j = 0; j < box.height; ++j) {
         for (int i = 0; i < box.width; ++i) {
             if (!r.Contains(x + i, y + j) || !(r.Pixel(x + i, y + j) == alone.Pixel(i, j))) {
@@ -56,7 +57,7 @@ inline ::testing::AssertionResult EllipseAt(const Raster& r, int left, int top, 
                                             int bottom)
 {
     Raster alone(right - left, bottom - top, kUntouched);
-    Surface(alone).Ellipse(0, 0, right - left, bottom - top);
+    Surface(alone, TestFont()).Ellipse(0, 0, right - left, bottom - top);
     for (int j = 0; j < alone.Height(); ++j) {
         for (int i = 0; i < alone.Width(); ++i) {
             const Rgb want = alone.Pixel(i, j);

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "core/number_text.h"
+#include "tests/support/test_tools.h"
 #include "tests/views/plot_checks.h"
 #include "views/stem_plot.h"
+#include "workspace/number_text.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ Raster Plot(const std::vector<float>& values, int baseline, int count, int width
             int height = 320)
 {
     Raster r(width, height, kUntouched);
-    Surface s(r);
+    Surface s(r, TestFont());
     DrawStemPlot(s, values, baseline, count);
     return r;
 }
@@ -125,12 +126,11 @@ TEST(StemPlot, PixelStepSampleNumbersAndCountLabel)
         for (int k : c.labels) {
             const int x = 55 + k * c.step;
             EXPECT_TRUE(TextAt(r, x, 152, std::to_string(k)));
-            boxes.emplace_back(x, x + MonoFont::Default().Measure(std::to_string(k)).width);
+            boxes.emplace_back(x, x + TestFont().Measure(std::to_string(k)).width);
         }
         const std::string countText = std::to_string(c.count);
         EXPECT_TRUE(TextAt(r, c.countLabelX, 152, countText));
-        boxes.emplace_back(c.countLabelX,
-                           c.countLabelX + MonoFont::Default().Measure(countText).width);
+        boxes.emplace_back(c.countLabelX, c.countLabelX + TestFont().Measure(countText).width);
         // No other label anywhere on the label rows.
         for (int x = 0; x < r.Width(); ++x) {
             bool inBox = false;

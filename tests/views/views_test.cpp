@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/workspace.h"
 #include "dsp/signals.h"
+#include "tests/support/test_tools.h"
 #include "tests/views/plot_checks.h"
 #include "views/analysis_views.h"
 #include "views/conversion_views.h"
@@ -19,6 +19,7 @@
 #include "views/filter_view.h"
 #include "views/interpolation_views.h"
 #include "views/plot_area.h"
+#include "workspace/workspace.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ protected:
     ViewRecord Draw(AnalysisViewFunction view)
     {
         ViewRecord record;
-        Surface surface(m_picture);
+        Surface surface(m_picture, TestFont());
         view(surface, ViewOptions{&record});
         return record;
     }
@@ -444,7 +445,7 @@ TEST_F(Views, EveryViewTransformsTheLengthsItShows)
     };
     for (std::size_t v = 0; v < AnalysisViews().size(); ++v) {
         lengths.clear();
-        Surface surface(m_picture);
+        Surface surface(m_picture, TestFont());
         AnalysisViews()[v].draw(surface, ViewOptions{nullptr, counting});
         EXPECT_EQ(expected[v], lengths) << AnalysisViews()[v].name;
     }
@@ -453,13 +454,13 @@ TEST_F(Views, EveryViewTransformsTheLengthsItShows)
 TEST_F(Views, AWidePictureLeavesNothingBesideANarrowerOne)
 {
     Raster fresh(kPlotAreaWidth, kPlotAreaHeight, kBackground);
-    Surface freshSurface(fresh);
+    Surface freshSurface(fresh, TestFont());
     DrawDftView(freshSurface);
 
     g_interpolationFactor = 15;
     g_transitionWidth = 0.035f;
     Raster reused(kPlotAreaWidth, kPlotAreaHeight, kBackground);
-    Surface reusedSurface(reused);
+    Surface reusedSurface(reused, TestFont());
     DrawInterpolationTimeView(reusedSurface);
     DrawDftView(reusedSurface);
     EXPECT_EQ(0, DifferentPixels(fresh, reused, kPlotAreaWidth, kPlotAreaHeight));
@@ -472,7 +473,7 @@ TEST_F(Views, EveryViewClearsThePlotAreaAndDrawsNothingOutsideIt)
     g_transitionWidth = 0.035f;
     for (const AnalysisView& view : AnalysisViews()) {
         Raster r(kPlotAreaWidth + 40, kPlotAreaHeight + 40, kUntouched);
-        Surface s(r);
+        Surface s(r, TestFont());
         view.draw(s, {});
         for (int y = 0; y < r.Height(); ++y) {
             for (int x = 0; x < r.Width(); ++x) {
