@@ -14,6 +14,8 @@
 #include "polezero/analysis_picture.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 // Markers spread over the design area, this many of each kind.

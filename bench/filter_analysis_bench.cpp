@@ -8,6 +8,8 @@
 
 #include "polezero/filter_analysis.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 using namespace polezero;

@@ -9,6 +9,8 @@
 #include "tests/support/test_tools.h"
 #include "workspace/workspace.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 // A session at `scale` holding `zeros` zeros and `poles` poles spread over
@@ -20,7 +22,7 @@ polezero::DesignerSession DesignOf(int zeros, int poles, int scale = 1)
         const auto kind = i < zeros ? polezero::MarkerKind::Zero : polezero::MarkerKind::Pole;
         markers.push_back({kind, PixelPoint{40 + (i * 37) % 200, 30 + (i * 53) % 200}});
     }
-    polezero::DesignerSession session(TestTools().Tools(), false, scale);
+    polezero::DesignerSession session({.tools = &TestTools().Tools(), .scale = scale});
     session.Load(markers);
     return session;
 }
@@ -122,7 +124,7 @@ BENCHMARK(BM_DragStepAtScaleTwo)
 void BM_Move(benchmark::State& state)
 {
     ResetWorkspace();
-    polezero::DesignerSession session(TestTools().Tools(), false);
+    polezero::DesignerSession session({.tools = &TestTools().Tools()});
     for (auto _ : state) {
         session.Move(70, 70);
         benchmark::DoNotOptimize(session.Readout());

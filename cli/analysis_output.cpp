@@ -14,7 +14,6 @@
 #include "cli/picture_format.h"
 #include "cli/render_tools.h"
 #include "polezero/analysis_picture.h"
-#include "polezero/markers.h"
 
 namespace {
 
@@ -47,7 +46,8 @@ void AppendCell(std::string& line, double value)
 // The design analysis picture as the designer's window draws it, in the
 // format its file name says: at scale 1 a PNG is the window's exact pixels.
 void WriteAnalysisPicture(PendingFile& file, const AnalysisRequest& request,
-                          std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles)
+                          std::span<const polezero::PixelPoint> zeros,
+                          std::span<const polezero::PixelPoint> poles)
 {
     PictureRequest format;
     format.format = FormatOfFileName(request.picture).value_or(PictureFormat::Png);
@@ -96,7 +96,8 @@ std::string AnalysisCsvText(const FilterAnalysis& analysis)
 }
 
 void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
-                         std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles)
+                         std::span<const polezero::PixelPoint> zeros,
+                         std::span<const polezero::PixelPoint> poles)
 {
     if (!request.Wanted()) {
         return;
@@ -116,9 +117,4 @@ void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
     if (picture != nullptr) {
         WriteAnalysisPicture(*picture, request, zeros, poles);
     }
-}
-
-void WriteWorkspaceAnalysis(OutputSet& outputs, const AnalysisRequest& request)
-{
-    WriteDesignAnalysis(outputs, request, polezero::PlacedZeros(), polezero::PlacedPoles());
 }

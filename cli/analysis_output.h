@@ -44,8 +44,5 @@ std::string AnalysisCsvText(const polezero::FilterAnalysis& analysis);
 // failure anywhere leaves none of them behind. Adds nothing when no file is
 // asked for. Throws OutputError.
 void WriteDesignAnalysis(OutputSet& outputs, const AnalysisRequest& request,
-                         std::span<const PixelPoint> zeros, std::span<const PixelPoint> poles);
-
-// The same for the design the workspace holds: g_zeros and g_poles from
-// slot 1 up to their counts.
-void WriteWorkspaceAnalysis(OutputSet& outputs, const AnalysisRequest& request);
+                         std::span<const polezero::PixelPoint> zeros,
+                         std::span<const polezero::PixelPoint> poles);

@@ -2,9 +2,9 @@
 
 #include <variant>
 
-#include "cli/polezero_script.h"
 #include "cli/render_commands.h"
 #include "cli/render_options.h"
+#include "polezero/event_script.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ std::optional<std::string> DesignerOptions::Read(std::string_view command, const
             return "--events gives the whole sequence: it cannot be combined with --zero, --pole "
                    "or --pointer";
         }
-        ScriptResult script = ParseEventScript(m_script);
+        polezero::ScriptResult script = polezero::ParseEventScript(m_script);
         if (auto* error = std::get_if<std::string>(&script)) {
             return *error;
         }
@@ -85,7 +85,7 @@ std::optional<std::string> DesignerOptions::Read(std::string_view command, const
             continue;
         }
         const std::string& text = zero ? m_zeros.at(nextZero++) : m_poles.at(nextPole++);
-        const auto at = ParseClientPoint(text);
+        const auto at = polezero::ParseClientPoint(text);
         if (!at) {
             return NotAPoint(zero ? "--zero" : "--pole", text);
         }
@@ -93,7 +93,7 @@ std::optional<std::string> DesignerOptions::Read(std::string_view command, const
         events.push_back({Kind::Press, at->x, at->y});
     }
     for (const std::string& text : m_pointers) {
-        const auto at = ParseClientPoint(text);
+        const auto at = polezero::ParseClientPoint(text);
         if (!at) {
             return NotAPoint("--pointer", text);
         }

@@ -1,7 +1,6 @@
 #include "cli/picture_options.h"
 
 #include "cli/count_text.h"
-#include "cli/render_commands.h"
 
 PictureOptions::PictureOptions(CLI::App& app)
     : m_formatOption(app.add_option("--format", m_format,
@@ -15,8 +14,7 @@ PictureOptions::PictureOptions(CLI::App& app)
 {
 }
 
-std::optional<std::string> PictureOptions::Read(const RenderCommand& command,
-                                                const std::string& output, int width, int height,
+std::optional<std::string> PictureOptions::Read(const std::string& output, int width, int height,
                                                 int maxSide, PictureRequest& request) const
 {
     PictureRequest result;
@@ -46,9 +44,6 @@ std::optional<std::string> PictureOptions::Read(const RenderCommand& command,
     if (result.scale > 1 && result.format != PictureFormat::Png) {
         return "--scale is for PNG pictures; " + std::string(FormatName(result.format)) +
                " has no pixels to scale";
-    }
-    if (!command.vectorFormats && (result.format != PictureFormat::Png || result.scale > 1)) {
-        return std::string(command.name) + " writes only PNG pictures at scale 1";
     }
     if (static_cast<long long>(width) * result.scale > maxSide ||
         static_cast<long long>(height) * result.scale > maxSide) {

@@ -9,8 +9,6 @@
 
 #include "cli/picture_format.h"
 
-struct RenderCommand;
-
 // The largest --scale: four times the 800 x 600 default is a 3200 x 2400
 // picture, sharp on any projector.
 inline constexpr int kMaxScale = 4;
@@ -26,14 +24,12 @@ class PictureOptions {
 public:
     explicit PictureOptions(CLI::App& app);
 
-    // The request for `command` writing `output` (empty for all) at width x
-    // height picture pixels, or the one-line reason for bad usage: an
-    // unknown format; a format that contradicts the file name's extension;
-    // a scale that is not 1..kMaxScale, or above 1 for SVG or PDF, or one
-    // that makes a side longer than `maxSide`; SVG, PDF or a scale above 1
-    // for a command that draws only the exact raster.
-    std::optional<std::string> Read(const RenderCommand& command, const std::string& output,
-                                    int width, int height, int maxSide,
+    // The request for writing `output` (empty for all) at width x height
+    // picture pixels, or the one-line reason for bad usage: an unknown
+    // format; a format that contradicts the file name's extension; a scale
+    // that is not 1..kMaxScale, or above 1 for SVG or PDF, or one that
+    // makes a side longer than `maxSide`.
+    std::optional<std::string> Read(const std::string& output, int width, int height, int maxSide,
                                     PictureRequest& request) const;
 
 private:

@@ -19,10 +19,10 @@ namespace {
 // null.
 using Json = nlohmann::ordered_json;
 
-Json Markers(std::span<const PixelPoint> markers)
+Json Markers(std::span<const polezero::PixelPoint> markers)
 {
     Json list = Json::array();
-    for (const PixelPoint& p : markers) {
+    for (const polezero::PixelPoint& p : markers) {
         list.push_back(Json::array({p.x, p.y}));
     }
     return list;
@@ -52,7 +52,8 @@ PoleZeroRendering RenderPoleZero(const DesktopPictureTools& tools,
                                  const PictureRequest& request)
 {
     const bool vector = request.format != PictureFormat::Png;
-    polezero::DesignerSession session(tools.Tools(), false, vector ? 1 : request.scale, vector);
+    polezero::DesignerSession session(
+        {.tools = &tools.Tools(), .scale = vector ? 1 : request.scale, .recordShapes = vector});
     if (design != nullptr) {
         session.Load(*design);
     }
@@ -64,11 +65,11 @@ PoleZeroRendering RenderPoleZero(const DesktopPictureTools& tools,
     const polezero::Design& shown = session.CurrentDesign();
     Json designer = Json::object();
     designer["response"] = StoredResponse(shown.response);
-    designer["normalised"] = Json(polezero::NormalisedResponse(shown));
-    designer["peakIndex"] = shown.peakIndex;
+    designer["normalised"] = Json(polezero::NormalisedResponse(shown, session.PeakIndex()));
+    designer["peakIndex"] = session.PeakIndex();
     designer["zeros"] = Markers(polezero::MarkersOf(shown, MarkerKind::Zero));
     designer["poles"] = Markers(polezero::MarkersOf(shown, MarkerKind::Pole));
-    designer["placeZeros"] = shown.placeZeros;
+    designer["placeZeros"] = session.PlacingZeros();
     designer["cartesian"] = session.Readout().cartesian;
     designer["polar"] = session.Readout().polar;
     Json dump = Json::object();
@@ -77,8 +78,12 @@ PoleZeroRendering RenderPoleZero(const DesktopPictureTools& tools,
     if (const VectorPicture* recorded = session.RecordedShapes()) {
         shapes = *recorded;
     }
-    return PoleZeroRendering{session.ClientArea(), std::move(shapes), dump.dump(2) + "\n",
-                             polezero::DesignFileText(shown.markers)};
+    return PoleZeroRendering{session.ClientArea(),
+                             std::move(shapes),
+                             dump.dump(2) + "\n",
+                             polezero::DesignFileText(shown.markers),
+                             polezero::MarkersOf(shown, MarkerKind::Zero),
+                             polezero::MarkersOf(shown, MarkerKind::Pole)};
 }
 
 void WritePoleZeroPicture(std::FILE* stream, const PoleZeroRendering& rendering,

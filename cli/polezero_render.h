@@ -22,6 +22,9 @@ struct PoleZeroRendering {
     std::optional<VectorPicture> shapes;
     std::string dump;        // the --dump text, ending in a newline
     std::string designFile;  // the --save-design text of the design at the end
+    // The design at the end, for its analysis.
+    std::vector<polezero::PixelPoint> zeros;
+    std::vector<polezero::PixelPoint> poles;
 };
 
 // Opens a fresh dialog, loads `design` (a design file's markers) unless it

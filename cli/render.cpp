@@ -39,11 +39,11 @@ private:
     int m_status;
 };
 
-// The picture, the dump and the design file (each only when the command
-// line asked for it, with `dumpText` and `designText`) and the design's
-// analysis, as one set: all written in full before any replaces its file.
+// The picture, the dump (each only when the command line asked for it, with
+// `dumpText`) and, for the designer, its design file and analysis, as one
+// set: all written in full before any replaces its file.
 void WriteOutputs(const RenderOptions& options, const std::function<void(std::FILE*)>& writePicture,
-                  const std::string& dumpText, const std::string& designText = {})
+                  const std::string& dumpText, const PoleZeroRendering* designer = nullptr)
 {
     OutputSet outputs;
     PendingFile& picture = outputs.Add(options.output);
@@ -53,10 +53,12 @@ void WriteOutputs(const RenderOptions& options, const std::function<void(std::FI
     if (numbers != nullptr) {
         numbers->Write(dumpText);
     }
-    if (design != nullptr) {
-        design->Write(designText);
+    if (design != nullptr && designer != nullptr) {
+        design->Write(designer->designFile);
     }
-    WriteWorkspaceAnalysis(outputs, options.analysis);
+    if (designer != nullptr) {
+        WriteDesignAnalysis(outputs, options.analysis, designer->zeros, designer->poles);
+    }
     outputs.CommitAll();
 }
 
@@ -146,5 +148,5 @@ void RenderDesigner(const RenderOptions& options)
         [&](std::FILE* stream) {
             WritePoleZeroPicture(stream, designer, options.picture, RenderTools());
         },
-        designer.dump, designer.designFile);
+        designer.dump, &designer);
 }

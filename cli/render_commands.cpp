@@ -34,7 +34,6 @@ constexpr RenderCommand Picture(std::string_view name, std::string_view summary,
                          .summary = summary,
                          .output = CommandOutput::File,
                          .ownSize = false,
-                         .vectorFormats = true,
                          .draw = draw,
                          .execute = RenderPicture};
 }
@@ -49,14 +48,12 @@ std::array<RenderCommand, 3 + sizeof...(index)> MakeCommands(std::index_sequence
                       .summary = "the pole-zero designer's client area after its events",
                       .output = CommandOutput::File,
                       .ownSize = true,
-                      .vectorFormats = true,
                       .draw = nullptr,
                       .execute = RenderDesigner},
         RenderCommand{.name = kAllCommandName,
                       .summary = "every analysis picture with its dump, into --out-dir",
                       .output = CommandOutput::Folder,
                       .ownSize = false,
-                      .vectorFormats = true,
                       .draw = nullptr,
                       .execute = RenderAll},
     };

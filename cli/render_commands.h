@@ -23,8 +23,6 @@ struct RenderCommand {
     CommandOutput output;
     // It draws at a size of its own: --size is bad usage.
     bool ownSize;
-    // It writes SVG, PDF and scaled PNG besides the exact raster.
-    bool vectorFormats;
     // One analysis picture: draws from the current workspace onto a surface
     // whose page is freshly filled with the background colour, as the main
     // window's handler of the same menu command does, and appends what it

@@ -13,6 +13,8 @@
 #include "cli/designer_options.h"
 #include "cli/picture_options.h"
 #include "cli/same_file.h"
+#include "polezero/dialog_face.h"
+#include "polezero/event_script.h"
 
 namespace {
 
@@ -102,11 +104,42 @@ std::vector<std::string> WithEmptyValuesSplit(int argc, const char* const argv[]
     return args;
 }
 
+// "WxH".
+std::string SizeText(int width, int height)
+{
+    return std::to_string(width) + "x" + std::to_string(height);
+}
+
+const std::string kDesignerSize = SizeText(polezero::kClientWidth, polezero::kClientHeight);
+
+// `text` as lines of at most `width` characters, each starting with
+// `indent` and ending in a newline, broken at blanks.
+std::string Wrapped(const std::string& text, const std::string& indent, std::size_t width)
+{
+    std::string out;
+    std::string line = indent;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string word = text.substr(start, end - start);
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > width) {
+            out += line + "\n";
+            line = indent;
+        }
+        line += line.size() > indent.size() ? " " + word : word;
+        start = end + 1;
+    }
+    return out + line + "\n";
+}
+
 // The texts of the general options as typed, and the options themselves,
 // so that what was given can be told from what was left at its default.
 struct TypedOptions {
     std::string command;
-    std::string size = "800x600";
+    std::string size = SizeText(kDefaultWidth, kDefaultHeight);
     std::string signal = "three-cosines";
     std::vector<std::string> fields = std::vector<std::string>(Params().size());  // as Params()
     std::vector<CLI::Option*> fieldOptions;
@@ -128,17 +161,21 @@ void DescribeProgram(CLI::App& app)
         "slides and printed notes: a page of WxH CSS pixels (a PDF point is 4/3 of one),\n"
         "every line where the PNG has it, the text as text. --scale N writes a PNG\n"
         "N times the size, drawn sharp at that size. The dump is the same in every format.\n\n"
-        "polezero draws the designer dialog's client area (750x518) after its events:\n"
+        "polezero draws the designer dialog's client area (" +
+        kDesignerSize +
+        ") after its events:\n"
         "  --zero X,Y / --pole X,Y: zero or pole placement, then a press at client pixel\n"
-        "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n"
-        "  --events SCRIPT instead: steps separated by ';', each one of zeros, poles,\n"
-        "  press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, remove X,Y,\n"
-        "  drag X1,Y1 X2,Y2, undo, redo. Example:\n"
+        "  (X, Y), in command-line order; --pointer X,Y: a pointer move after them.\n" +
+        Wrapped("--events SCRIPT instead: steps separated by ';', each one of " +
+                    polezero::EventStepList() + ". Example:",
+                "  ", 80) +
         "  vorlen-render polezero -o notch.png --events 'press 130,70; press 130,190;\n"
         "  poles; press 130,76; press 130,184; move 130,70'\n"
         "  --design FILE.json loads a design file first (exit 2 if it is no design);\n"
         "  --save-design FILE.json writes the design at the end.\n"
-        "  Its picture is PNG, SVG or PDF like the others (a page of 750x518 CSS pixels);\n"
+        "  Its picture is PNG, SVG or PDF like the others (a page of " +
+        kDesignerSize +
+        " CSS pixels);\n"
         "  --scale N draws it as the dialog shows it on a desktop scaled by N. The\n"
         "  --analysis-picture takes its format from its file name, and --scale as PNG." +
         kOutputFilesHelp);
@@ -153,9 +190,10 @@ void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& option
         app.add_option("-o,--output", options.output,
                        "the picture: .png, .svg or .pdf (required, except with all)")
             ->option_text("FILE");
-    typed.sizeOption =
-        app.add_option("--size", typed.size, "picture size in pixels (default 800x600)")
-            ->option_text("WxH");
+    typed.sizeOption = app.add_option("--size", typed.size,
+                                      "picture size in pixels (default " +
+                                          SizeText(kDefaultWidth, kDefaultHeight) + ")")
+                           ->option_text("WxH");
     app.add_option("--signal", typed.signal,
                    SignalNames(" | ") + "\n(default three-cosines; none = all zero)")
         ->option_text("NAME");
@@ -213,7 +251,8 @@ std::optional<std::string> ReadSize(const TypedOptions& typed, RenderOptions& op
     const auto pictureSize = ParsePictureSize(typed.size);
     if (!pictureSize) {
         return "--size: '" + typed.size + "' is not WxH with both sides from 1 to " +
-               std::to_string(kMaxSide) + ", for example 800x600";
+               std::to_string(kMaxSide) + ", for example " +
+               SizeText(kDefaultWidth, kDefaultHeight);
     }
     options.width = pictureSize->width;
     options.height = pictureSize->height;
@@ -325,8 +364,8 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
         error = ReadOutputs(typed, options);
     }
     if (!error) {
-        error = pictureOptions.Read(*options.command, options.output, options.width, options.height,
-                                    kMaxSide, options.picture);
+        error = pictureOptions.Read(options.output, options.width, options.height, kMaxSide,
+                                    options.picture);
     }
     if (!error) {
         const std::string otherOutputs[] = {options.output, options.dump, options.saveDesign};

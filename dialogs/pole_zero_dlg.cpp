@@ -48,7 +48,8 @@ CPoleZeroDlg::CPoleZeroDlg(wxWindow* parent)
     : CTemplateDialog(parent, kDesignerForm, DesignerStyle()),
       // The canvases are drawn at the desktop's scale, so that they are as
       // sharp as the controls beside them.
-      m_session(ScreenTools().Tools(), true, DeviceScale(*this))
+      m_session(
+          {.tools = &ScreenTools().Tools(), .controlFrames = true, .scale = DeviceScale(*this)})
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     // Esc resets the design instead of closing, as the Reset button does.

@@ -40,6 +40,8 @@ public:
     // screen pixels, the desktop's scale times the client pixels.
     const Raster& ClientArea() const { return m_session.ClientArea(); }
     const polezero::Design& CurrentDesign() const { return m_session.CurrentDesign(); }
+    bool PlacingZeros() const { return m_session.PlacingZeros(); }
+    int PeakIndex() const { return m_session.PeakIndex(); }
     // The open analysis window, nullptr when there is none.
     CDesignAnalysisWindow* AnalysisWindow() const;
 

@@ -44,11 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::get<std::vector<polezero::Marker>>(again) == markers);
 
     if (markers.size() <= kMostMarkersLoaded) {
-        static polezero::DesignerSession session(TestTools().Tools(), false);
+        static polezero::DesignerSession session({.tools = &TestTools().Tools()});
         session.Open();
         FUZZ_CHECK(session.Load(markers));
         FUZZ_CHECK(session.CurrentDesign().markers == markers);
-        FUZZ_CHECK(g_zeroCount == counts[0] + 1 && g_poleCount == counts[1] + 1);
     }
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/polezero_script.h"
 #include "fuzz/fuzz_check.h"
+#include "polezero/event_script.h"
 #include "polezero/session.h"
 #include "tests/support/test_tools.h"
 #include "workspace/workspace.h"
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& events = std::get<std::vector<polezero::DesignerEvent>>(result);
     FUZZ_CHECK(events.size() <= size);
 
-    static polezero::DesignerSession session(TestTools().Tools(), false);
+    static polezero::DesignerSession session({.tools = &TestTools().Tools()});
     session.Open();
     std::size_t replayed = 0;
     for (const polezero::DesignerEvent& event : events) {
@@ -39,9 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         session.Apply(event);
-        FUZZ_CHECK(g_zeroCount >= 1 && g_zeroCount <= kMarkerCapacity);
-        FUZZ_CHECK(g_poleCount >= 1 && g_poleCount <= kMarkerCapacity);
-        FUZZ_CHECK(g_responsePeakIndex >= 0.0 && g_responsePeakIndex < kResponseLength);
+        const polezero::Design& design = session.CurrentDesign();
+        FUZZ_CHECK(polezero::CountOf(design, polezero::MarkerKind::Zero) <=
+                   polezero::kMostMarkersOfAKind);
+        FUZZ_CHECK(polezero::CountOf(design, polezero::MarkerKind::Pole) <=
+                   polezero::kMostMarkersOfAKind);
+        FUZZ_CHECK(session.PeakIndex() >= 0 && session.PeakIndex() < polezero::kSampleCount);
         FUZZ_CHECK(session.Readout().cartesian.size() <= 2 && session.Readout().polar.size() <= 2);
     }
     return 0;

@@ -30,7 +30,6 @@ bool HasRoomFor(const Design& design, MarkerKind kind)
 void AddMarker(Design& design, Marker marker)
 {
     ApplyMarker(design.response, marker.at.x, marker.at.y, marker.kind == MarkerKind::Zero);
-    FindResponsePeak(design.response, design.peakIndex);
     design.markers.push_back(marker);
 }
 
@@ -58,25 +57,20 @@ void SetMarkers(Design& design, std::vector<Marker> markers, const KnownDistance
             ApplyMarker(design.response, marker.at.x, marker.at.y, zero);
         }
     }
-    // The peak search of each press in between leaves nothing behind: the
-    // last one finds a sample above 0 in any design (Design::peakIndex), and
-    // with it the peak. An empty design is drawn as a press draws it, with
-    // the peak of the all-ones response.
-    FindResponsePeak(design.response, design.peakIndex);
     design.markers = std::move(markers);
 }
 
-ScaledValue PeakOf(const Design& design)
+ScaledValue PeakOf(const Design& design, int peakIndex)
 {
-    const ScaledValue value = SampleValue(design.response, design.peakIndex);
+    const ScaledValue value = SampleValue(design.response, peakIndex);
     // With no sample above 0 the index is left from before and the picture
     // normalises by 0.
     return value.mantissa > 0.0 ? value : ScaledValue{};
 }
 
-std::array<double, kSampleCount> NormalisedResponse(const Design& design)
+std::array<double, kSampleCount> NormalisedResponse(const Design& design, int peakIndex)
 {
-    return NormaliseResponse(design.response, PeakOf(design));
+    return NormaliseResponse(design.response, PeakOf(design, peakIndex));
 }
 
 }  // namespace polezero

@@ -1,6 +1,6 @@
-// A pole-zero design as a value: its markers in placement order, the
-// placement mode, the response built from the markers and the index of its
-// peak. The designer session owns one; undo keeps earlier ones.
+// A pole-zero design as a value: its markers in placement order and the
+// response built from them. The designer's editor owns one; undo keeps
+// earlier ones.
 #pragma once
 
 #include <array>
@@ -9,7 +9,6 @@
 
 #include "polezero/geometry.h"
 #include "polezero/response.h"
-#include "workspace/workspace.h"
 
 namespace polezero {
 
@@ -23,18 +22,13 @@ struct Marker {
 
 // A design holds at most this many markers of each kind (the written
 // designer's tables have 500 slots, slot 0 unused).
-inline constexpr int kMostMarkersOfAKind = kMarkerCapacity - 1;
+inline constexpr int kMostMarkersOfAKind = 499;
 
 struct Design {
     std::vector<Marker> markers;  // both kinds, in placement order
-    bool placeZeros = true;       // what the next press places
     // The factors of the markers applied in placement order, one press at a
     // time; never changed otherwise.
     Response response = EmptyResponse();
-    // Of the largest sample, as FindResponsePeak after the last press left
-    // it. Sample 1 lies on no pixel, so every design has a sample above 0
-    // and the last press always sets the index.
-    int peakIndex = 0;
 };
 
 int CountOf(const Design& design, MarkerKind kind);
@@ -46,7 +40,7 @@ std::vector<PixelPoint> MarkersOf(const Design& design, MarkerKind kind);
 bool HasRoomFor(const Design& design, MarkerKind kind);
 
 // One accepted press: the marker's factor applied to the response, the
-// peak found again, the marker stored last in the order.
+// marker stored last in the order.
 void AddMarker(Design& design, Marker marker);
 
 // The distances of each marker of a list (DistancesFrom), kept while a drag
@@ -61,13 +55,16 @@ KnownDistances DistancesOf(const std::vector<Marker>& markers);
 // The design of exactly these markers: a fresh response with every factor
 // applied in order, as successive presses on a freshly opened dialog apply
 // them, bit for bit. A marker that stands where the one of the same index
-// in `known` stood takes its distances from there. The placement mode
-// stays.
+// in `known` stood takes its distances from there.
 void SetMarkers(Design& design, std::vector<Marker> markers, const KnownDistances* known = nullptr);
 
-// The largest sample as the picture normalises by it (0 when none is above
-// 0), and the picture's values.
-ScaledValue PeakOf(const Design& design);
-std::array<double, kSampleCount> NormalisedResponse(const Design& design);
+// The sample at `peakIndex` (where FindResponsePeak left it) as the picture
+// normalises by it: 0 when it is not above 0. Sample 1 lies on no pixel, so
+// every design has a sample above 0 and the peak search after a press
+// always finds one; the index is left from before only in a design no
+// press has touched since (an opened or reset one).
+ScaledValue PeakOf(const Design& design, int peakIndex);
+// The picture's values: each sample divided by that peak.
+std::array<double, kSampleCount> NormalisedResponse(const Design& design, int peakIndex);
 
 }  // namespace polezero

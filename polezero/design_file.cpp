@@ -70,13 +70,11 @@ std::variant<Marker, std::string> ReadMarker(const Json& item, std::size_t index
         coordinates[i] = *value;
     }
     const auto [x, y] = coordinates;
-    if (x < std::numeric_limits<std::int32_t>::min() ||
-        x > std::numeric_limits<std::int32_t>::max() ||
-        y < std::numeric_limits<std::int32_t>::min() ||
-        y > std::numeric_limits<std::int32_t>::max() ||
-        !InDesignArea(static_cast<int>(x), static_cast<int>(y))) {
+    if (!InDesignArea(x, y)) {
         return MarkerPrefix(index) + ": (" + std::to_string(x) + ", " + std::to_string(y) +
-               ") lies outside the design area (x 16 to 246, y 16 to 241)";
+               ") lies outside the design area (x " + std::to_string(kDesignLeft) + " to " +
+               std::to_string(kDesignRight) + ", y " + std::to_string(kDesignTop) + " to " +
+               std::to_string(kDesignBottom) + ")";
     }
     const MarkerKind markerKind =
         *kind == KindName(MarkerKind::Zero) ? MarkerKind::Zero : MarkerKind::Pole;

@@ -5,12 +5,11 @@
 
 namespace polezero {
 
-PressOutcome PlaceMarker(Design& design, int x, int y)
+PressOutcome PlaceMarker(Design& design, MarkerKind kind, int x, int y)
 {
     if (!InDesignArea(x, y)) {
         return PressOutcome::Outside;
     }
-    const MarkerKind kind = design.placeZeros ? MarkerKind::Zero : MarkerKind::Pole;
     if (!HasRoomFor(design, kind)) {
         return PressOutcome::TableFull;
     }

@@ -1,7 +1,7 @@
 // The written designer's two drawing events on a design: a press on the
 // canvas and Reset, each as the change it makes to the design and the
 // drawing it makes on the client area. Opening the dialog is a fresh
-// Design; the radio buttons set Design::placeZeros.
+// Design; the radio buttons choose the kind a press places.
 #pragma once
 
 #include "picture/surface.h"
@@ -20,13 +20,12 @@ enum class PressOutcome {
 };
 
 // A left press at client pixel (x, y): inside the design area it adds a
-// marker of the kind the placement mode says. When it is Placed, the press
-// draws both pictures: DrawDesign (pictures.h), the response first, then
-// the z-plane with every marker.
-PressOutcome PlaceMarker(Design& design, int x, int y);
+// marker of `kind`. When it is Placed, the press draws both pictures:
+// DrawDesign (pictures.h), the response first, then the z-plane with every
+// marker.
+PressOutcome PlaceMarker(Design& design, MarkerKind kind, int x, int y);
 
-// "Reset" and Esc: an empty design. The response picture, the peak index
-// and the placement mode stay as they are.
+// "Reset" and Esc: an empty design. The response picture stays as it is.
 void ClearDesign(Design& design);
 
 // What Reset draws: the unit circle's white disc and the axes only. The

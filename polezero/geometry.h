@@ -13,9 +13,14 @@
 #include <complex>
 #include <cstdint>
 
-#include "workspace/workspace.h"
-
 namespace polezero {
+
+// A pixel of the designer's client area.
+struct PixelPoint {
+    std::int32_t x;
+    std::int32_t y;
+    bool operator==(const PixelPoint&) const = default;
+};
 
 inline constexpr int kOriginX = 130;
 inline constexpr int kOriginY = 130;
@@ -50,18 +55,23 @@ constexpr int MirrorRow(int y)
     return 2 * kOriginY - y;
 }
 
-// The rectangle in which presses place markers and the pointer is read out:
-// x from 16 to 246 and y from 16 to 241, both inclusive.
-constexpr bool InDesignArea(int x, int y)
+// The rectangle in which presses place markers and the pointer is read out,
+// both ends included. Any integer can be asked about, a 64-bit one from a
+// design file too.
+inline constexpr int kDesignLeft = 16;
+inline constexpr int kDesignRight = 246;
+inline constexpr int kDesignTop = 16;
+inline constexpr int kDesignBottom = 241;
+constexpr bool InDesignArea(std::int64_t x, std::int64_t y)
 {
-    return 15 < x && x < 247 && 15 < y && y < 242;
+    return kDesignLeft <= x && x <= kDesignRight && kDesignTop <= y && y <= kDesignBottom;
 }
 
 // The designer's frequencies. Sample k (k = 0 .. 599) of the response
 // belongs to w_k = k * kSampleStep radians (pi / 300 as the program writes
 // it: 3.141592654 / 300) and to the canvas point
 // P_k = (130 + 60 cos w_k, 130 - 60 sin w_k).
-inline constexpr int kSampleCount = kResponseLength;
+inline constexpr int kSampleCount = 600;
 inline constexpr double kSampleStep = 0.010471975513333334;
 
 // P_k relative to the origin, y up: (u[k], v[k]) = (60 cos w_k, 60 sin w_k)

@@ -65,7 +65,7 @@ void DrawResponse(Surface& surface, std::span<const double, kSampleCount> n, int
     surface.FillRect(kResponseLeft, kResponseTop, kResponseRight, kResponseBottom, kWhite);
 
     bool barDue = true;
-    for (int k = 0; k < kResponseLength; ++k) {
+    for (int k = 0; k < kSampleCount; ++k) {
         const double value = n[static_cast<std::size_t>(k)];
         if (value > kHalfPower) {
             if (barDue) {
@@ -76,7 +76,7 @@ void DrawResponse(Surface& surface, std::span<const double, kSampleCount> n, int
     }
 
     surface.MoveTo(kResponseFirstColumn, kResponseBaseRow);
-    for (int k = 0; k < kResponseLength; ++k) {
+    for (int k = 0; k < kSampleCount; ++k) {
         const int x = kResponseFirstColumn + k;
         // 0 <= n <= 1, so the row lies in 300 .. 450 and converts safely.
         const double row = kResponseBaseRow - kResponseFullHeight * n[static_cast<std::size_t>(k)];
@@ -92,9 +92,9 @@ void DrawResponse(Surface& surface, std::span<const double, kSampleCount> n, int
     }
 }
 
-void DrawDesign(Surface& surface, const Design& design)
+void DrawDesign(Surface& surface, const Design& design, int peakIndex)
 {
-    DrawResponse(surface, NormalisedResponse(design), design.peakIndex);
+    DrawResponse(surface, NormalisedResponse(design, peakIndex), peakIndex);
     DrawZPlane(surface, MarkersOf(design, MarkerKind::Zero), MarkersOf(design, MarkerKind::Pole));
 }
 

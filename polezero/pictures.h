@@ -7,7 +7,6 @@
 
 #include "picture/surface.h"
 #include "polezero/design.h"
-#include "workspace/workspace.h"
 
 namespace polezero {
 
@@ -39,7 +38,8 @@ void DrawZPlane(Surface& surface, std::span<const PixelPoint> zeros,
 void DrawResponse(Surface& surface, std::span<const double, kSampleCount> normalised,
                   int peakIndex);
 
-// Both pictures of a design, as a press draws them.
-void DrawDesign(Surface& surface, const Design& design);
+// Both pictures of a design, as a press draws them, normalised by the
+// sample at `peakIndex` (PeakOf).
+void DrawDesign(Surface& surface, const Design& design, int peakIndex);
 
 }  // namespace polezero

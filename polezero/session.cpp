@@ -1,65 +1,15 @@
 #include "polezero/session.h"
 
-#include <algorithm>
-#include <stdexcept>
 #include <utility>
 
-#include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/geometry.h"
 #include "polezero/pictures.h"
 
 namespace polezero {
 
-namespace {
-
-int CheckedScale(int scale)
+DesignerSession::DesignerSession(const DesignerOptions& options) : m_canvas(options)
 {
-    if (scale < 1) {
-        throw std::invalid_argument("the scale of the designer is at least 1");
-    }
-    return scale;
-}
-
-Raster FaceRaster(const PictureTools& tools, bool controlFrames, int scale)
-{
-    Raster face(kClientWidth * scale, kClientHeight * scale, kDialogFace);
-    DrawAtScale(face, scale, tools,
-                [controlFrames](Surface& surface) { DrawDialogFace(surface, controlFrames); });
-    return face;
-}
-
-// A coordinate of picture pixels in raster pixels, kept within the raster's
-// `size` so that no product overflows.
-int ToRaster(int picture, int scale, int size)
-{
-    return static_cast<int>(
-        std::clamp(static_cast<long long>(picture) * scale, 0LL, static_cast<long long>(size)));
-}
-
-bool IsLoadable(const std::vector<Marker>& markers)
-{
-    int zeros = 0;
-    int poles = 0;
-    for (const Marker& marker : markers) {
-        if (!InDesignArea(marker.at.x, marker.at.y)) {
-            return false;
-        }
-        ++(marker.kind == MarkerKind::Zero ? zeros : poles);
-    }
-    return zeros <= kMostMarkersOfAKind && poles <= kMostMarkersOfAKind;
-}
-
-}  // namespace
-
-DesignerSession::DesignerSession(const PictureTools& tools, bool controlFrames, int scale,
-                                 bool recordShapes)
-    : m_tools(&tools), m_controlFrames(controlFrames), m_scale(CheckedScale(scale)),
-      m_face(FaceRaster(tools, controlFrames, m_scale)), m_client(m_face)
-{
-    if (recordShapes) {
-        m_shapes.emplace(kClientWidth, kClientHeight, tools.font);
-    }
     Open();
 }
 
@@ -67,39 +17,29 @@ void DesignerSession::Open()
 {
     // Opening empties the design but, as in the written designer, leaves
     // the peak index as the last design left it.
-    const int peakIndex = m_design.peakIndex;
-    m_design = Design{};
-    m_design.peakIndex = peakIndex;
-    m_history.Clear();
+    m_editor.Open();
+    m_placeZeros = true;
     m_pairs = false;
-    m_drag.reset();
-    m_client = m_face;
-    if (m_shapes) {
-        m_shapes.emplace(kClientWidth, kClientHeight, m_tools->font);
-        Surface surface(*m_shapes);
-        DrawDialogFace(surface, m_controlFrames);
-    }
+    m_canvas.Open();
     m_readout = {};
-    Publish();
 }
 
 void DesignerSession::PlaceZeros()
 {
-    m_design.placeZeros = true;
-    Publish();
+    m_placeZeros = true;
 }
 
 void DesignerSession::PlacePoles()
 {
-    m_design.placeZeros = false;
-    Publish();
+    m_placeZeros = false;
 }
 
 PressOutcome DesignerSession::PressOnce(int x, int y)
 {
-    const PressOutcome outcome = PlaceMarker(m_design, x, y);
+    const MarkerKind kind = m_placeZeros ? MarkerKind::Zero : MarkerKind::Pole;
+    const PressOutcome outcome = m_editor.Place(kind, x, y);
     if (outcome == PressOutcome::Placed) {
-        Draw([this](Surface& surface) { DrawDesign(surface, m_design); });
+        DrawPictures(Over::WhatIsThere);
     }
     return outcome;
 }
@@ -109,28 +49,22 @@ PressOutcome DesignerSession::Press(int x, int y)
     if (m_pairs) {
         return Pair(x, y);
     }
-    Design before = m_design;
+    Design before = m_editor.Current();
     const PressOutcome outcome = PressOnce(x, y);
-    if (outcome == PressOutcome::Placed) {
-        m_history.Record(std::move(before));
-    }
-    Publish();
+    m_editor.Commit(std::move(before));
     return outcome;
 }
 
 PressOutcome DesignerSession::Pair(int x, int y)
 {
-    Design before = m_design;
+    Design before = m_editor.Current();
     const PressOutcome first = PressOnce(x, y);
     PressOutcome second = PressOutcome::Outside;
     const int mirror = MirrorRow(y);
     if (y != kOriginY && InDesignArea(x, mirror)) {
         second = PressOnce(x, mirror);
     }
-    if (first == PressOutcome::Placed || second == PressOutcome::Placed) {
-        m_history.Record(std::move(before));
-    }
-    Publish();
+    m_editor.Commit(std::move(before));
     if (first == PressOutcome::Placed && second == PressOutcome::TableFull) {
         return PressOutcome::PlacedOneOfPair;
     }
@@ -152,128 +86,84 @@ void DesignerSession::Move(int x, int y)
 
 void DesignerSession::Reset()
 {
-    Design before = m_design;
-    ClearDesign(m_design);
-    Draw(DrawReset);
-    if (!before.markers.empty()) {
-        m_history.Record(std::move(before));
-    }
-    Publish();
-}
-
-void DesignerSession::Change(std::vector<Marker> markers)
-{
-    Design before = m_design;
-    SetMarkers(m_design, std::move(markers));
-    if (m_design.markers != before.markers) {
-        m_history.Record(std::move(before));
-    }
-    RedrawOnEmptyFrames();
-    Publish();
+    // The peak index and the response picture stay as they are.
+    m_editor.Clear();
+    m_canvas.Draw(DrawReset);
 }
 
 bool DesignerSession::Remove(int x, int y)
 {
-    auto kept = RemovedAt(m_design.markers, x, y, m_pairs);
-    if (kept) {
-        Change(std::move(*kept));
+    const bool removed = m_editor.Remove(x, y, m_pairs);
+    if (removed) {
+        DrawPictures(Over::EmptyFrames);
     }
-    return kept.has_value();
+    return removed;
 }
 
 void DesignerSession::Drag(int x1, int y1, int x2, int y2)
 {
-    if (auto moved = DraggedTo(m_design.markers, PixelPoint{x1, y1}, PixelPoint{x2, y2}, m_pairs)) {
-        Change(std::move(*moved));
+    if (m_editor.Move(PixelPoint{x1, y1}, PixelPoint{x2, y2}, m_pairs)) {
+        DrawPictures(Over::EmptyFrames);
     }
 }
 
 bool DesignerSession::Load(std::vector<Marker> markers)
 {
-    if (!IsLoadable(markers)) {
-        return false;
+    const bool loaded = m_editor.Load(std::move(markers));
+    if (loaded) {
+        DrawPictures(Over::EmptyFrames);
     }
-    Change(std::move(markers));
-    return true;
-}
-
-bool DesignerSession::Restore(std::optional<Design> design)
-{
-    if (!design) {
-        return false;
-    }
-    // The placement mode is a setting, not part of what was changed.
-    design->placeZeros = m_design.placeZeros;
-    m_design = std::move(*design);
-    RedrawOnEmptyFrames();
-    Publish();
-    return true;
+    return loaded;
 }
 
 bool DesignerSession::Undo()
 {
-    return Restore(m_history.Undo(m_design));
+    const bool undone = m_editor.Undo();
+    if (undone) {
+        DrawPictures(Over::EmptyFrames);
+    }
+    return undone;
 }
 
 bool DesignerSession::Redo()
 {
-    return Restore(m_history.Redo(m_design));
+    const bool redone = m_editor.Redo();
+    if (redone) {
+        DrawPictures(Over::EmptyFrames);
+    }
+    return redone;
 }
 
 bool DesignerSession::BeginDrag(int x, int y)
 {
-    if (!PickMarker(m_design.markers, x, y)) {
-        return false;
-    }
-    m_drag = DragState{m_design, PixelPoint{x, y}, DistancesOf(m_design.markers)};
-    return true;
+    return m_editor.BeginDrag(x, y);
 }
 
 bool DesignerSession::DragTo(int x, int y)
 {
-    if (!m_drag) {
-        return false;
-    }
-    const auto moved = DraggedTo(m_drag->before.markers, m_drag->from, PixelPoint{x, y}, m_pairs);
-    const std::vector<Marker>& wanted = moved ? *moved : m_drag->before.markers;
-    if (wanted == m_design.markers) {
-        return false;
-    }
+    const bool moved = m_editor.DragTo(x, y, m_pairs);
     if (moved) {
-        SetMarkers(m_design, wanted, &m_drag->distances);
-    } else {
-        m_design = m_drag->before;
+        DrawPictures(Over::EmptyFrames);
     }
-    RedrawOnEmptyFrames();
-    Publish();
-    return true;
+    return moved;
 }
 
 bool DesignerSession::EndDrag(int x, int y)
 {
-    if (!m_drag) {
+    if (!m_editor.Dragging()) {
         return false;
     }
     const bool redrawn = DragTo(x, y);
-    if (m_design.markers != m_drag->before.markers) {
-        m_history.Record(std::move(m_drag->before));
-    }
-    m_drag.reset();
+    m_editor.EndDrag();
     return redrawn;
 }
 
 bool DesignerSession::CancelDrag()
 {
-    if (!m_drag) {
-        return false;
-    }
-    const bool moved = m_design.markers != m_drag->before.markers;
+    const bool moved = m_editor.CancelDrag();
     if (moved) {
-        m_design = std::move(m_drag->before);
-        RedrawOnEmptyFrames();
-        Publish();
+        DrawPictures(Over::EmptyFrames);
     }
-    m_drag.reset();
     return moved;
 }
 
@@ -298,57 +188,19 @@ PressOutcome DesignerSession::Apply(const DesignerEvent& event)
     return PressOutcome::Outside;
 }
 
-void DesignerSession::Uncover(int left, int top, int right, int bottom)
+void DesignerSession::DrawPictures(Over over)
 {
-    const int width = m_client.Width();
-    const int height = m_client.Height();
-    m_client.CopyFrom(m_face, ToRaster(left, m_scale, width), ToRaster(top, m_scale, height),
-                      ToRaster(right, m_scale, width), ToRaster(bottom, m_scale, height));
-}
-
-const VectorPicture* DesignerSession::RecordedShapes()
-{
-    return m_shapes ? &m_shapes->Picture() : nullptr;
-}
-
-void DesignerSession::RedrawOnEmptyFrames()
-{
-    // As a press draws it: with the peak of the response as it is, also
+    // As a press draws them: with the peak of the response as it is, also
     // for an empty design that Reset left with an earlier design's peak.
-    FindResponsePeak(m_design.response, m_design.peakIndex);
-    Draw([this](Surface& surface) {
-        // Every pixel a picture or a marker can reach lies inside the two
-        // canvas frames.
-        DrawCanvasFrames(surface);
-        DrawDesign(surface, m_design);
+    FindResponsePeak(m_editor.Current().response, m_peakIndex);
+    m_canvas.Draw([this, over](Surface& surface) {
+        if (over == Over::EmptyFrames) {
+            // Every pixel a picture or a marker can reach lies inside the
+            // two canvas frames.
+            DrawCanvasFrames(surface);
+        }
+        DrawDesign(surface, m_editor.Current(), m_peakIndex);
     });
-}
-
-void DesignerSession::Draw(const std::function<void(Surface&)>& draw)
-{
-    DrawAtScale(m_client, m_scale, *m_tools, draw);
-    if (m_shapes) {
-        Surface surface(*m_shapes);
-        draw(surface);
-    }
-}
-
-void DesignerSession::Publish() const
-{
-    g_placeZeros = m_design.placeZeros;
-    std::int32_t zeros = 1;
-    std::int32_t poles = 1;
-    for (const Marker& marker : m_design.markers) {
-        std::int32_t& count = marker.kind == MarkerKind::Zero ? zeros : poles;
-        auto& table = marker.kind == MarkerKind::Zero ? g_zeros : g_poles;
-        table[static_cast<std::size_t>(count++)] = marker.at;
-    }
-    g_zeroCount = zeros;
-    g_poleCount = poles;
-    for (int k = 0; k < kSampleCount; ++k) {
-        g_response[static_cast<std::size_t>(k)] = StoredValue(m_design.response, k);
-    }
-    g_responsePeakIndex = m_design.peakIndex;
 }
 
 }  // namespace polezero

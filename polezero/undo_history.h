@@ -1,6 +1,6 @@
 // Undo and redo for the designer: stacks of whole design values. Restoring
-// a value gives back exactly the design it was, response and peak included,
-// so an undone design is bit for bit what it had been.
+// a value gives back exactly the design it was, response included, so an
+// undone design is bit for bit what it had been.
 #pragma once
 
 #include <cstddef>

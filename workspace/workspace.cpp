@@ -18,10 +18,6 @@ std::int32_t g_decimationFactor = kDecimationFactor;
 std::int32_t g_interpolationFactor = kInterpolationFactor;
 float g_transitionWidth = kTransitionWidth;
 float g_cutoff = kCutoff;
-bool g_placeZeros = true;
-std::int32_t g_zeroCount = 1;
-std::int32_t g_poleCount = 1;
-double g_responsePeakIndex = 0.0;
 
 std::array<float, kSignalLength> g_inputSignal;
 std::array<SpectrumEntry, kSpectrumCapacity> g_spectrum;
@@ -30,9 +26,6 @@ std::array<float, kDownsampledCapacity> g_downsampled;
 std::array<float, kUpsampledCapacity> g_upsampled;
 std::array<float, kInterpolatedCapacity> g_interpolated;
 std::array<float, kConvertedCapacity> g_convertedSignal;
-std::array<PixelPoint, kMarkerCapacity> g_zeros;
-std::array<PixelPoint, kMarkerCapacity> g_poles;
-std::array<double, kResponseLength> g_response;
 
 void ResetWorkspace()
 {
@@ -42,10 +35,6 @@ void ResetWorkspace()
     g_interpolationFactor = kInterpolationFactor;
     g_transitionWidth = kTransitionWidth;
     g_cutoff = kCutoff;
-    g_placeZeros = true;
-    g_zeroCount = 1;
-    g_poleCount = 1;
-    g_responsePeakIndex = 0.0;
 
     g_inputSignal.fill(0.0f);
     g_spectrum.fill(SpectrumEntry{0.0f, 0.0f});
@@ -54,7 +43,4 @@ void ResetWorkspace()
     g_upsampled.fill(0.0f);
     g_interpolated.fill(0.0f);
     g_convertedSignal.fill(0.0f);
-    g_zeros.fill(PixelPoint{0, 0});
-    g_poles.fill(PixelPoint{0, 0});
-    g_response.fill(0.0);
 }

@@ -14,12 +14,6 @@ struct SpectrumEntry {
     float im;
 };
 
-struct PixelPoint {
-    std::int32_t x;
-    std::int32_t y;
-    bool operator==(const PixelPoint&) const = default;
-};
-
 inline constexpr int kSignalLength = 100;       // x(n), n = 0..99
 inline constexpr int kSpectrumCapacity = 1500;  // DFT of up to 100 * 15 points
 inline constexpr int kFilterTapCapacity = 100;
@@ -29,8 +23,6 @@ inline constexpr int kInterpolatedCapacity = 3000;
 // The L/M converter keeps every M-th of 100 * L + N filtered samples: at most
 // 1500 + 95 for L = 15, M = 1 and the longest filter.
 inline constexpr int kConvertedCapacity = 1595;
-inline constexpr int kMarkerCapacity = 500;  // slot 0 is never used
-inline constexpr int kResponseLength = 600;
 
 // Parameters.
 extern float g_signalParam;                 // a of the test-signal formulas
@@ -39,13 +31,6 @@ extern std::int32_t g_decimationFactor;     // M
 extern std::int32_t g_interpolationFactor;  // L
 extern float g_transitionWidth;             // df
 extern float g_cutoff;                      // fg (wg), radians per sample
-// The pole-zero designer's fields. The designer keeps its design as a value
-// of its own (polezero::DesignerSession) and writes it here after every
-// event, for code that reads these; it never reads them itself.
-extern bool g_placeZeros;           // pole-zero designer: zero or pole
-extern std::int32_t g_zeroCount;    // next free slot of g_zeros
-extern std::int32_t g_poleCount;    // next free slot of g_poles
-extern double g_responsePeakIndex;  // index of the largest g_response
 
 // Buffers; all zero at process start.
 extern std::array<float, kSignalLength> g_inputSignal;
@@ -55,11 +40,6 @@ extern std::array<float, kDownsampledCapacity> g_downsampled;
 extern std::array<float, kUpsampledCapacity> g_upsampled;
 extern std::array<float, kInterpolatedCapacity> g_interpolated;
 extern std::array<float, kConvertedCapacity> g_convertedSignal;
-extern std::array<PixelPoint, kMarkerCapacity> g_zeros;  // designer, as above
-extern std::array<PixelPoint, kMarkerCapacity> g_poles;  // designer, as above
-// The designer's response as doubles: +inf beyond their range, 0 or a
-// subnormal below it (the designer itself holds each sample's exponent).
-extern std::array<double, kResponseLength> g_response;
 
 // Returns every value above to its start-of-process value. The GUI never
 // calls this; tests do, so that each starts from a fresh run, and

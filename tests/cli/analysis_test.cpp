@@ -18,6 +18,8 @@
 #include "views/analysis_views.h"
 #include "workspace/workspace.h"
 
+using polezero::PixelPoint;
+
 using namespace cli_test;
 using namespace polezero;
 
@@ -134,7 +136,7 @@ TEST_F(AnalysisFilesTest, JsonAndCsvHoldEveryNumberAndReadBackTheSame)
     EXPECT_FALSE(std::getline(csv, line));
 }
 
-TEST_F(AnalysisFilesTest, FilesAreAllOrNothingAndFollowTheWorkspaceDesign)
+TEST_F(AnalysisFilesTest, FilesAreAllOrNothing)
 {
     AnalysisRequest request;
     {
@@ -160,23 +162,6 @@ TEST_F(AnalysisFilesTest, FilesAreAllOrNothingAndFollowTheWorkspaceDesign)
         WriteDesignAnalysis(outputs, request, kZeros, kPoles);
     }
     EXPECT_TRUE(fs::is_empty(m_work));
-
-    // The design the workspace holds is slots 1..count-1; slot 0 and the
-    // slots past the count are never read.
-    g_zeros[0] = PixelPoint{1, 1};
-    for (std::size_t i = 0; i < kZeros.size(); ++i) {
-        g_zeros[i + 1] = kZeros[i];
-    }
-    g_zeros[kZeros.size() + 1] = PixelPoint{200, 200};
-    g_zeroCount = static_cast<std::int32_t>(kZeros.size()) + 1;
-    g_poles[1] = kPoles[0];
-    g_poleCount = 2;
-    request.csv.clear();
-    OutputSet outputs;
-    WriteWorkspaceAnalysis(outputs, request);
-    outputs.CommitAll();
-    const FilterAnalysis expected = AnalyseDesign(kZeros, std::vector{kPoles[0]});
-    EXPECT_EQ(AnalysisJsonText(expected), ReadFile(In("a.json")));
 }
 
 TEST_F(AnalysisFilesTest, AnalysisOptionsAreBadUsageExceptWithPolezero)

@@ -11,6 +11,8 @@
 #include "polezero/session.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 using namespace cli_test;
 
 namespace {
@@ -33,7 +35,8 @@ const std::vector<polezero::DesignerEvent> kEvents = {
 polezero::DesignerSession Session(int scale)
 {
     ResetWorkspace();
-    polezero::DesignerSession session(TestTools().Tools(), false, scale, scale == 1);
+    polezero::DesignerSession session(
+        {.tools = &TestTools().Tools(), .scale = scale, .recordShapes = scale == 1});
     for (const auto& event : kEvents) {
         session.Apply(event);
     }
@@ -131,7 +134,7 @@ TEST_F(PictureFormatTest, AnalysisPictureTakesItsFormatFromItsNameAndTheScale)
 
     const auto x2 = ReadPng(In("a2.png"));
     ASSERT_TRUE(x2.has_value());
-    ExpectSharpBlocks(*x2, drawn, 2);
+    EXPECT_TRUE(ScaledInBlocks(drawn.raster, drawn.shapes, RasterOf(*x2), 2));
 
     Tool("rsvg-convert -o " + In("svg.png") + " " + In("a.svg"));
     Tool("pdftocairo -r 96 -png -singlefile " + In("a.PDF") + " " + In("pdf"));

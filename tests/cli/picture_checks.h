@@ -4,12 +4,14 @@
 
 #include "tests/cli/cli_support.h"
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "picture/raster.h"
 #include "picture/vector_picture.h"
+#include "tests/support/scaled_blocks.h"
 
 namespace cli_test {
 
@@ -171,38 +173,12 @@ inline void ExpectLandsOnTheRaster(const Picture& shown, const Drawn& drawn, Lan
     }
 }
 
-// A picture at `scale` shows every pixel of the exact raster as a scale x
-// scale block of its colour, away from the shapes that are antialiased
-// (ellipses, text and slanted lines, with a pixel round them): lines are
-// `scale` pixels wide with no grey beside them.
-inline void ExpectSharpBlocks(const Picture& shown, const Drawn& drawn, int scale)
+// A decoded PNG as a raster.
+inline Raster RasterOf(const Picture& picture)
 {
-    ASSERT_EQ(drawn.raster.Width() * scale, shown.width);
-    ASSERT_EQ(drawn.raster.Height() * scale, shown.height);
-    std::vector<Box> soft;
-    for (const Shape& shape : drawn.shapes.shapes) {
-        const auto* line = std::get_if<LineShape>(&shape);
-        if (!std::holds_alternative<RectShape>(shape) &&
-            (line == nullptr || (line->x0 != line->x1 && line->y0 != line->y1))) {
-            const ShapeBox b = BoxOf(shape);
-            soft.push_back({b.left - 1, b.top - 1, b.right + 1, b.bottom + 1});
-        }
-    }
-    int compared = 0;
-    for (int y = 0; y < drawn.raster.Height(); ++y) {
-        for (int x = 0; x < drawn.raster.Width(); ++x) {
-            if (InAny(soft, x, y)) {
-                continue;
-            }
-            ++compared;
-            for (int k = 0; k < scale * scale; ++k) {
-                ASSERT_EQ(drawn.raster.Pixel(x, y),
-                          At(shown, scale * x + k % scale, scale * y + k / scale))
-                    << "(" << x << ", " << y << ")";
-            }
-        }
-    }
-    EXPECT_GT(compared, drawn.raster.Width() * drawn.raster.Height() * 3 / 4);
+    Raster raster(picture.width, picture.height);
+    std::copy(picture.rgb.begin(), picture.rgb.end(), raster.MutableBytes().begin());
+    return raster;
 }
 
 }  // namespace cli_test

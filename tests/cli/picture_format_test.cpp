@@ -105,22 +105,8 @@ TEST_F(PictureFormatTest, ScaleTwoIsTwiceTheSizeAndSharp)
     ASSERT_TRUE(shown.has_value());
     ASSERT_EQ(1600, shown->width);
     ASSERT_EQ(1200, shown->height);
+    EXPECT_TRUE(ScaledInBlocks(drawn.raster, drawn.shapes, RasterOf(*shown), 2));
     const std::vector<Box> ellipses = BoxesOf(drawn.shapes, true);
-    const std::vector<Box> texts = BoxesOf(drawn.shapes, false);
-    int blue = 0;
-    for (int y = 0; y < 600; ++y) {
-        for (int x = 0; x < 800; ++x) {
-            if (InAny(ellipses, x, y) || InAny(texts, x, y)) {
-                continue;
-            }
-            blue += drawn.raster.Pixel(x, y) == kBlue;
-            for (int k = 0; k < 4; ++k) {
-                ASSERT_EQ(drawn.raster.Pixel(x, y), At(*shown, 2 * x + k % 2, 2 * y + k / 2))
-                    << "(" << x << ", " << y << ")";
-            }
-        }
-    }
-    EXPECT_GT(blue, 500);  // the axes were compared
     // The horizontal axis of x(n) at row 150: rows 300 and 301 blue from
     // x = 61 on (the stems cross it in black), rows 299 and 302 free of blue.
     for (int x = 2 * 61; x < 2 * 640; ++x) {

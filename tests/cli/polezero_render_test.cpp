@@ -7,6 +7,7 @@
 
 #include "polezero/session.h"
 #include "tests/support/test_tools.h"
+#include "tests/support/written_fields.h"
 
 using namespace cli_test;
 using Kind = polezero::DesignerEvent::Kind;
@@ -21,14 +22,20 @@ protected:
     }
 
     // The same events run on a session of the core: what the picture must be.
-    static std::vector<std::uint8_t> SessionPicture(
+    static polezero::DesignerSession SessionAfter(
         const std::vector<polezero::DesignerEvent>& events)
     {
         ResetWorkspace();
-        polezero::DesignerSession session(TestTools().Tools(), false);
+        polezero::DesignerSession session({.tools = &TestTools().Tools()});
         for (const auto& event : events) {
             session.Apply(event);
         }
+        return session;
+    }
+    static std::vector<std::uint8_t> SessionPicture(
+        const std::vector<polezero::DesignerEvent>& events)
+    {
+        const polezero::DesignerSession session = SessionAfter(events);
         const auto bytes = session.ClientArea().Bytes();
         return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
     }
@@ -47,12 +54,12 @@ TEST_F(PoleZeroRender, AScriptDrawsTheDialogsClientAreaAndDumpsTheDesign)
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(750, picture->width);
     EXPECT_EQ(518, picture->height);
-    EXPECT_EQ(SessionPicture({{Kind::Press, 130, 70},
-                              {Kind::Press, 130, 190},
-                              {Kind::Poles},
-                              {Kind::Press, 130, 76},
-                              {Kind::Press, 130, 184}}),
-              picture->rgb);
+    const std::vector<polezero::DesignerEvent> events = {{Kind::Press, 130, 70},
+                                                         {Kind::Press, 130, 190},
+                                                         {Kind::Poles},
+                                                         {Kind::Press, 130, 76},
+                                                         {Kind::Press, 130, 184}};
+    EXPECT_EQ(SessionPicture(events), picture->rgb);
 
     const nlohmann::json dump = Dump();
     EXPECT_EQ(600u, dump["response"].size());
@@ -64,9 +71,10 @@ TEST_F(PoleZeroRender, AScriptDrawsTheDialogsClientAreaAndDumpsTheDesign)
               dump["polar"]);
     // The numbers are the core's own (SessionPicture ran the same presses),
     // each double printed so that it reads back the same.
-    EXPECT_EQ(static_cast<int>(g_responsePeakIndex), dump["peakIndex"].get<int>());
+    const WrittenFields fields = FieldsOf(SessionAfter(events));
+    EXPECT_EQ(static_cast<int>(fields.responsePeakIndex), dump["peakIndex"].get<int>());
     for (std::size_t k = 0; k < 600; ++k) {
-        ASSERT_EQ(g_response[k], dump["response"][k].get<double>()) << k;
+        ASSERT_EQ(fields.response[k], dump["response"][k].get<double>()) << k;
     }
 }
 

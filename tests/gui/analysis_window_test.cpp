@@ -12,6 +12,8 @@
 #include "tests/gui/designer_support.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 using polezero::Marker;

@@ -43,17 +43,12 @@ inline void ShiftClickAt(CPoleZeroDlg& dlg, int x, int y)
     Pump(4);
 }
 
-// The client area the core draws for these events on a fresh dialog; the
-// workspace is left as it was.
+// The client area the core draws for these events on a fresh dialog.
 inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
 {
-    const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros,
-                                       g_poles, g_responsePeakIndex);
-    polezero::DesignerSession session(TestTools().Tools(), true);
+    polezero::DesignerSession session({.tools = &TestTools().Tools(), .controlFrames = true});
     for (const auto& event : events)
         session.Apply(event);
-    std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,
-             g_responsePeakIndex) = saved;
     const auto bytes = session.ClientArea().Bytes();
     return {bytes.begin(), bytes.end()};
 }

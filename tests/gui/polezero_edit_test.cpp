@@ -22,6 +22,9 @@
 #include "polezero/filter_analysis.h"
 #include "polezero/octave_text.h"
 #include "tests/gui/designer_support.h"
+#include "tests/support/written_fields.h"
+
+using polezero::PixelPoint;
 
 namespace {
 
@@ -56,7 +59,7 @@ TEST(PoleZeroEditing, ShiftClickPlacesAPairAndCtrlZAndCtrlYStepThroughIt)
         KeyAt(dlg, 300, 300, 'y', wxMOD_CONTROL);
         KeyAt(dlg, 300, 300, 'z', wxMOD_CONTROL | wxMOD_SHIFT);  // redo too
         EXPECT_EQ(CorePicture(both), Shown(dlg));
-        EXPECT_EQ(4, g_zeroCount);
+        EXPECT_EQ(4, FieldsOf(dlg).zeroCount);
         ClickIzlaz(dlg);
     });
 }
@@ -84,11 +87,11 @@ TEST(PoleZeroEditing, CtrlDragMovesAMarkerAndRedrawsAtEveryMove)
             CorePicture(
                 {{Kind::Press, 130, 70}, {Kind::Press, 200, 200}, {Kind::Drag, 130, 70, 110, 95}}),
             Shown(dlg));
-        EXPECT_EQ((PixelPoint{110, 95}), g_zeros[1]);  // first in the order still
+        EXPECT_EQ((PixelPoint{110, 95}), FieldsOf(dlg).zeros[1]);  // first in the order still
 
         // One step for undo, whatever the moves in between.
         KeyAt(dlg, 300, 300, 'z', wxMOD_CONTROL);
-        EXPECT_EQ((PixelPoint{130, 70}), g_zeros[1]);
+        EXPECT_EQ((PixelPoint{130, 70}), FieldsOf(dlg).zeros[1]);
         ClickIzlaz(dlg);
     });
 }
@@ -103,9 +106,9 @@ TEST(PoleZeroEditing, DeleteRemovesTheMarkerUnderThePointer)
         EXPECT_EQ(CorePicture(
                       {{Kind::Press, 100, 100}, {Kind::Press, 150, 150}, {Kind::Remove, 152, 148}}),
                   Shown(dlg));
-        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(2, FieldsOf(dlg).zeroCount);
         KeyAt(dlg, 200, 60, WXK_DELETE);  // nothing there
-        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(2, FieldsOf(dlg).zeroCount);
         ClickIzlaz(dlg);
     });
 }
@@ -127,7 +130,7 @@ TEST(PoleZeroEditing, DesignFilesOpenAndSaveAndABadOneIsRefusedWithAMessage)
                       ExpectMessage("Datoteka bad.json nije dizajn: \"vorlenDesign\" is not 1: a "
                                     "design of another version"));
         EXPECT_EQ(before, Shown(dlg));
-        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(2, FieldsOf(dlg).zeroCount);
 
         wxTEST_DIALOG(KeyAt(dlg, 300, 300, 'o', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(good));
         EXPECT_EQ(notch, dlg.CurrentDesign().markers);

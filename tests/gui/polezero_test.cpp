@@ -10,7 +10,10 @@
 #include "polezero/session.h"
 #include "tests/gui/designer_support.h"
 #include "tests/gui/modal_support.h"
+#include "tests/support/written_fields.h"
 #include "workspace/workspace.h"
+
+using polezero::PixelPoint;
 
 namespace {
 
@@ -35,7 +38,6 @@ wxRadioButton& ModeRadio(Dlg& dlg, int id)
 TEST(PoleZeroDialog, OpensFromTheMenuCentredAtTheTemplatesSizeWithoutACloseBox)
 {
     ResetWorkspace();
-    g_placeZeros = false;
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         EXPECT_EQ("Ad Hoc Projektovanje filtara ", dlg.GetTitle().ToStdString());
         EXPECT_EQ(wxSize(750, 518), dlg.GetClientSize());
@@ -45,8 +47,8 @@ TEST(PoleZeroDialog, OpensFromTheMenuCentredAtTheTemplatesSizeWithoutACloseBox)
         EXPECT_LE(std::abs(centre.x - frameCentre.x), 1);
         EXPECT_LE(std::abs(centre.y - frameCentre.y), 1);
         EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlaceZeros).GetValue());
-        EXPECT_TRUE(g_placeZeros);
-        EXPECT_EQ(1, g_zeroCount);
+        EXPECT_TRUE(FieldsOf(dlg).placeZeros);
+        EXPECT_EQ(1, FieldsOf(dlg).zeroCount);
         // The canvases sit where the designer draws: a control there would
         // take the presses.
         for (wxWindow* child : dlg.GetChildren()) {
@@ -62,16 +64,16 @@ TEST(PoleZeroDialog, RealClicksPlaceZerosAndPolesAndDrawBothPictures)
     ResetWorkspace();
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         ClickAt(dlg, 190, 130);
-        EXPECT_EQ(2, g_zeroCount);
-        EXPECT_EQ(0.0, g_response[0]);
+        EXPECT_EQ(2, FieldsOf(dlg).zeroCount);
+        EXPECT_EQ(0.0, FieldsOf(dlg).response[0]);
         Click(ModeRadio(dlg, Dlg::kPlacePoles));
-        EXPECT_FALSE(g_placeZeros);
+        EXPECT_FALSE(FieldsOf(dlg).placeZeros);
         EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlacePoles).GetValue());
         ClickAt(dlg, 100, 60);
-        EXPECT_EQ(2, g_poleCount);
-        EXPECT_EQ((PixelPoint{100, 60}), g_poles[1]);
+        EXPECT_EQ(2, FieldsOf(dlg).poleCount);
+        EXPECT_EQ((PixelPoint{100, 60}), FieldsOf(dlg).poles[1]);
         ClickAt(dlg, 15, 130);  // outside the design area
-        EXPECT_EQ(2, g_poleCount);
+        EXPECT_EQ(2, FieldsOf(dlg).poleCount);
         using Kind = polezero::DesignerEvent::Kind;
         EXPECT_EQ(CorePicture({{Kind::Press, 190, 130}, {Kind::Poles}, {Kind::Press, 100, 60}}),
                   Shown(dlg));
@@ -82,14 +84,14 @@ TEST(PoleZeroDialog, RealClicksPlaceZerosAndPolesAndDrawBothPictures)
         dlg.Update();
         Pump(3);
         EXPECT_EQ(CorePicture({}), Shown(dlg));
-        EXPECT_EQ(2, g_poleCount);  // the design stays
+        EXPECT_EQ(2, FieldsOf(dlg).poleCount);  // the design stays
 
         // Each press of a double click places a marker.
         static wxUIActionSimulator sim;
         PointerTo(dlg, 200, 200);
         sim.MouseDblClick();
         Pump(4);
-        EXPECT_EQ(4, g_poleCount);
+        EXPECT_EQ(4, FieldsOf(dlg).poleCount);
         ClickIzlaz(dlg);
     });
 }
@@ -100,24 +102,24 @@ TEST(PoleZeroDialog, EscapeAndResetResetWithoutClosing)
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         ClickAt(dlg, 60, 60);
         ClickAt(dlg, 100, 100);
-        ASSERT_EQ(3, g_zeroCount);
+        ASSERT_EQ(3, FieldsOf(dlg).zeroCount);
         PressEscape(dlg);
         EXPECT_TRUE(dlg.IsModal());
-        EXPECT_EQ(1, g_zeroCount);
-        EXPECT_EQ(1.0, g_response[123]);
+        EXPECT_EQ(1, FieldsOf(dlg).zeroCount);
+        EXPECT_EQ(1.0, FieldsOf(dlg).response[123]);
         EXPECT_EQ(kBlack, dlg.ClientArea().Pixel(58, 60));   // outside the circle: stays
         EXPECT_EQ(kWhite, dlg.ClientArea().Pixel(98, 100));  // inside: wiped
 
         ClickAt(dlg, 100, 100);
         Click(*dlg.FindWindow(Dlg::kResetButton));
         EXPECT_TRUE(dlg.IsModal());
-        EXPECT_EQ(1, g_zeroCount);
+        EXPECT_EQ(1, FieldsOf(dlg).zeroCount);
         // A close request from the window manager changes nothing.
         ClickAt(dlg, 100, 100);
         const auto before = Shown(dlg);
         CloseBox(dlg);
         EXPECT_TRUE(dlg.IsModal());
-        EXPECT_EQ(2, g_zeroCount);
+        EXPECT_EQ(2, FieldsOf(dlg).zeroCount);
         EXPECT_EQ(before, Shown(dlg));
         // Enter means OK, wherever the focus is.
         Key(ModeRadio(dlg, Dlg::kPlaceZeros), WXK_RETURN);
@@ -153,25 +155,25 @@ TEST(PoleZeroDialog, ReopeningStartsAnEmptyDesignInZeroMode)
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         Click(ModeRadio(dlg, Dlg::kPlacePoles));
         ClickAt(dlg, 100, 100);
-        ASSERT_EQ(2, g_poleCount);
+        ASSERT_EQ(2, FieldsOf(dlg).poleCount);
         ClickIzlaz(dlg);
     });
     WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
         EXPECT_TRUE(ModeRadio(dlg, Dlg::kPlaceZeros).GetValue());
         EXPECT_FALSE(ModeRadio(dlg, Dlg::kPlacePoles).GetValue());
-        EXPECT_TRUE(g_placeZeros);
-        EXPECT_EQ(1, g_poleCount);
+        EXPECT_TRUE(FieldsOf(dlg).placeZeros);
+        EXPECT_EQ(1, FieldsOf(dlg).poleCount);
         EXPECT_EQ(CorePicture({}), Shown(dlg));
         // A full table takes no more markers (the dialog rings the bell).
-        std::vector<polezero::Marker> full(kMarkerCapacity - 1,
+        std::vector<polezero::Marker> full((polezero::kMostMarkersOfAKind + 1) - 1,
                                            polezero::Marker{polezero::MarkerKind::Zero, {100, 60}});
         const std::string file = MakeFile("full.json", polezero::DesignFileText(full));
         wxTEST_DIALOG(KeyAt(dlg, 300, 300, 'o', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(file));
-        ASSERT_EQ(kMarkerCapacity, g_zeroCount);
-        const auto before = g_response;
+        ASSERT_EQ((polezero::kMostMarkersOfAKind + 1), FieldsOf(dlg).zeroCount);
+        const auto before = FieldsOf(dlg).response;
         ClickAt(dlg, 120, 120);
-        EXPECT_EQ(kMarkerCapacity, g_zeroCount);
-        EXPECT_EQ(before, g_response);
+        EXPECT_EQ((polezero::kMostMarkersOfAKind + 1), FieldsOf(dlg).zeroCount);
+        EXPECT_EQ(before, FieldsOf(dlg).response);
         ClickIzlaz(dlg);
     });
 }

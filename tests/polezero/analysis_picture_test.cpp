@@ -18,6 +18,8 @@
 #include "polezero/analysis_picture.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 using namespace polezero;
 
 namespace {

@@ -13,6 +13,7 @@
 #include "polezero/response.h"
 #include "polezero/session.h"
 #include "tests/support/test_tools.h"
+#include "tests/support/written_fields.h"
 #include "workspace/workspace.h"
 
 // A freshly started program with the designer dialog open.
@@ -32,8 +33,10 @@ protected:
     }
 
     const Raster& Client() const { return session.ClientArea(); }
+    // The design as the written designer's fields hold it.
+    WrittenFields Fields() const { return FieldsOf(session); }
 
-    polezero::DesignerSession session{TestTools().Tools(), false};
+    polezero::DesignerSession session{{.tools = &TestTools().Tools()}};
 };
 
 // A dot of a pass-band bar: (170, 3j, 170).

@@ -8,6 +8,8 @@
 #include "polezero/dialog_face.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 using polezero::PressOutcome;
@@ -15,12 +17,12 @@ using polezero::PressOutcome;
 Raster FreshClientArea()
 {
     ResetWorkspace();
-    return polezero::DesignerSession(TestTools().Tools(), false).ClientArea();
+    return polezero::DesignerSession({.tools = &TestTools().Tools()}).ClientArea();
 }
 
-bool ResponseIsEmptyDesign()
+bool ResponseIsEmptyDesign(const WrittenFields& fields)
 {
-    for (double v : g_response) {
+    for (double v : fields.response) {
         if (v != 1.0) {
             return false;
         }
@@ -32,10 +34,10 @@ bool ResponseIsEmptyDesign()
 
 TEST_F(DesignerTest, OpeningGivesAnEmptyDesignInZeroPlacementAndDrawsNothing)
 {
-    EXPECT_TRUE(ResponseIsEmptyDesign());
-    EXPECT_EQ(1, g_zeroCount);
-    EXPECT_EQ(1, g_poleCount);
-    EXPECT_TRUE(g_placeZeros);
+    EXPECT_TRUE(ResponseIsEmptyDesign(Fields()));
+    EXPECT_EQ(1, Fields().zeroCount);
+    EXPECT_EQ(1, Fields().poleCount);
+    EXPECT_TRUE(Fields().placeZeros);
     EXPECT_TRUE(session.Readout().cartesian.empty());
     EXPECT_TRUE(session.Readout().polar.empty());
     // Only the face: the canvas frames are white inside, nothing is drawn.
@@ -53,17 +55,17 @@ TEST_F(DesignerTest, OnlyPressesInsideTheDesignAreaCount)
              {15, 100}, {247, 100}, {100, 15}, {100, 242}, {-5, -5}, {INT32_MAX, INT32_MIN}}) {
         EXPECT_EQ(PressOutcome::Outside, session.Press(x, y)) << x << ", " << y;
     }
-    EXPECT_EQ(1, g_zeroCount);
-    EXPECT_TRUE(ResponseIsEmptyDesign());
+    EXPECT_EQ(1, Fields().zeroCount);
+    EXPECT_TRUE(ResponseIsEmptyDesign(Fields()));
     EXPECT_TRUE(std::equal(before.Bytes().begin(), before.Bytes().end(), Client().Bytes().begin()));
 
     // The corners of the area are accepted, though row and column 16 lie
     // outside the canvas's white fill.
     EXPECT_EQ(PressOutcome::Placed, session.Press(16, 16));
     EXPECT_EQ(PressOutcome::Placed, session.Press(246, 241));
-    EXPECT_EQ(3, g_zeroCount);
-    EXPECT_EQ(16, g_zeros[1].x);
-    EXPECT_EQ(241, g_zeros[2].y);
+    EXPECT_EQ(3, Fields().zeroCount);
+    EXPECT_EQ(16, Fields().zeros[1].x);
+    EXPECT_EQ(241, Fields().zeros[2].y);
 }
 
 TEST_F(DesignerTest, TheStoredResponseIsTheProductOfDistancesOfAllMarkers)
@@ -74,31 +76,32 @@ TEST_F(DesignerTest, TheStoredResponseIsTheProductOfDistancesOfAllMarkers)
     for (const auto& [zero, x, y] : markers) {
         Place(zero, x, y);
     }
-    for (int k = 0; k < kResponseLength; ++k) {
+    for (int k = 0; k < polezero::kSampleCount; ++k) {
         double expected = 1.0;
         for (const auto& [zero, x, y] : markers) {
             expected = zero ? expected * Distance(k, x, y) : expected / Distance(k, x, y);
         }
-        ASSERT_NEAR(g_response[static_cast<std::size_t>(k)] / expected, 1.0, 1e-7) << "k = " << k;
+        ASSERT_NEAR(Fields().response[static_cast<std::size_t>(k)] / expected, 1.0, 1e-7)
+            << "k = " << k;
     }
     // Zeros and poles each keep their placement order.
-    EXPECT_EQ(5, g_zeroCount);
-    EXPECT_EQ(4, g_poleCount);
-    EXPECT_EQ((PixelPoint{40, 200}), g_zeros[2]);
-    EXPECT_EQ((PixelPoint{246, 16}), g_poles[3]);
+    EXPECT_EQ(5, Fields().zeroCount);
+    EXPECT_EQ(4, Fields().poleCount);
+    EXPECT_EQ((PixelPoint{40, 200}), Fields().zeros[2]);
+    EXPECT_EQ((PixelPoint{246, 16}), Fields().poles[3]);
 }
 
 TEST_F(DesignerTest, AZeroAndAPoleOnOnePixelCancel)
 {
     Place(true, 100, 90);
-    const auto before = g_response;
+    const auto before = Fields().response;
     Place(true, 170, 150);
     Place(false, 170, 150);
     for (std::size_t k = 0; k < before.size(); ++k) {
-        ASSERT_NEAR(g_response[k] / before[k], 1.0, 1e-12) << "k = " << k;
+        ASSERT_NEAR(Fields().response[k] / before[k], 1.0, 1e-12) << "k = " << k;
     }
-    EXPECT_EQ(3, g_zeroCount);
-    EXPECT_EQ(2, g_poleCount);
+    EXPECT_EQ(3, Fields().zeroCount);
+    EXPECT_EQ(2, Fields().poleCount);
     EXPECT_EQ(kRed, Client().Pixel(166, 150));  // the pole's cross over the zero's ring
 }
 
@@ -107,11 +110,11 @@ TEST_F(DesignerTest, RadioButtonsChangeOnlyThePlacementMode)
     Place(true, 100, 100);
     const Raster before = Client();
     session.PlacePoles();
-    EXPECT_FALSE(g_placeZeros);
+    EXPECT_FALSE(Fields().placeZeros);
     EXPECT_TRUE(std::equal(before.Bytes().begin(), before.Bytes().end(), Client().Bytes().begin()));
     ASSERT_EQ(PressOutcome::Placed, session.Press(110, 100));
-    EXPECT_EQ(2, g_poleCount);
-    EXPECT_EQ(2, g_zeroCount);
+    EXPECT_EQ(2, Fields().poleCount);
+    EXPECT_EQ(2, Fields().zeroCount);
 }
 
 TEST_F(DesignerTest, ResetEmptiesTheDesignButLeavesOuterMarkersAndTheResponseOnScreen)
@@ -121,10 +124,10 @@ TEST_F(DesignerTest, ResetEmptiesTheDesignButLeavesOuterMarkersAndTheResponseOnS
     const Raster before = Client();
     session.Reset();
 
-    EXPECT_TRUE(ResponseIsEmptyDesign());
-    EXPECT_EQ(1, g_zeroCount);
-    EXPECT_EQ(1, g_poleCount);
-    EXPECT_FALSE(g_placeZeros);                   // the mode stays
+    EXPECT_TRUE(ResponseIsEmptyDesign(Fields()));
+    EXPECT_EQ(1, Fields().zeroCount);
+    EXPECT_EQ(1, Fields().poleCount);
+    EXPECT_FALSE(Fields().placeZeros);            // the mode stays
     EXPECT_EQ(kBlack, Client().Pixel(28, 40));    // the outer zero's ring stays
     EXPECT_EQ(kWhite, Client().Pixel(150, 136));  // the inner pole is wiped...
     EXPECT_EQ(kBlue, Client().Pixel(130, 140));   // ...the axes drawn again
@@ -145,9 +148,9 @@ TEST_F(DesignerTest, ReopeningForgetsTheDesignAndTheScreen)
     Place(false, 100, 100);
     session.Move(100, 100);
     session.Open();
-    EXPECT_TRUE(g_placeZeros);
-    EXPECT_EQ(1, g_poleCount);
-    EXPECT_TRUE(ResponseIsEmptyDesign());
+    EXPECT_TRUE(Fields().placeZeros);
+    EXPECT_EQ(1, Fields().poleCount);
+    EXPECT_TRUE(ResponseIsEmptyDesign(Fields()));
     EXPECT_TRUE(session.Readout().cartesian.empty());
     const Raster fresh = FreshClientArea();
     EXPECT_TRUE(std::equal(fresh.Bytes().begin(), fresh.Bytes().end(), Client().Bytes().begin()));
@@ -155,17 +158,17 @@ TEST_F(DesignerTest, ReopeningForgetsTheDesignAndTheScreen)
 
 TEST_F(DesignerTest, AFullTableIgnoresThePressAndWritesNothing)
 {
-    for (int i = 1; i < kMarkerCapacity; ++i) {
+    for (int i = 1; i < (polezero::kMostMarkersOfAKind + 1); ++i) {
         Place(true, 100 + i % 100, 60);
     }
-    EXPECT_EQ(kMarkerCapacity, g_zeroCount);
-    const auto response = g_response;
-    const double peak = g_responsePeakIndex;
+    EXPECT_EQ((polezero::kMostMarkersOfAKind + 1), Fields().zeroCount);
+    const auto response = Fields().response;
+    const double peak = Fields().responsePeakIndex;
     const Raster before = Client();
     EXPECT_EQ(PressOutcome::TableFull, session.Press(120, 120));
-    EXPECT_EQ(kMarkerCapacity, g_zeroCount);
-    EXPECT_EQ(peak, g_responsePeakIndex);
-    EXPECT_EQ(0, std::memcmp(response.data(), g_response.data(), sizeof response));
+    EXPECT_EQ((polezero::kMostMarkersOfAKind + 1), Fields().zeroCount);
+    EXPECT_EQ(peak, Fields().responsePeakIndex);
+    EXPECT_EQ(0, std::memcmp(response.data(), Fields().response.data(), sizeof response));
     EXPECT_TRUE(std::equal(before.Bytes().begin(), before.Bytes().end(), Client().Bytes().begin()));
     // The other table still takes markers.
     Place(false, 120, 120);

@@ -41,8 +41,8 @@ int CurvePixelsAboveTheAxis(const Raster& r, int firstColumn)
 TEST_F(DesignerTest, AZeroAtOneGivesTheHighPassPicture)
 {
     Place(true, 190, 130);  // z = 1, the sample point of w = 0
-    EXPECT_EQ(0.0, g_response[0]);
-    EXPECT_EQ(300.0, g_responsePeakIndex);  // z = -1 is farthest away
+    EXPECT_EQ(0.0, Fields().response[0]);
+    EXPECT_EQ(300.0, Fields().responsePeakIndex);  // z = -1 is farthest away
 
     // |1 - e^{jw}| / 2 > 0.707 exactly for k = 150 .. 450; the toggle gives
     // bars to every other one, from the first.
@@ -73,7 +73,7 @@ TEST_F(DesignerTest, AZeroAtOneGivesTheHighPassPicture)
 TEST_F(DesignerTest, AZeroAtTheCentreIsFlatWithFullBarsEverywhere)
 {
     Place(true, 130, 130);
-    const int peakColumn = 50 + static_cast<int>(g_responsePeakIndex);
+    const int peakColumn = 50 + static_cast<int>(Fields().responsePeakIndex);
     std::set<int> expected = EveryOtherColumn(52, 648);
     expected.erase(peakColumn);
     std::set<int> bars = BarColumns(Client());
@@ -151,15 +151,16 @@ TEST_F(DesignerTest, ReferencePixelsFollowEachSegment)
     Place(true, 130, 190);
     Place(false, 130, 76);
     Place(false, 130, 184);
-    const double peak = *std::max_element(g_response.begin(), g_response.end());
-    std::array<int, kResponseLength> row{};
-    for (int k = 0; k < kResponseLength; ++k) {
+    const WrittenFields fields = Fields();
+    const double peak = *std::max_element(fields.response.begin(), fields.response.end());
+    std::array<int, polezero::kSampleCount> row{};
+    for (int k = 0; k < polezero::kSampleCount; ++k) {
         row[static_cast<std::size_t>(k)] =
-            static_cast<int>(450 - 150 * (g_response[static_cast<std::size_t>(k)] / peak));
+            static_cast<int>(450 - 150 * (fields.response[static_cast<std::size_t>(k)] / peak));
     }
-    const int peakColumn = 50 + static_cast<int>(g_responsePeakIndex);
+    const int peakColumn = 50 + static_cast<int>(fields.responsePeakIndex);
     int checked = 0;
-    for (int k = 1; k < kResponseLength; ++k) {
+    for (int k = 1; k < polezero::kSampleCount; ++k) {
         const int x = 50 + k;
         if (x == peakColumn) {
             continue;
@@ -167,7 +168,7 @@ TEST_F(DesignerTest, ReferencePixelsFollowEachSegment)
         // What the next segment alone draws in this column.
         Raster next(700, 500, kWhite);
         Surface surface(next, TestFont());
-        if (k + 1 < kResponseLength) {
+        if (k + 1 < polezero::kSampleCount) {
             surface.MoveTo(x, row[static_cast<std::size_t>(k)]);
             surface.LineTo(x + 1, row[static_cast<std::size_t>(k + 1)]);
         }
@@ -181,8 +182,8 @@ TEST_F(DesignerTest, ReferencePixelsFollowEachSegment)
 TEST_F(DesignerTest, APoleOnASamplePointMakesThatSampleThePeak)
 {
     Place(false, 190, 130);  // P_0: a division by zero
-    EXPECT_TRUE(std::isinf(g_response[0]));
-    EXPECT_EQ(0.0, g_responsePeakIndex);
+    EXPECT_TRUE(std::isinf(Fields().response[0]));
+    EXPECT_EQ(0.0, Fields().responsePeakIndex);
     // Beside an infinity every finite sample is 0: the curve lies on the
     // axis, and no column but 50 has a bar.
     EXPECT_EQ(std::set<int>{}, BarColumns(Client()));
@@ -193,8 +194,8 @@ TEST_F(DesignerTest, ZeroOverZeroIsNeverThePeakAndDrawsAsZero)
 {
     Place(true, 190, 130);
     Place(false, 190, 130);  // sample 0 is 0 / 0
-    EXPECT_TRUE(std::isnan(g_response[0]));
-    EXPECT_NE(0.0, g_responsePeakIndex);
+    EXPECT_TRUE(std::isnan(Fields().response[0]));
+    EXPECT_NE(0.0, Fields().responsePeakIndex);
     // The curve starts on the axis: a NaN is drawn as 0, and the first
     // segment, to the next sample near the top, starts there.
     EXPECT_EQ(kWhite, Client().Pixel(50, 300));
@@ -211,10 +212,10 @@ TEST_F(DesignerTest, TwoHundredFarPolesPeakAtTheNearestSamplePoint)
         Place(false, 246, 241);
     }
     int nearest = 0;
-    for (int k = 1; k < kResponseLength; ++k) {
+    for (int k = 1; k < polezero::kSampleCount; ++k) {
         nearest = Distance(k, 246, 241) < Distance(nearest, 246, 241) ? k : nearest;
     }
-    EXPECT_EQ(nearest, g_responsePeakIndex);
+    EXPECT_EQ(nearest, Fields().responsePeakIndex);
     const int column = 50 + nearest;
     EXPECT_EQ(kBlack, Client().Pixel(column, 300));  // the curve at the top...
     EXPECT_EQ(kOlive, Client().Pixel(column, 400));
@@ -232,13 +233,13 @@ TEST_F(DesignerTest, TwoHundredFarZerosPeakAtTheFarthestSamplePoint)
         Place(true, 246, 241);
     }
     int farthest = 0;
-    for (int k = 1; k < kResponseLength; ++k) {
+    for (int k = 1; k < polezero::kSampleCount; ++k) {
         farthest = Distance(k, 246, 241) > Distance(farthest, 246, 241) ? k : farthest;
     }
-    EXPECT_EQ(farthest, g_responsePeakIndex);
+    EXPECT_EQ(farthest, Fields().responsePeakIndex);
     // The stored values no longer fit a double: +inf, as plain arithmetic
     // would leave them; the picture is drawn from the true values.
-    EXPECT_TRUE(std::isinf(g_response[0]));
+    EXPECT_TRUE(std::isinf(Fields().response[0]));
     const std::set<int> bars = BarColumns(Client());
     ASSERT_FALSE(bars.empty());
     EXPECT_GE(*bars.begin(), 50 + farthest - 40);

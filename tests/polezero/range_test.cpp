@@ -15,6 +15,8 @@
 #include "polezero/pictures.h"
 #include "tests/support/test_tools.h"
 
+using polezero::PixelPoint;
+
 namespace {
 
 struct Press {
@@ -33,12 +35,12 @@ double WrittenDistance(int k, int x, int y)
 }
 
 // The written arithmetic in plain doubles.
-std::array<double, kResponseLength> PlainResponse(const std::vector<Press>& presses)
+std::array<double, polezero::kSampleCount> PlainResponse(const std::vector<Press>& presses)
 {
-    std::array<double, kResponseLength> values;
+    std::array<double, polezero::kSampleCount> values;
     values.fill(1.0);
     for (const Press& p : presses) {
-        for (int k = 0; k < kResponseLength; ++k) {
+        for (int k = 0; k < polezero::kSampleCount; ++k) {
             double& v = values[static_cast<std::size_t>(k)];
             v = p.zero ? v * WrittenDistance(k, p.x, p.y) : v / WrittenDistance(k, p.x, p.y);
         }
@@ -54,12 +56,12 @@ struct Unlimited {
     long exponent;
 };
 
-std::array<Unlimited, kResponseLength> UnlimitedResponse(const std::vector<Press>& presses)
+std::array<Unlimited, polezero::kSampleCount> UnlimitedResponse(const std::vector<Press>& presses)
 {
-    std::array<Unlimited, kResponseLength> values;
+    std::array<Unlimited, polezero::kSampleCount> values;
     values.fill(Unlimited{0.5, 1});
     for (const Press& p : presses) {
-        for (int k = 0; k < kResponseLength; ++k) {
+        for (int k = 0; k < polezero::kSampleCount; ++k) {
             Unlimited& v = values[static_cast<std::size_t>(k)];
             const double d = WrittenDistance(k, p.x, p.y);
             int shift = 0;
@@ -71,8 +73,8 @@ std::array<Unlimited, kResponseLength> UnlimitedResponse(const std::vector<Press
 }
 
 // value / peak with the unlimited values, rounded once, as a double.
-std::array<double, kResponseLength> UnlimitedNormalised(
-    const std::array<Unlimited, kResponseLength>& values)
+std::array<double, polezero::kSampleCount> UnlimitedNormalised(
+    const std::array<Unlimited, polezero::kSampleCount>& values)
 {
     Unlimited peak{0.5, -100000};
     for (const Unlimited& v : values) {
@@ -81,7 +83,7 @@ std::array<double, kResponseLength> UnlimitedNormalised(
             peak = v;
         }
     }
-    std::array<double, kResponseLength> n;
+    std::array<double, polezero::kSampleCount> n;
     for (std::size_t k = 0; k < n.size(); ++k) {
         n[k] = std::ldexp(values[k].mantissa / peak.mantissa,
                           static_cast<int>(values[k].exponent - peak.exponent));
@@ -129,15 +131,15 @@ TEST_F(RangeTest, ADesignInsideTheDoubleRangeIsPlainDoubleArithmeticBitForBit)
     PlaceAll(presses);
 
     const auto plain = PlainResponse(presses);
-    EXPECT_EQ(0, std::memcmp(plain.data(), g_response.data(), sizeof plain));
-    EXPECT_EQ(0.0, g_response[0]);
+    EXPECT_EQ(0, std::memcmp(plain.data(), Fields().response.data(), sizeof plain));
+    EXPECT_EQ(0.0, Fields().response[0]);
 
     // The picture's values: value / peak in doubles, the written way.
     double peak = 0.0;
     for (double v : plain) {
         peak = std::max(peak, v);
     }
-    const auto normalised = polezero::NormalisedResponse(Design());
+    const auto normalised = polezero::NormalisedResponse(Design(), session.PeakIndex());
     for (std::size_t k = 0; k < plain.size(); ++k) {
         ASSERT_EQ(plain[k] / peak, normalised[k]) << "k = " << k;
     }
@@ -148,12 +150,13 @@ TEST_F(RangeTest, EverySampleOf499ZerosAnd499PolesIsTheUnlimitedArithmetic)
     const std::vector<Press> presses = ManyPresses(499, 499, 42);
     PlaceAll(presses);
     const auto expected = UnlimitedResponse(presses);
-    for (int k = 0; k < kResponseLength; ++k) {
+    for (int k = 0; k < polezero::kSampleCount; ++k) {
         const polezero::ScaledValue value = polezero::SampleValue(Design().response, k);
         ASSERT_EQ(expected[static_cast<std::size_t>(k)].mantissa, value.mantissa) << "k = " << k;
         ASSERT_EQ(expected[static_cast<std::size_t>(k)].exponent, value.exponent) << "k = " << k;
     }
-    EXPECT_EQ(UnlimitedNormalised(expected), polezero::NormalisedResponse(Design()));
+    EXPECT_EQ(UnlimitedNormalised(expected),
+              polezero::NormalisedResponse(Design(), session.PeakIndex()));
 }
 
 // One scale factor for all samples is not enough: 400 zeros hugging the
@@ -165,7 +168,7 @@ TEST_F(RangeTest, SamplesFartherApartThanTheDoubleRangeComeBackWithThePoles)
     PlaceAll(presses);
     int lowest = INT32_MAX;
     int highest = INT32_MIN;
-    for (int k = 0; k < kResponseLength; ++k) {
+    for (int k = 0; k < polezero::kSampleCount; ++k) {
         const int e = polezero::SampleValue(Design().response, k).exponent;
         lowest = std::min(lowest, e);
         highest = std::max(highest, e);
@@ -179,16 +182,16 @@ TEST_F(RangeTest, SamplesFartherApartThanTheDoubleRangeComeBackWithThePoles)
         Place(false, 191, 130);
     }
     const auto expected = UnlimitedNormalised(UnlimitedResponse(presses));
-    const auto normalised = polezero::NormalisedResponse(Design());
+    const auto normalised = polezero::NormalisedResponse(Design(), session.PeakIndex());
     EXPECT_EQ(expected, normalised);
     // Sample 0, some 2^2700 below the others after the zeros, is the peak ...
-    EXPECT_EQ(0, Design().peakIndex);
+    EXPECT_EQ(0, session.PeakIndex());
     EXPECT_EQ(1.0, normalised[0]);
     EXPECT_GT(normalised[300], 0.0);
     // ... and the picture is the one these values draw.
     Raster wanted(polezero::kClientWidth, polezero::kClientHeight);
     Surface surface(wanted, TestFont());
-    polezero::DrawResponse(surface, expected, Design().peakIndex);
+    polezero::DrawResponse(surface, expected, session.PeakIndex());
     for (int y = 280; y < 465; ++y) {
         for (int x = 17; x < 660; ++x) {
             ASSERT_EQ(wanted.Pixel(x, y), Client().Pixel(x, y)) << x << ", " << y;
@@ -209,7 +212,7 @@ TEST_F(RangeTest, LargeDesignsDrawTheResponseTheAnalysisComputes)
             (p.zero ? zeros : poles).push_back(PixelPoint{p.x, p.y});
         }
         const polezero::FilterAnalysis analysis = polezero::AnalyseDesign(zeros, poles, 600, 0);
-        const auto normalised = polezero::NormalisedResponse(Design());
+        const auto normalised = polezero::NormalisedResponse(Design(), session.PeakIndex());
         for (std::size_t k = 0; k < normalised.size(); ++k) {
             // The analysis samples at 2 pi k / 600, a hair from the
             // designer's k * 0.010471975513333334.

@@ -17,6 +17,7 @@
 #include "polezero/designer.h"
 #include "polezero/dialog_face.h"
 #include "polezero/pictures.h"
+#include "tests/support/scaled_blocks.h"
 #include "tests/support/test_tools.h"
 
 namespace {
@@ -24,56 +25,6 @@ namespace {
 using Kind = polezero::DesignerEvent::Kind;
 using polezero::DesignerEvent;
 using polezero::DesignerSession;
-
-// Where antialiased outlines stand for the raster's pixels: the boxes of
-// ellipses and of slanted lines, one pixel wider all round.
-std::vector<ShapeBox> SoftBoxes(const VectorPicture& picture)
-{
-    std::vector<ShapeBox> boxes;
-    for (const Shape& shape : picture.shapes) {
-        const auto* line = std::get_if<LineShape>(&shape);
-        const bool slanted = line != nullptr && line->x0 != line->x1 && line->y0 != line->y1;
-        if (slanted || std::holds_alternative<EllipseShape>(shape)) {
-            const ShapeBox box = BoxOf(shape);
-            boxes.push_back({box.left - 1, box.top - 1, box.right + 1, box.bottom + 1});
-        }
-    }
-    return boxes;
-}
-
-bool InAny(const std::vector<ShapeBox>& boxes, int x, int y)
-{
-    for (const ShapeBox& b : boxes) {
-        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Every picture pixel of `exact` outside the soft boxes is a scale x scale
-// block of the same colour in `scaled`; most pixels are compared.
-void ExpectBlocks(const Raster& exact, const std::vector<ShapeBox>& soft, const Raster& scaled,
-                  int scale)
-{
-    ASSERT_EQ(exact.Width() * scale, scaled.Width());
-    ASSERT_EQ(exact.Height() * scale, scaled.Height());
-    int compared = 0;
-    for (int y = 0; y < exact.Height(); ++y) {
-        for (int x = 0; x < exact.Width(); ++x) {
-            if (InAny(soft, x, y)) {
-                continue;
-            }
-            ++compared;
-            for (int k = 0; k < scale * scale; ++k) {
-                ASSERT_EQ(exact.Pixel(x, y),
-                          scaled.Pixel(scale * x + k % scale, scale * y + k / scale))
-                    << "(" << x << ", " << y << ")";
-            }
-        }
-    }
-    EXPECT_GT(compared, exact.Width() * exact.Height() * 9 / 10);
-}
 
 std::vector<DesignerEvent> Steps(std::initializer_list<DesignerEvent> events)
 {
@@ -106,9 +57,9 @@ TEST(DesignerAtScale, EveryEventDrawsWhatScaleOneDrawsInBlocks)
         Steps({{Kind::Open}, {Kind::Press, 246, 241}}),
     };
     ResetWorkspace();
-    DesignerSession exact(TestTools().Tools(), false, 1, true);
-    DesignerSession twice(TestTools().Tools(), false, 2);
-    DesignerSession thrice(TestTools().Tools(), false, 3);
+    DesignerSession exact({.tools = &TestTools().Tools(), .recordShapes = true});
+    DesignerSession twice({.tools = &TestTools().Tools(), .scale = 2});
+    DesignerSession thrice({.tools = &TestTools().Tools(), .scale = 3});
     for (std::size_t g = 0; g < groups.size(); ++g) {
         SCOPED_TRACE("after group " + std::to_string(g));
         for (const DesignerEvent& event : groups[g]) {
@@ -116,9 +67,9 @@ TEST(DesignerAtScale, EveryEventDrawsWhatScaleOneDrawsInBlocks)
             twice.Apply(event);
             thrice.Apply(event);
         }
-        const std::vector<ShapeBox> soft = SoftBoxes(*exact.RecordedShapes());
-        ExpectBlocks(exact.ClientArea(), soft, twice.ClientArea(), 2);
-        ExpectBlocks(exact.ClientArea(), soft, thrice.ClientArea(), 3);
+        const VectorPicture& shapes = *exact.RecordedShapes();
+        EXPECT_TRUE(ScaledInBlocks(exact.ClientArea(), shapes, twice.ClientArea(), 2, 0.9));
+        EXPECT_TRUE(ScaledInBlocks(exact.ClientArea(), shapes, thrice.ClientArea(), 3, 0.9));
     }
 }
 
@@ -128,7 +79,7 @@ TEST(DesignerAtScale, EveryEventDrawsWhatScaleOneDrawsInBlocks)
 TEST(DesignerAtScale, ResetDrawsOnlyTheCircleAndTheAxes)
 {
     ResetWorkspace();
-    DesignerSession session(TestTools().Tools(), false, 2);
+    DesignerSession session({.tools = &TestTools().Tools(), .scale = 2});
     session.Press(30, 40);
     session.PlacePoles();
     session.Press(150, 140);
@@ -176,8 +127,8 @@ TEST(DesignerAtScale, ResetDrawsOnlyTheCircleAndTheAxes)
 TEST(DesignerAtScale, UncoverTakesPicturePixels)
 {
     ResetWorkspace();
-    DesignerSession fresh(TestTools().Tools(), true, 2);
-    DesignerSession session(TestTools().Tools(), true, 2);
+    DesignerSession fresh({.tools = &TestTools().Tools(), .controlFrames = true, .scale = 2});
+    DesignerSession session({.tools = &TestTools().Tools(), .controlFrames = true, .scale = 2});
     ASSERT_EQ(1500, session.ClientArea().Width());
     ASSERT_EQ(1036, session.ClientArea().Height());
     session.Press(100, 100);
@@ -196,7 +147,8 @@ TEST(DesignerAtScale, UncoverTakesPicturePixels)
     session.Uncover(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     EXPECT_TRUE(std::ranges::equal(fresh.ClientArea().Bytes(), session.ClientArea().Bytes()));
 
-    EXPECT_THROW(DesignerSession(TestTools().Tools(), false, 0), std::invalid_argument);
+    EXPECT_THROW(DesignerSession({.tools = &TestTools().Tools(), .scale = 0}),
+                 std::invalid_argument);
 }
 
 // What a session records is the face and then only what can still be seen:
@@ -206,7 +158,7 @@ TEST(DesignerAtScale, UncoverTakesPicturePixels)
 TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
 {
     ResetWorkspace();
-    DesignerSession session(TestTools().Tools(), false, 1, true);
+    DesignerSession session({.tools = &TestTools().Tools(), .recordShapes = true});
     for (const auto& [x, y] : {std::pair{130, 70}, {100, 160}, {60, 60}, {200, 120}}) {
         session.Press(x, y);
     }
@@ -221,16 +173,17 @@ TEST(DesignerAtScale, RecordedShapesAreWhatTheClientAreaShows)
         return recorder.Picture();
     };
     const polezero::Design design = session.CurrentDesign();
-    EXPECT_EQ(record([&](Surface& s) { polezero::DrawDesign(s, design); }),
+    const int peak = session.PeakIndex();
+    EXPECT_EQ(record([&](Surface& s) { polezero::DrawDesign(s, design, peak); }),
               *session.RecordedShapes());
 
     session.Reset();
     EXPECT_EQ(record([&](Surface& s) {
-                  polezero::DrawDesign(s, design);
+                  polezero::DrawDesign(s, design, peak);
                   polezero::DrawReset(s);
               }),
               *session.RecordedShapes());
     session.Open();
     EXPECT_EQ(record([](Surface&) {}), *session.RecordedShapes());
-    EXPECT_EQ(nullptr, DesignerSession(TestTools().Tools(), false).RecordedShapes());
+    EXPECT_EQ(nullptr, DesignerSession({.tools = &TestTools().Tools()}).RecordedShapes());
 }

@@ -1,11 +1,13 @@
-#include "cli/polezero_script.h"
+#include "polezero/event_script.h"
 
 #include <charconv>
 #include <cstddef>
 
+namespace polezero {
+
 namespace {
 
-using Kind = polezero::DesignerEvent::Kind;
+using Kind = DesignerEvent::Kind;
 
 bool IsBlank(char c)
 {
@@ -47,6 +49,8 @@ std::optional<std::int32_t> ParseInt32(std::string_view text)
 // What follows a step's word.
 enum class Takes { Nothing, Point, TwoPoints, OnOff };
 
+// Every step: its word, the event it makes and what follows the word.
+// "pairs on" and "pairs off" share their word.
 struct StepWord {
     std::string_view word;
     Kind kind;
@@ -54,21 +58,35 @@ struct StepWord {
 };
 
 constexpr StepWord kSteps[] = {
-    {"zeros", Kind::Zeros, Takes::Nothing}, {"poles", Kind::Poles, Takes::Nothing},
-    {"press", Kind::Press, Takes::Point},   {"move", Kind::Move, Takes::Point},
-    {"reset", Kind::Reset, Takes::Nothing}, {"open", Kind::Open, Takes::Nothing},
-    {"pair", Kind::Pair, Takes::Point},     {"pairs", Kind::PairsOn, Takes::OnOff},
-    {"remove", Kind::Remove, Takes::Point}, {"drag", Kind::Drag, Takes::TwoPoints},
-    {"undo", Kind::Undo, Takes::Nothing},   {"redo", Kind::Redo, Takes::Nothing},
+    {"zeros", Kind::Zeros, Takes::Nothing},  {"poles", Kind::Poles, Takes::Nothing},
+    {"press", Kind::Press, Takes::Point},    {"move", Kind::Move, Takes::Point},
+    {"reset", Kind::Reset, Takes::Nothing},  {"open", Kind::Open, Takes::Nothing},
+    {"pair", Kind::Pair, Takes::Point},      {"pairs", Kind::PairsOn, Takes::OnOff},
+    {"pairs", Kind::PairsOff, Takes::OnOff}, {"remove", Kind::Remove, Takes::Point},
+    {"drag", Kind::Drag, Takes::TwoPoints},  {"undo", Kind::Undo, Takes::Nothing},
+    {"redo", Kind::Redo, Takes::Nothing},
 };
 
-constexpr const char* kStepList =
-    "zeros, poles, press X,Y, move X,Y, reset, open, pair X,Y, pairs on, pairs off, "
-    "remove X,Y, drag X1,Y1 X2,Y2, undo, redo";
+// What a step looks like with what follows its word.
+std::string Usage(const StepWord& step)
+{
+    std::string usage(step.word);
+    switch (step.takes) {
+    case Takes::Nothing: break;
+    case Takes::Point: usage += " X,Y"; break;
+    case Takes::TwoPoints: usage += " X1,Y1 X2,Y2"; break;
+    case Takes::OnOff: usage += step.kind == Kind::PairsOn ? " on" : " off"; break;
+    }
+    return usage;
+}
+
+std::string PointText(std::int32_t x, std::int32_t y)
+{
+    return std::to_string(x) + "," + std::to_string(y);
+}
 
 // The step's event from what follows its word, or why it is malformed.
-std::variant<polezero::DesignerEvent, std::string> ReadStep(const StepWord& step,
-                                                            std::string_view rest)
+std::variant<DesignerEvent, std::string> ReadStep(const StepWord& step, std::string_view rest)
 {
     const std::string word(step.word);
     switch (step.takes) {
@@ -76,15 +94,15 @@ std::variant<polezero::DesignerEvent, std::string> ReadStep(const StepWord& step
         if (!rest.empty()) {
             return "'" + word + "' takes nothing after it";
         }
-        return polezero::DesignerEvent{step.kind};
+        return DesignerEvent{step.kind};
     case Takes::OnOff:
         if (rest == "on" || rest == "off") {
-            return polezero::DesignerEvent{rest == "on" ? Kind::PairsOn : Kind::PairsOff};
+            return DesignerEvent{rest == "on" ? Kind::PairsOn : Kind::PairsOff};
         }
         return "'" + word + "' needs on or off";
     case Takes::Point:
         if (const auto point = ParseClientPoint(rest)) {
-            return polezero::DesignerEvent{step.kind, point->x, point->y};
+            return DesignerEvent{step.kind, point->x, point->y};
         }
         return "'" + word + "' needs X,Y, two 32-bit integers such as 100,120";
     case Takes::TwoPoints: {
@@ -95,7 +113,7 @@ std::variant<polezero::DesignerEvent, std::string> ReadStep(const StepWord& step
         const auto from = ParseClientPoint(rest.substr(0, blank));
         const auto to = ParseClientPoint(Trimmed(rest.substr(blank)));
         if (from && to) {
-            return polezero::DesignerEvent{step.kind, from->x, from->y, to->x, to->y};
+            return DesignerEvent{step.kind, from->x, from->y, to->x, to->y};
         }
         return "'" + word + "' needs X1,Y1 X2,Y2, two points such as 100,120 140,90";
     }
@@ -115,7 +133,7 @@ std::string Quoted(std::string_view text)
 
 }  // namespace
 
-std::optional<ClientPoint> ParseClientPoint(std::string_view text)
+std::optional<PixelPoint> ParseClientPoint(std::string_view text)
 {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) {
@@ -126,12 +144,12 @@ std::optional<ClientPoint> ParseClientPoint(std::string_view text)
     if (!x || !y) {
         return std::nullopt;
     }
-    return ClientPoint{*x, *y};
+    return PixelPoint{*x, *y};
 }
 
 ScriptResult ParseEventScript(std::string_view script)
 {
-    std::vector<polezero::DesignerEvent> events;
+    std::vector<DesignerEvent> events;
     std::size_t number = 0;
     while (true) {
         const std::size_t end = script.find(';');
@@ -146,7 +164,7 @@ ScriptResult ParseEventScript(std::string_view script)
             const std::string_view rest = Trimmed(step.substr(wordEnd));
             const StepWord* known = nullptr;
             for (const StepWord& candidate : kSteps) {
-                if (candidate.word == word) {
+                if (known == nullptr && candidate.word == word) {
                     known = &candidate;
                 }
             }
@@ -155,13 +173,13 @@ ScriptResult ParseEventScript(std::string_view script)
             where += ' ';
             where += Quoted(step);
             if (known == nullptr) {
-                return where + " is not one of " + kStepList;
+                return where + " is not one of " + EventStepList();
             }
             auto event = ReadStep(*known, rest);
             if (auto* error = std::get_if<std::string>(&event)) {
                 return where + ": " + *error;
             }
-            events.push_back(std::get<polezero::DesignerEvent>(event));
+            events.push_back(std::get<DesignerEvent>(event));
         }
         if (end == std::string_view::npos) {
             break;
@@ -170,3 +188,46 @@ ScriptResult ParseEventScript(std::string_view script)
     }
     return events;
 }
+
+std::string EventStepList()
+{
+    std::string list;
+    for (const StepWord& step : kSteps) {
+        list += list.empty() ? "" : ", ";
+        list += Usage(step);
+    }
+    return list;
+}
+
+std::string EventScriptText(std::span<const DesignerEvent> events)
+{
+    std::string script;
+    for (const DesignerEvent& event : events) {
+        for (const StepWord& step : kSteps) {
+            if (step.kind != event.kind) {
+                continue;
+            }
+            script += script.empty() ? "" : "; ";
+            switch (step.takes) {
+            case Takes::Nothing:
+            case Takes::OnOff: script += Usage(step); break;
+            case Takes::Point:
+                script += step.word;
+                script += ' ';
+                script += PointText(event.x, event.y);
+                break;
+            case Takes::TwoPoints:
+                script += step.word;
+                script += ' ';
+                script += PointText(event.x, event.y);
+                script += ' ';
+                script += PointText(event.x2, event.y2);
+                break;
+            }
+            break;
+        }
+    }
+    return script;
+}
+
+}  // namespace polezero
