@@ -2,6 +2,7 @@
 // texts of their ticks, and the spike-tolerant span of the group delay.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -78,6 +79,25 @@ TEST(PlotAxis, RangesAreFewRoundStepsThatCoverTheData)
         EXPECT_TRUE(IsRoundStep(step, c.unit == AxisUnit::Pi ? kPi : 1.0)) << name << " " << step;
         if (c.unit == AxisUnit::Pi) {
             EXPECT_GE(step, kPi / 2 - 1e-12) << name;
+        }
+        // The smallest that fits: one round step finer (1 -> 0.5, 2 -> 1,
+        // 5 -> 2) needs more than kMaxAxisIntervals to cover the data with
+        // its padding, unless the step is pi/2, the finest pi step.
+        const double unit = c.unit == AxisUnit::Pi ? kPi : 1.0;
+        if (c.unit == AxisUnit::Plain || step > kPi / 2 + 1e-12) {
+            const double power = std::pow(10.0, std::floor(std::log10(step / unit) + 1e-9));
+            const double mantissa = std::round(step / unit / power);
+            const double finer = unit * power *
+                                 (mantissa == 1.0   ? 0.5
+                                  : mantissa == 2.0 ? 1.0
+                                                    : 2.0);
+            const double size = std::max(std::abs(c.low), std::abs(c.high));
+            const double span = std::max({c.high - c.low, c.minSpan, size * 1e-6});
+            const double middle = 0.5 * c.low + 0.5 * c.high;
+            const double low = std::min(c.low, middle - 0.5 * span) - 0.05 * span;
+            const double high = std::max(c.high, middle + 0.5 * span) + 0.05 * span;
+            EXPECT_GT(std::ceil(high / finer) - std::floor(low / finer), kMaxAxisIntervals)
+                << name << ": a step of " << finer << " fits too";
         }
     }
     // Nothing to fit, or nonsense: the range about 0 of the least span.
