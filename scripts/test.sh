@@ -30,7 +30,7 @@ trap 'rm -rf "$home"' EXIT
 echo "== tests"
 HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
-  ctest --test-dir "$build" --output-on-failure -j 2
+  ctest --test-dir "$build" --output-on-failure -j 2 --timeout 600
 echo "== the Debian package"
 bash "$root/tests/install/package_test.sh" "$build"
 
@@ -42,7 +42,7 @@ HOME=$home XDG_CONFIG_HOME=$home/.config GDK_SCALE=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   xvfb-run -a -s '-screen 0 1600x1200x24' \
-  ctest --test-dir "$san" --output-on-failure -j 2
+  ctest --test-dir "$san" --output-on-failure -j 2 --timeout 600
 
 echo "== the core and vorlen-render without the GUI (no wx anywhere)"
 nogui=${VORLEN_NOGUI_BUILD_DIR:-$root/build-nogui}
@@ -52,7 +52,7 @@ if grep -rqE --include=flags.make -- '-D__WXGTK__|wx-3\.[0-9]' "$nogui" 2>/dev/n
   echo "error: a wx flag reached a build without the GUI" >&2
   exit 1
 fi
-HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2
+HOME=$home XDG_CONFIG_HOME=$home/.config ctest --test-dir "$nogui" --output-on-failure -j 2 --timeout 600
 
 # The layers below the desktop's picture tools build with neither cairo nor
 # fontconfig nor FreeType, as for the browser: an include of either from the
