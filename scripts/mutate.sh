@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# A small mutation check: plants each fault of a catalogue (scripts/mutants.txt)
+# into a copy of the tree, one at a time, builds the core and vorlen-render
+# without the GUI, runs every test, and lists the faults no test caught.
+#
+#   scripts/mutate.sh [CATALOGUE] [NAME-FILTER]
+#
+# Each entry of the catalogue names a file, an exact line of source text, its
+# replacement and why the fault matters:
+#
+#   @ polezero/design_edit.cpp
+#   - if (std::llabs(dx) > kPickRadius || std::llabs(dy) > kPickRadius) {
+#   + if (std::llabs(dx) >= kPickRadius || std::llabs(dy) > kPickRadius) {
+#   ? a marker exactly 5 pixels away along x is no longer picked
+#
+# The text is matched without its leading blanks. Where the file has moved,
+# the text is looked for in every source file: found in exactly one, the
+# mutant applies there (and the script says so); found nowhere, or in
+# several, it no longer applies and is listed as such. With NAME-FILTER only
+# entries whose file name or reason contains it run.
+#
+# It takes minutes: a rebuild and the whole suite per mutant (ctest stops at
+# the first failure, so a caught mutant costs less). Not part of CI.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+catalogue=${1:-$root/scripts/mutants.txt}
+filter=${2:-}
+work=$(mktemp -d /tmp/vorlen-mutate-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+echo "== a copy of the tree in $work"
+(cd "$root" && git ls-files -z | xargs -0 cp --parents -t "$work" 2>/dev/null) ||
+  rsync -a --exclude '/build*' --exclude '.git' "$root/" "$work/"
+# Work-tree changes that are not committed are part of what is checked.
+(cd "$root" && git ls-files -z --others --exclude-standard | xargs -0 -r cp --parents -t "$work")
+build=$work/build
+echo "== building it once (no GUI)"
+cmake -S "$work" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLEN_GUI=OFF \
+  -DVORLEN_TESTS=ON -DVORLEN_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" >/dev/null
+home=$(mktemp -d)
+run_tests() {
+  HOME=$home XDG_CONFIG_HOME=$home/.config \
+    ctest --test-dir "$build" -j "$(nproc)" --timeout 300 --stop-on-failure >/dev/null 2>&1
+}
+if ! run_tests; then
+  echo "error: the tests fail without any mutant; fix that first" >&2
+  exit 1
+fi
+
+# The file of the tree that holds `text` (without leading blanks) exactly
+# once, preferring `file`; empty when there is none or more than one.
+locate() {
+  local file=$1 text=$2
+  if [[ -f $work/$file ]] && [[ $(grep -cF -- "$text" "$work/$file") -eq 1 ]]; then
+    echo "$file"
+    return
+  fi
+  local hits
+  hits=$(cd "$work" && grep -rlF --include='*.cpp' --include='*.h' -- "$text" \
+    picture output workspace dsp forms plot views polezero cli 2>/dev/null || true)
+  if [[ $(printf '%s' "$hits" | grep -c .) -eq 1 ]] &&
+    [[ $(grep -cF -- "$text" "$work/$hits") -eq 1 ]]; then
+    echo "$hits"
+  fi
+}
+
+total=0
+killed=0
+survivors=()
+stale=()
+broken=()
+try_mutant() {
+  local file=$1 from=$2 to=$3 why=$4
+  [[ -z $filter || $file == *"$filter"* || $why == *"$filter"* ]] || return 0
+  local where
+  where=$(locate "$file" "$from")
+  if [[ -z $where ]]; then
+    stale+=("$file: '$from' ($why)")
+    echo "-- no longer applies: $file: $from"
+    return 0
+  fi
+  [[ $where == "$file" ]] || echo "   ($file has moved: the text is in $where)"
+  total=$((total + 1))
+  cp "$work/$where" "$work/$where.orig"
+  FROM=$from TO=$to perl -0pi -e 's/\Q$ENV{FROM}\E/$ENV{TO}/' "$work/$where"
+  local verdict
+  if ! cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1; then
+    verdict="does not build"
+    broken+=("$where: $why")
+  elif run_tests; then
+    verdict="SURVIVED"
+    survivors+=("$where: $why")
+  else
+    verdict="caught"
+    killed=$((killed + 1))
+  fi
+  mv "$work/$where.orig" "$work/$where"
+  touch "$work/$where"
+  echo "$verdict: $where: $why"
+}
+
+file= from= to= why=
+while IFS= read -r line || [[ -n $line ]]; do
+  case $line in
+    '@ '*) file=${line#@ } ;;
+    '- '*) from=$(sed 's/^ *//' <<<"${line#- }") ;;
+    '+ '*) to=$(sed 's/^ *//' <<<"${line#+ }") ;;
+    '+') to= ;;
+    '? '*)
+      why=${line#? }
+      try_mutant "$file" "$from" "$to" "$why"
+      from= to= why=
+      ;;
+  esac
+done <"$catalogue"
+# The tree as it was, for the next run of the same folder.
+cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1 || true
+
+echo
+echo "== $killed of $total mutants caught"
+if ((${#survivors[@]})); then
+  echo "survived:"
+  printf '  %s\n' "${survivors[@]}"
+fi
+if ((${#broken[@]})); then
+  echo "did not build (fix the catalogue):"
+  printf '  %s\n' "${broken[@]}"
+fi
+if ((${#stale[@]})); then
+  echo "no longer apply (fix the catalogue):"
+  printf '  %s\n' "${stale[@]}"
+fi
