@@ -1,6 +1,7 @@
 #include "workspace/field_rules.h"
 
 #include "workspace/number_text.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <array>
@@ -165,15 +166,14 @@ float CutoffFromText(std::string_view text)
 
 std::int32_t FactorFromText(std::string_view text)
 {
-    constexpr std::int32_t kLargest = 15;
     // Decided in double, so that values beyond int (and infinities) are never
     // converted: trunc(v) <= 0 exactly when v < 1.
     const double v = ReadNumber(text);
     if (!(v >= 1.0)) {
         return 0;
     }
-    if (v >= kLargest) {
-        return kLargest;
+    if (v >= kLargestFactor) {
+        return kLargestFactor;
     }
     return static_cast<std::int32_t>(v);
 }

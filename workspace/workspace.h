@@ -30,6 +30,8 @@ inline constexpr int kInterpolatedCapacity = 3000;
 // 1500 + 95 for L = 15, M = 1 and the longest filter.
 inline constexpr int kConvertedCapacity = 1595;
 inline constexpr int kMarkerCapacity = 500;  // slot 0 is never used
+// M and L, as the fields store them and the views use them: 0..15.
+inline constexpr std::int32_t kLargestFactor = 15;
 inline constexpr int kResponseLength = 600;
 
 // Parameters.
