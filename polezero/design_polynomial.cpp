@@ -1,10 +1,10 @@
 #include "polezero/design_polynomial.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <numbers>
 
@@ -69,8 +69,12 @@ double Lowered(double part, long long drop)
         return part;
     }
     if (drop <= 1022) {
+        // 2^-drop from its bits (the WebAssembly C++ library has no
+        // std::bit_cast).
         const auto bits = static_cast<std::uint64_t>(1023 - drop) << 52;
-        return part * std::bit_cast<double>(bits);
+        double factor = 0.0;
+        std::memcpy(&factor, &bits, sizeof factor);
+        return part * factor;
     }
     return std::ldexp(part, -static_cast<int>(std::min<long long>(drop, 4096)));
 }
