@@ -210,8 +210,19 @@ std::complex<double> ToDoubleComplex(const ScaledComplex& value, bool real)
     return {plain.real(), real ? 0.0 : plain.imag()};
 }
 
-std::vector<std::complex<double>> ToDoubleComplex(std::span<const ScaledComplex> values, bool real,
-                                                  const ScaledComplex& scale = Scaled(1.0))
+std::vector<std::complex<double>> ToDoubleComplex(std::span<const ScaledComplex> values, bool real)
+{
+    std::vector<std::complex<double>> result;
+    result.reserve(values.size());
+    for (const ScaledComplex& value : values) {
+        result.push_back(ToDoubleComplex(value, real));
+    }
+    return result;
+}
+
+// Each value times `scale`, rounded to double.
+std::vector<std::complex<double>> ScaledToDouble(std::span<const ScaledComplex> values,
+                                                 const ScaledComplex& scale, bool real)
 {
     std::vector<std::complex<double>> result;
     result.reserve(values.size());
@@ -293,7 +304,7 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
     // filter with b(0) = 1; e^log g with its own exponent when it is not.
     const ScaledComplex scale =
         std::isnormal(result.gain) ? Scaled(result.gain) : ScaledExp(logGain);
-    result.impulse = ToDoubleComplex(impulse, real, scale);
+    result.impulse = ScaledToDouble(impulse, scale, real);
     return result;
 }
 
