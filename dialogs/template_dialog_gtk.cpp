@@ -102,8 +102,8 @@ void SetTextSizeInPixels(wxWindow& control, const char* family, double pointsAt9
 {
     // GTK sets a point at resolution / 72 pixels.
     const double points = pointsAt96 * kUsualResolution / TextResolution();
-    // fmt, not printf: the point must be a point in every locale, and GTK
-    // has set LC_NUMERIC from the environment (a comma in sr_RS, de_DE, ...).
+    // fmt, not printf: CSS wants a point in every locale, and a process
+    // locale set for a language (sr_RS, de_DE, ...) writes a comma.
     const std::string css =
         fmt::format("* {{ font-family: \"{}\"; font-size: {:.4f}pt; }}", family, points);
     GtkCssProvider* provider = gtk_css_provider_new();

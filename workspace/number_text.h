@@ -1,7 +1,7 @@
 // Number texts as printf's "%W.Pf" and "%d" print them in the C
 // locale, whatever locale the process runs in, and the shortest text that
-// reads back to a double. GTK sets LC_NUMERIC from the environment, and a
-// label or a field must not read "3,0" on one machine and "3.0" on another.
+// reads back to a double. A label or a field must not read "3,0" on one
+// machine and "3.0" on another.
 //
 // Floating-point text is made by fmt on every platform (the browser's C++
 // library has no floating-point std::to_chars), so that it has the same
