@@ -1,8 +1,6 @@
 #include "cli/analysis_output.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -14,6 +12,7 @@
 #include "cli/picture_format.h"
 #include "cli/render_tools.h"
 #include "polezero/analysis_picture.h"
+#include "workspace/number_text.h"
 
 namespace {
 
@@ -38,9 +37,7 @@ void AppendCell(std::string& line, double value)
     if (!std::isfinite(value)) {
         return;
     }
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    line.append(text.data(), result.ptr);
+    line += ShortestText(value);
 }
 
 // The design analysis picture as the designer's window draws it, in the

@@ -37,3 +37,21 @@ function(vorlen_layer_headers target)
     target_include_directories(${target} PUBLIC ${root})
   endif()
 endfunction()
+
+# vorlen_layer_table(<target> <folder> <header> <table>): the header
+# <folder>/<header>, written at build time by `vorlen-tables <table>`
+# (tables/), compiled into <target> and visible to its own sources only.
+function(vorlen_layer_table target folder header table)
+  set(root ${CMAKE_BINARY_DIR}/generated/${target})
+  set(output ${root}/${folder}/${header})
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${root}/${folder}
+    COMMAND vorlen-tables ${table} ${output}
+    DEPENDS vorlen-tables
+    COMMENT "Tabulating ${table} for ${folder}/"
+    VERBATIM
+  )
+  target_sources(${target} PRIVATE ${output})
+  target_include_directories(${target} PRIVATE ${root})
+endfunction()

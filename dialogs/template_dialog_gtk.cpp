@@ -1,5 +1,8 @@
 #include "dialogs/template_dialog_gtk.h"
 
+#include <string>
+
+#include <fmt/format.h>
 #include <gtk/gtk.h>
 #include <pango/pangocairo.h>
 
@@ -99,10 +102,12 @@ void SetTextSizeInPixels(wxWindow& control, const char* family, double pointsAt9
 {
     // GTK sets a point at resolution / 72 pixels.
     const double points = pointsAt96 * kUsualResolution / TextResolution();
-    char css[160];
-    g_snprintf(css, sizeof css, "* { font-family: \"%s\"; font-size: %.4fpt; }", family, points);
+    // fmt, not printf: CSS wants a point in every locale, and a process
+    // locale set for a language (sr_RS, de_DE, ...) writes a comma.
+    const std::string css =
+        fmt::format("* {{ font-family: \"{}\"; font-size: {:.4f}pt; }}", family, points);
     GtkCssProvider* provider = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(provider, css, -1, nullptr);
+    gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
     // Each part (a radio button's label, a list's rows) has a style of its
     // own, which wxWidgets sets too; above wxWidgets' own priority.
     ApplyProvider(control.GetHandle(), provider);

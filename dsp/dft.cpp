@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <numbers>
 #include <vector>
+
+#include "dsp/dft_tables.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -13,10 +14,14 @@
 
 namespace {
 
-// The angle of term (k, n) is (m pi) / N with m = 2 k n.
-double Angle(std::int64_t m, int count)
+// The built-in length N, or nullptr.
+const dft_tables::Length* BuiltInLength(int count)
 {
-    return (static_cast<double>(m) * std::numbers::pi) / count;
+    const auto& lengths = dft_tables::kLengths;
+    const auto found = std::lower_bound(
+        lengths.begin(), lengths.end(), count,
+        [](const dft_tables::Length& length, int value) { return length.count < value; });
+    return found != lengths.end() && found->count == count ? &*found : nullptr;
 }
 
 int SamplesToRead(std::span<const float> samples, int count)
@@ -56,8 +61,8 @@ const Twiddle* TwiddlesFor(int count)
     if (tableCount != count) {
         table.resize(static_cast<std::size_t>(count));
         for (int j = 0; 2 * j <= count; ++j) {
-            const double angle = Angle(2 * static_cast<std::int64_t>(j), count);
-            table[j] = Twiddle{std::cos(angle), std::sin(angle)};
+            const UnitRoot root = TransformRoot(count, j);
+            table[j] = Twiddle{root.c, root.s};
         }
         if (count % 2 == 0) {
             table[count / 2].s = 0.0;
@@ -138,6 +143,22 @@ void AccumulateBins(const float* x, int samples, int count, const Twiddle* table
 
 }  // namespace
 
+UnitRoot TransformRoot(int count, int j)
+{
+    const dft_tables::Length* length = BuiltInLength(count);
+    if (length != nullptr && j >= 0 && 2 * j <= count) {
+        const std::size_t entry = static_cast<std::size_t>(length->first + j * length->stride);
+        return UnitRoot{dft_tables::kCosines[entry], dft_tables::kSines[entry]};
+    }
+    const double angle = TransformAngle(2 * static_cast<std::int64_t>(j), count);
+    return UnitRoot{std::cos(angle), std::sin(angle)};
+}
+
+bool HasBuiltInRoots(int count)
+{
+    return BuiltInLength(count) != nullptr;
+}
+
 void ComputeDftLiteral(std::span<const float> samples, int count)
 {
     const int bins = std::min(count, kSpectrumCapacity);
@@ -147,7 +168,7 @@ void ComputeDftLiteral(std::span<const float> samples, int count)
         float im = 0.0f;
         // Terms past the given samples add x = 0, which leaves a sum unchanged.
         for (int n = 0; n < available; ++n) {
-            const double angle = Angle(2 * static_cast<std::int64_t>(k) * n, count);
+            const double angle = TransformAngle(2 * static_cast<std::int64_t>(k) * n, count);
             re = AddTerm(re, samples[n], std::cos(angle));
             im = AddTerm(im, samples[n], std::sin(angle));
         }

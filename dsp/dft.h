@@ -2,6 +2,8 @@
 // magnitude step every frequency-domain picture applies to its result.
 #pragma once
 
+#include <cstdint>
+#include <numbers>
 #include <span>
 
 #include "workspace/workspace.h"
@@ -17,9 +19,32 @@
 // g_spectrum only X(0)..X(1499) of the N-point transform are written.
 //
 // Direct O(N^2), but the sines and cosines come from a table of the N-th
-// roots of unity, so the result may differ from ComputeDftLiteral in the
-// last bits of each partial sum.
+// roots of unity (TransformRoot), so the result may differ from
+// ComputeDftLiteral in the last bits of each partial sum.
 void ComputeDft(std::span<const float> samples, int count);
+
+// The angle of term (k, n) of an N-point transform: (m pi) / N with
+// m = 2 k n, in this order of operations.
+inline double TransformAngle(std::int64_t m, int count)
+{
+    return (static_cast<double>(m) * std::numbers::pi) / count;
+}
+
+// cos and sin of TransformAngle(2 j, N) for 0 <= j <= N / 2: the C
+// library's values on the desktop, the half of the N-th roots of unity that
+// ComputeDft mirrors into the other half. For every length the views
+// transform (floor(100 L / M), L and M from 1 to kLargestFactor) they are
+// built into the program, tabulated when it was built, so that the
+// transform gives the same bits wherever it runs; other lengths compute
+// them on the spot.
+struct UnitRoot {
+    double c;
+    double s;
+};
+UnitRoot TransformRoot(int count, int j);
+
+// Whether the roots of an N-point transform are built into the program.
+bool HasBuiltInRoots(int count);
 
 // The same transform evaluated term by term: angle = (2 k n pi) / N, then
 // its cosine and sine, for every one of the N^2 terms. The reference for

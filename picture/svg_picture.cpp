@@ -1,8 +1,9 @@
 #include "picture/svg_picture.h"
 
-#include <charconv>
 #include <cstdio>
 #include <type_traits>
+
+#include <fmt/format.h>
 
 #include "picture/text.h"
 
@@ -12,16 +13,13 @@ namespace {
 // decimals are a thousandth of a pixel, and the shortest text for it.
 std::string Number(double value)
 {
-    char text[32];
-    auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
-    char* end = result.ptr;
-    while (end > text && end[-1] == '0') {
-        --end;
+    std::string out = fmt::format("{:.3f}", value);
+    while (!out.empty() && out.back() == '0') {
+        out.pop_back();
     }
-    if (end > text && end[-1] == '.') {
-        --end;
+    if (!out.empty() && out.back() == '.') {
+        out.pop_back();
     }
-    std::string out(text, end);
     return out == "-0" ? "0" : out;
 }
 

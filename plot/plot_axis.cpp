@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <numbers>
+
+#include <fmt/format.h>
 
 namespace polezero {
 
@@ -66,15 +67,11 @@ std::string PlainText(double value, NumberStyle style)
     if (value == 0.0) {
         return "0";
     }
-    std::array<char, 64> text{};
-    const auto format = style.scientific ? std::chars_format::scientific : std::chars_format::fixed;
-    const auto end =
-        std::to_chars(text.data(), text.data() + text.size(), value, format, style.digits).ptr;
-    std::string result(text.data(), end);
     if (!style.scientific) {
-        return result;
+        return fmt::format("{:.{}f}", value, style.digits);
     }
     // "2e+06" reads better as "2e6", "5e-04" as "5e-4".
+    const std::string result = fmt::format("{:.{}e}", value, style.digits);
     const std::size_t e = result.find('e');
     std::string exponentText = result.substr(e + 1);
     const bool negative = exponentText.front() == '-';

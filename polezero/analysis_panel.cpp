@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <numeric>
 #include <string_view>
+
+#include <fmt/format.h>
 
 namespace polezero {
 
@@ -69,20 +70,13 @@ std::string PanelNumber(double value)
     if (std::isinf(value)) {
         return value < 0.0 ? "-inf" : "inf";
     }
-    std::array<char, 64> text{};
     const double magnitude = std::abs(value);
     if (magnitude == 0.0 || (magnitude >= 0.0005 && magnitude < 1000.0)) {
-        const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
-                                       std::chars_format::fixed, 3)
-                             .ptr;
-        std::string result(text.data(), end);
+        const std::string result = fmt::format("{:.3f}", value);
         return result == "-0.000" ? "0.000" : result;
     }
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
-                                   std::chars_format::scientific, 3)
-                         .ptr;
     // "1.234e-05" reads as "1.234e-5", "2.000e+285" as "2.000e285".
-    std::string result(text.data(), end);
+    const std::string result = fmt::format("{:.3e}", value);
     const std::size_t e = result.find('e');
     const bool negative = result[e + 1] == '-';
     std::string digits = result.substr(e + 2);

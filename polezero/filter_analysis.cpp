@@ -204,25 +204,30 @@ bool SamePixel(PixelPoint first, PixelPoint second)
     return first.x == second.x && first.y == second.y;
 }
 
-LongComplex LongRoot(PixelPoint pixel)
+std::complex<double> ToDoubleComplex(const ScaledComplex& value, bool real)
 {
-    const PlaneOffset offset = OffsetOf(pixel);
-    constexpr long double unit = static_cast<long double>(kUnit);
-    return {static_cast<long double>(offset.u) / unit, static_cast<long double>(offset.v) / unit};
+    const std::complex<double> plain = ToDouble(value);
+    return {plain.real(), real ? 0.0 : plain.imag()};
 }
 
-std::complex<double> ToDoubleComplex(const LongComplex& value, bool real)
-{
-    return {ToDouble(value.real()), real ? 0.0 : ToDouble(value.imag())};
-}
-
-std::vector<std::complex<double>> ToDoubleComplex(std::span<const LongComplex> values, bool real,
-                                                  long double scale = 1.0L)
+std::vector<std::complex<double>> ToDoubleComplex(std::span<const ScaledComplex> values, bool real)
 {
     std::vector<std::complex<double>> result;
     result.reserve(values.size());
-    for (const LongComplex& value : values) {
-        result.push_back(ToDoubleComplex(value * scale, real));
+    for (const ScaledComplex& value : values) {
+        result.push_back(ToDoubleComplex(value, real));
+    }
+    return result;
+}
+
+// Each value times `scale`, rounded to double.
+std::vector<std::complex<double>> ScaledToDouble(std::span<const ScaledComplex> values,
+                                                 const ScaledComplex& scale, bool real)
+{
+    std::vector<std::complex<double>> result;
+    result.reserve(values.size());
+    for (const ScaledComplex& value : values) {
+        result.push_back(ToDoubleComplex(Multiply(value, scale), real));
     }
     return result;
 }
@@ -263,25 +268,25 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
         }
     }
     std::vector<Factor> factors;
-    std::vector<LongComplex> allZeros, allPoles, keptZeros, keptPoles;
+    std::vector<std::complex<double>> keptZeros, keptPoles;
     for (std::size_t z = 0; z < zeros.size(); ++z) {
-        allZeros.push_back(LongRoot(zeros[z]));
         if (!zeroCancelled[z]) {
             factors.push_back(MakeFactor(zeros[z], 1.0));
-            keptZeros.push_back(allZeros.back());
+            keptZeros.push_back(result.zeros[z]);
         }
     }
     for (std::size_t p = 0; p < poles.size(); ++p) {
-        allPoles.push_back(LongRoot(poles[p]));
         if (!poleCancelled[p]) {
             factors.push_back(MakeFactor(poles[p], -1.0));
-            keptPoles.push_back(allPoles.back());
+            keptPoles.push_back(result.poles[p]);
         }
     }
 
     const bool real = result.realCoefficients;
-    result.b = ToDoubleComplex(ExpandRoots(allZeros), real);
-    result.a = ToDoubleComplex(ExpandRoots(allPoles), real);
+    const std::vector<ScaledComplex> b = ExpandRoots(result.zeros);
+    const std::vector<ScaledComplex> a = ExpandRoots(result.poles);
+    result.b = ToDoubleComplex(b, real);
+    result.a = ToDoubleComplex(a, real);
 
     const double logGain = LogGain(factors);
     result.gain = std::exp(logGain);
@@ -290,14 +295,16 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
     result.phase = std::move(response.phase);
     result.groupDelay = std::move(response.groupDelay);
 
-    const std::vector<LongComplex> impulse =
-        ImpulseResponse(ExpandRoots(keptZeros), ExpandRoots(keptPoles), impulseLength);
+    // Without a cancelled pair the polynomials are those of b and a.
+    const bool allKept = keptZeros.size() == zeros.size() && keptPoles.size() == poles.size();
+    const std::vector<ScaledComplex> impulse =
+        allKept ? ImpulseResponse(b, a, impulseLength)
+                : ImpulseResponse(ExpandRoots(keptZeros), ExpandRoots(keptPoles), impulseLength);
     // g itself when it is an ordinary double, so that h(0) = g exactly for a
-    // filter with b(0) = 1; the wider range of long double when it is not.
-    const long double scale = std::isnormal(result.gain)
-                                  ? static_cast<long double>(result.gain)
-                                  : std::exp(static_cast<long double>(logGain));
-    result.impulse = ToDoubleComplex(impulse, real, scale);
+    // filter with b(0) = 1; e^log g with its own exponent when it is not.
+    const ScaledComplex scale =
+        std::isnormal(result.gain) ? Scaled(result.gain) : ScaledExp(logGain);
+    result.impulse = ScaledToDouble(impulse, scale, real);
     return result;
 }
 

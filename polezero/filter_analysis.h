@@ -37,12 +37,16 @@
 // - Many markers: the response is summed as logarithms of the factors, so
 //   magnitudeDb, phase and groupDelay stay finite for up to any number of
 //   markers. g itself is exp(-max log|B/A|) and may underflow to 0 or
-//   overflow to +inf for extreme designs. b and a are expanded in long
-//   double: 499 markers on the canvas keep every coefficient below 1e285,
-//   but markers far off the canvas (any PixelPoint is accepted) can exceed
-//   the range of double, and such a coefficient part is +-inf. The impulse
-//   response of an unstable design grows until it is infinite, and may turn
-//   NaN after that.
+//   overflow to +inf for extreme designs. b, a and the impulse response
+//   are computed with a binary exponent of their own (design_polynomial.h):
+//   499 markers on the canvas keep every coefficient below 1e285, but
+//   markers far off the canvas (any PixelPoint is accepted) can exceed the
+//   range of double, and such a coefficient part is +-inf. The impulse
+//   response is multiplied by g (carried with its own exponent when g is no
+//   normal double) before it is rounded to double, so coefficients and a
+//   gain both beyond double still give its finite values. That of an
+//   unstable design grows until it is +-inf, and may turn NaN once it has
+//   passed even 2^(2^28).
 // - NaN and +-inf are the "no value" of this structure; writers print them
 //   as null.
 #pragma once

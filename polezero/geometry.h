@@ -75,9 +75,11 @@ inline constexpr int kSampleCount = 600;
 inline constexpr double kSampleStep = 0.010471975513333334;
 
 // P_k relative to the origin, y up: (u[k], v[k]) = (60 cos w_k, 60 sin w_k)
-// in pixels, evaluated once, exactly as the press arithmetic writes it.
-// Held as two arrays, so that loops over the samples can take several at
-// once.
+// in pixels, with w_k = k * kSampleStep and the C library's cos and sin of
+// the desktop, exactly as the press arithmetic writes it; tabulated when
+// the program is built, so that they are the same numbers wherever it
+// runs. Held as two arrays, so that loops over the samples can take several
+// at once.
 struct SampleOffsets {
     std::array<double, kSampleCount> u;
     std::array<double, kSampleCount> v;

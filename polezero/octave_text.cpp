@@ -1,10 +1,10 @@
 #include "polezero/octave_text.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <complex>
 #include <vector>
+
+#include "workspace/number_text.h"
 
 namespace polezero {
 
@@ -18,9 +18,7 @@ std::string Number(double value)
     if (std::isinf(value)) {
         return value > 0 ? "Inf" : "-Inf";
     }
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    return std::string(text.data(), result.ptr);
+    return ShortestText(value);
 }
 
 std::string Coefficient(std::complex<double> value)

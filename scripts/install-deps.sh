@@ -8,7 +8,7 @@ packages=(
   libwxgtk3.2-dev libgtk-3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libpng-dev libcairo2-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libfmt-dev libfast-float-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils strace openbox

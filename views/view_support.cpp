@@ -8,7 +8,8 @@
 
 namespace {
 constexpr int kTitleX = 250;
-constexpr int kLargestFactor = 15;  // 100 L samples fill the 1500 of g_upsampled
+// 100 L samples fill the 1500 of g_upsampled.
+static_assert(kSignalLength * kLargestFactor <= kUpsampledCapacity);
 }  // namespace
 
 void DrawTitle(Surface& surface, int y, std::string_view text)

@@ -1,17 +1,16 @@
 #include "workspace/field_rules.h"
 
 #include "workspace/number_text.h"
+#include "workspace/workspace.h"
 
-#include <algorithm>
-#include <array>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <string>
 #include <system_error>
 #include <utility>
+
+#include <fast_float/fast_float.h>
 
 namespace {
 
@@ -55,22 +54,10 @@ double ReadNumber(std::string_view text)
         ++i;
     }
 
-    // Mantissa. The position of its first non-zero digit and the exponent
-    // give the order of magnitude, which tells an overflow from an underflow
-    // when the conversion below is out of range.
+    // Mantissa: digits, then a point and digits; at least one digit.
     const std::size_t mantissaBegin = i;
-    long long leadingDigitPower =
-        0;  // power of ten of the first non-zero digit, before the exponent
-    bool nonZero = false;
     std::size_t intDigits = 0;
     while (i < size && IsDigit(text[i])) {
-        if (!nonZero && text[i] != '0') {
-            nonZero = true;
-            leadingDigitPower = -1;  // corrected by the digits that follow
-        }
-        if (nonZero) {
-            ++leadingDigitPower;
-        }
         ++intDigits;
         ++i;
     }
@@ -78,10 +65,6 @@ double ReadNumber(std::string_view text)
     if (i < size && text[i] == '.') {
         std::size_t j = i + 1;
         while (j < size && IsDigit(text[j])) {
-            if (!nonZero && text[j] != '0') {
-                nonZero = true;
-                leadingDigitPower = -static_cast<long long>(fracDigits + 1);
-            }
             ++fracDigits;
             ++j;
         }
@@ -94,30 +77,24 @@ double ReadNumber(std::string_view text)
     }
 
     // Exponent, only if at least one digit follows the marker and its sign.
-    long long exponent = 0;
     if (i < size && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
-        bool negativeExponent = false;
         if (j < size && (text[j] == '+' || text[j] == '-')) {
-            negativeExponent = text[j] == '-';
             ++j;
         }
         if (j < size && IsDigit(text[j])) {
-            // Saturates far beyond any double's range, so it cannot overflow.
-            constexpr long long kExponentLimit = 1'000'000'000'000LL;
             while (j < size && IsDigit(text[j])) {
-                exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentLimit);
                 ++j;
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
             }
             i = j;
         }
     }
 
-    // std::from_chars refuses a leading '+', so the sign is written back
-    // only when it is a minus.
+    // fast_float refuses a leading '+', so the sign is written back only
+    // when it is a minus. It rounds correctly however many digits there
+    // are, and takes a value beyond the range of double to an infinity of
+    // its sign and one below it to a zero of its sign (reporting the range
+    // or not, as its versions differ), with an exponent of any length.
     std::string number;
     number.reserve(i - mantissaBegin + 1);
     if (negative) {
@@ -126,16 +103,10 @@ double ReadNumber(std::string_view text)
     number.append(text.substr(mantissaBegin, i - mantissaBegin));
 
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        // The exact value rounds to zero or to infinity; which one follows
-        // from the order of magnitude.
-        const bool overflow = nonZero && leadingDigitPower + exponent > 0;
-        const double magnitude = overflow ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -magnitude : magnitude;
-    }
-    if (result.ec != std::errc{} || std::isnan(value)) {
+    const auto result = fast_float::from_chars(number.data(), number.data() + number.size(), value,
+                                               fast_float::chars_format::general);
+    const bool read = result.ec == std::errc{} || result.ec == std::errc::result_out_of_range;
+    if (!read || result.ptr != number.data() + number.size() || std::isnan(value)) {
         return 0.0;  // cannot happen for the text built above
     }
     return value;
@@ -165,15 +136,14 @@ float CutoffFromText(std::string_view text)
 
 std::int32_t FactorFromText(std::string_view text)
 {
-    constexpr std::int32_t kLargest = 15;
     // Decided in double, so that values beyond int (and infinities) are never
     // converted: trunc(v) <= 0 exactly when v < 1.
     const double v = ReadNumber(text);
     if (!(v >= 1.0)) {
         return 0;
     }
-    if (v >= kLargest) {
-        return kLargest;
+    if (v >= kLargestFactor) {
+        return kLargestFactor;
     }
     return static_cast<std::int32_t>(v);
 }

@@ -23,6 +23,8 @@ inline constexpr int kInterpolatedCapacity = 3000;
 // The L/M converter keeps every M-th of 100 * L + N filtered samples: at most
 // 1500 + 95 for L = 15, M = 1 and the longest filter.
 inline constexpr int kConvertedCapacity = 1595;
+// M and L, as the fields store them and the views use them: 0..15.
+inline constexpr std::int32_t kLargestFactor = 15;
 
 // Parameters.
 extern float g_signalParam;                 // a of the test-signal formulas

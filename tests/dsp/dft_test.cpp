@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -111,4 +113,31 @@ TEST(Dft, WritesOnlyTheEntriesItOwns)
     SpectrumMagnitudes(std::span<float>(guarded).subspan(1, 10), 5000);
     EXPECT_EQ(guarded[0], -1.0f);
     EXPECT_EQ(guarded[11], -1.0f);
+}
+
+// The roots of every length the views transform are built in, made at build
+// time; they must be the C library's values, computed at run time, that the
+// transform has always multiplied by. Other lengths compute them at once.
+TEST(Dft, BuiltInRootsAreTheCLibrarysForEveryLengthTheViewsTransform)
+{
+    const auto same = [](double expected, double actual) {
+        return std::bit_cast<std::uint64_t>(expected) == std::bit_cast<std::uint64_t>(actual);
+    };
+    for (int up = 1; up <= kLargestFactor; ++up) {
+        for (int down = 1; down <= kLargestFactor; ++down) {
+            const int count = kSignalLength * up / down;
+            ASSERT_TRUE(HasBuiltInRoots(count)) << count;
+            for (int j = 0; 2 * j <= count; ++j) {
+                volatile double opaque = TransformAngle(2 * static_cast<std::int64_t>(j), count);
+                const double angle = opaque;
+                const UnitRoot root = TransformRoot(count, j);
+                ASSERT_TRUE(same(std::cos(angle), root.c)) << count << ":" << j;
+                ASSERT_TRUE(same(std::sin(angle), root.s)) << count << ":" << j;
+            }
+        }
+    }
+    for (const int count : {1, 2, 5, 101, 1501}) {
+        EXPECT_FALSE(HasBuiltInRoots(count)) << count;
+        EXPECT_EQ(std::cos(TransformAngle(6, count)), TransformRoot(count, 3).c) << count;
+    }
 }

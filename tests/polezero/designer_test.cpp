@@ -2,6 +2,9 @@
 // them, Reset and reopening, and full tables.
 #include "tests/polezero/designer_checks.h"
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -190,4 +193,23 @@ TEST(DialogFace, FramesAndCanvasesLieWhereTheDesignerDraws)
     EXPECT_TRUE(plane.left < 17 && plane.top < 17 && 247 < plane.right && 242 < plane.bottom);
     EXPECT_TRUE(response.left < 17 && response.top < 280 && 660 < response.right &&
                 465 < response.bottom);
+}
+
+// The sample points are made at build time; they must be the C library's
+// values that the press arithmetic has always used, not the correctly
+// rounded ones a compiler would fold from constants (sin w_516 differs).
+TEST(SampleGrid, IsTheCLibrarysSineAndCosineBitForBit)
+{
+    volatile double opaque = polezero::kSampleStep;
+    const double step = opaque;
+    const polezero::SampleOffsets& points = polezero::SamplePoints();
+    for (std::size_t k = 0; k < points.u.size(); ++k) {
+        const double w = static_cast<double>(k) * step;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(60 * std::cos(w)),
+                  std::bit_cast<std::uint64_t>(points.u[k]))
+            << "k = " << k;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(60 * std::sin(w)),
+                  std::bit_cast<std::uint64_t>(points.v[k]))
+            << "k = " << k;
+    }
 }

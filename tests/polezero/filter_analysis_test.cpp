@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "polezero/design_polynomial.h"
 #include "polezero/filter_analysis.h"
 
 using polezero::PixelPoint;
@@ -349,4 +350,109 @@ TEST(FilterAnalysis, HugeDesignsStayDefined)
     EXPECT_FALSE(analysis.stable);
     EXPECT_FALSE(analysis.realCoefficients);  // the mirror of row kLeast is no int32 row
     EXPECT_EQ((kLeast - 130.0) / 60, analysis.zeros[0].real());
+}
+
+// Within the range of double the coefficients and the impulse response are
+// the plain double arithmetic of the difference equation, bit for bit: the
+// exponent each value carries only ever moves whole powers of two.
+TEST(FilterAnalysis, InsideTheDoubleRangeTheNumbersArePlainDoubleArithmetic)
+{
+    std::mt19937 random(99);
+    const std::vector<PixelPoint> zeros = RandomMarkers(random, 12);
+    const std::vector<PixelPoint> poles = RandomMarkers(random, 9);
+    // p'_k = p_k - c p_{k-1}, the product's parts written out.
+    const auto expand = [](const std::vector<PixelPoint>& roots) {
+        std::vector<Complex> p{1.0};
+        for (const PixelPoint& pixel : roots) {
+            const Complex c = Root(pixel);
+            p.push_back(0.0);
+            for (std::size_t k = p.size() - 1; k > 0; --k) {
+                const Complex q = p[k - 1];
+                p[k] = {p[k].real() - (c.real() * q.real() - c.imag() * q.imag()),
+                        p[k].imag() - (c.real() * q.imag() + c.imag() * q.real())};
+            }
+        }
+        return p;
+    };
+    const std::vector<Complex> b = expand(zeros);
+    const std::vector<Complex> a = expand(poles);
+    const FilterAnalysis analysis = AnalyseDesign(zeros, poles, 8, 40);
+    EXPECT_EQ(b, analysis.b);
+    EXPECT_EQ(a, analysis.a);
+    std::vector<Complex> y;
+    for (std::size_t n = 0; n < 40; ++n) {
+        Complex sum = n < b.size() ? b[n] : 0.0;
+        for (std::size_t k = 1; k <= std::min(n, a.size() - 1); ++k) {
+            const Complex q = y[n - k];
+            sum = {sum.real() - (a[k].real() * q.real() - a[k].imag() * q.imag()),
+                   sum.imag() - (a[k].real() * q.imag() + a[k].imag() * q.real())};
+        }
+        y.push_back(sum);
+        ASSERT_EQ(analysis.gain * sum.real(), analysis.impulse[n].real()) << n;
+        ASSERT_EQ(analysis.gain * sum.imag(), analysis.impulse[n].imag()) << n;
+    }
+}
+
+// 300 zeros at c = 16666.67 (a pixel far off the canvas): b_n = C(300, n)
+// (-c)^n reaches 1e1266 and g = 1 / max |1 - c e^-jw|^300 falls to 1e-1267,
+// neither of them a double, yet h(n) = g b_n is an ordinary number near
+// n = 300 and must come out right.
+TEST(FilterAnalysis, AnImpulseResponseBeyondTheDoubleRangeOnBothSidesIsFinite)
+{
+    constexpr int kCount = 300;
+    const PixelPoint far{1000130, 130};
+    const double c = Root(far).real();
+    const FilterAnalysis analysis =
+        AnalyseDesign(std::vector<PixelPoint>(kCount, far), {}, 4, kCount + 2);
+    EXPECT_EQ(0.0, analysis.gain);
+    EXPECT_TRUE(std::isinf(analysis.b[kCount].real()));
+    double largest = 0.0;
+    for (int k = 0; k < 600; ++k) {
+        largest = std::max(largest, std::abs(1.0 - c * std::polar(1.0, -k * kDesignerStep)));
+    }
+    int finite = 0;
+    for (int n = 0; n <= kCount; ++n) {
+        // log |h(n)| = log C(300, n) + n log c - 300 log max|1 - c e^-jw|
+        const double logSize = std::lgamma(kCount + 1.0) - std::lgamma(n + 1.0) -
+                               std::lgamma(kCount - n + 1.0) + n * std::log(c) -
+                               kCount * std::log(largest);
+        const double expected = (n % 2 == 0 ? 1.0 : -1.0) * std::exp(logSize);
+        if (!std::isnormal(expected)) {
+            continue;
+        }
+        ++finite;
+        EXPECT_NEAR(1.0, analysis.impulse[n].real() / expected, 1e-9) << n;
+    }
+    EXPECT_EQ(0.0, analysis.impulse[kCount + 1].real());
+    EXPECT_GT(finite, 40);
+    EXPECT_NEAR(std::pow(c / (c + 1.0), kCount), analysis.impulse[kCount].real(), 1e-9);
+}
+
+// The ends of the scaled range: a value past 2^(2^28) is infinite in each
+// part that is not zero, one below 2^-(2^28) a zero of its sign; neither is
+// an integer overflow on the way.
+TEST(ScaledArithmetic, BeyondItsOwnLimitsValuesBecomeInfiniteOrZero)
+{
+    const ScaledComplex top{0.75, -0.5, kScaledExponentLimit};
+    const ScaledComplex overflow = Multiply(top, top);
+    EXPECT_TRUE(std::isinf(overflow.re) && overflow.re > 0.0);
+    EXPECT_TRUE(std::isinf(overflow.im) && overflow.im < 0.0);
+    const ScaledComplex bottom{0.75, -0.5, -kScaledExponentLimit};
+    const ScaledComplex underflow = Multiply(bottom, bottom);
+    EXPECT_EQ(0.0, underflow.re);
+    EXPECT_TRUE(std::signbit(underflow.im));
+    EXPECT_EQ(Complex(INFINITY, -INFINITY), ToDouble(top));
+    EXPECT_EQ(Complex(0.0, -0.0), ToDouble(bottom));
+    EXPECT_TRUE(std::isnan(Subtract(overflow, overflow).re));
+
+    // A zero's exponent says nothing: 0 - x is -x however small x is.
+    const ScaledComplex tiny{0.5, 0.25, -5000};
+    const ScaledComplex negated = Subtract(ScaledComplex{}, tiny);
+    EXPECT_EQ(-0.5, negated.re);
+    EXPECT_EQ(-0.25, negated.im);
+    EXPECT_EQ(-5000, negated.exponent);
+    // e^x beyond double: e^-2000 = 0.763086348361375659 * 2^-2885.
+    const ScaledComplex small = ScaledExp(-2000.0);
+    EXPECT_EQ(-2885, small.exponent);
+    EXPECT_NEAR(0.763086348361375659, small.re, 2e-16);
 }

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
 #include <string>
 #include <vector>
 
+#include "dsp/dft.h"
 #include "dsp/signals.h"
 #include "tests/support/test_tools.h"
 #include "tests/views/plot_checks.h"
@@ -448,6 +450,31 @@ TEST_F(Views, EveryViewTransformsTheLengthsItShows)
         Surface surface(m_picture, TestFont());
         AnalysisViews()[v].draw(surface, ViewOptions{nullptr, counting});
         EXPECT_EQ(expected[v], lengths) << AnalysisViews()[v].name;
+    }
+}
+
+// Every length the menu's M and L can make has its roots built into the
+// program, so that each spectrum has the same bits wherever it is drawn.
+TEST_F(Views, EveryLengthTheFactorsMakeHasBuiltInRoots)
+{
+    static std::vector<int> lengths;
+    const TransformFunction counting = [](std::span<const float>, int count) {
+        lengths.push_back(count);
+    };
+    for (std::int32_t down = 0; down <= kLargestFactor; ++down) {
+        for (std::int32_t up = 0; up <= kLargestFactor; ++up) {
+            g_decimationFactor = down;
+            g_interpolationFactor = up;
+            lengths.clear();
+            for (const auto& view : AnalysisViews()) {
+                Surface surface(m_picture, TestFont());
+                view.draw(surface, ViewOptions{nullptr, counting});
+            }
+            for (const int count : lengths) {
+                ASSERT_TRUE(count <= 0 || HasBuiltInRoots(count))
+                    << "M = " << down << ", L = " << up << ": " << count;
+            }
+        }
     }
 }
 

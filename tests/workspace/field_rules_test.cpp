@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "workspace/field_rules.h"
+#include "workspace/number_text.h"
 
 namespace {
 
@@ -40,6 +43,25 @@ std::string CFormat(const char* format, double value)
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
+}
+
+// "%.*f" by the C library, however long.
+std::string CFixed(double value, int decimals)
+{
+    std::string buffer(400, '\0');
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    buffer.resize(static_cast<std::size_t>(length));
+    return buffer;
+}
+
+// Doubles of every magnitude, subnormals included, and of either sign.
+double RandomDouble(std::mt19937_64& random)
+{
+    double value = std::numeric_limits<double>::quiet_NaN();
+    while (!std::isfinite(value)) {
+        value = std::bit_cast<double>(static_cast<std::uint64_t>(random()));
+    }
+    return value;
 }
 
 }  // namespace
@@ -87,6 +109,12 @@ TEST(ReadNumber, TakesTheLongestDecimalPrefixOnly)
         {"negative underflow", "-1e-999", -0.0},
         {"subnormal", "1e-310", 1e-310},
         {"negative zero", "-0", -0.0},
+        {"largest double", "1.7976931348623158e308", DBL_MAX},
+        {"just past the largest", "1.7976931348623159e308", kInf},
+        {"smallest normal", "2.2250738585072014e-308", DBL_MIN},
+        {"smallest subnormal", "4.9406564584124654e-324", 0x1p-1074},
+        {"half the smallest, a tie to even", "2.4703282292062327e-324", 0.0},
+        {"just above half the smallest", "2.4703282292062328e-324", 0x1p-1074},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(SameBits(c.expected, ReadNumber(c.text))) << c.name << ": \"" << c.text << '"';
@@ -179,6 +207,84 @@ TEST(FieldFills, MatchTheCFormatsInTheClassicLocale)
         }
         ASSERT_EQ(CFormat("%10.2f", value), FormatFieldValue(value)) << value;
         ASSERT_EQ(CFormat("%f", value), FormatAutoWg(value)) << value;
+    }
+}
+
+TEST(NumberText, FixedDigitsAreThoseOfTheExactValueRoundedHalfToEven)
+{
+    const struct {
+        double value;
+        int decimals;
+        const char* expected;
+    } cases[] = {
+        {2.5, 0, "2"},
+        {3.5, 0, "4"},
+        {-0.5, 0, "-0"},
+        {0.125, 2, "0.12"},
+        {1.0625, 3, "1.062"},
+        {2.675, 2, "2.67"},  // 2.67499999999999982236431605997495353221893310546875
+        {-0.0, 2, "-0.00"},
+        {0x1p-1074, 6, "0.000000"},
+        {1e22, 0, "10000000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, FormatFixed(c.value, c.decimals, 0)) << c.value;
+    }
+    EXPECT_EQ(CFixed(DBL_MAX, 6), FormatFixed(DBL_MAX, 6, 0));
+    EXPECT_EQ(CFixed(-DBL_MIN, 2), FormatFixed(-DBL_MIN, 2, 0));
+
+    // The C library as an independent reference over doubles of every
+    // magnitude (the process runs in the "C" locale here).
+    std::mt19937_64 random(2718);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = RandomDouble(random);
+        ASSERT_EQ(CFixed(value, i % 7), FormatFixed(value, i % 7, 0)) << value;
+    }
+}
+
+TEST(NumberText, ShortestTextIsToCharsAndReadsBack)
+{
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        // Fixed while it is no longer than scientific, fixed on a tie.
+        {0.001, "0.001"},
+        {1e-4, "1e-04"},
+        {1.5e-5, "1.5e-05"},
+        {10000.0, "10000"},
+        {100000.0, "1e+05"},
+        {123456.0, "123456"},
+        {1e16, "1e+16"},
+        // A whole number in fixed form: all the digits of its exact value.
+        {0x1p60, "1152921504606846976"},
+        {1234567890123456789.0, "1234567890123456768"},
+        {1e23, "1e+23"},
+        {0.1, "0.1"},
+        {1.0 / 3, "0.3333333333333333"},
+        {-1.5, "-1.5"},
+        {DBL_MAX, "1.7976931348623157e+308"},
+        {DBL_MIN, "2.2250738585072014e-308"},
+        {0x1p-1074, "5e-324"},
+        {0x1.0p-1060, "8.095e-320"},
+        {-0.0, "-0"},
+        {0.0, "0"},
+        {kInf, "inf"},
+        {-kInf, "-inf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.expected, ShortestText(c.value)) << c.expected;
+    }
+
+    // The C++ library's std::to_chars as an independent reference, and the
+    // field rules' reading as the way back.
+    std::mt19937_64 random(31415);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = RandomDouble(random);
+        std::array<char, 64> text{};
+        const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+        ASSERT_EQ(std::string(text.data(), end), ShortestText(value));
+        ASSERT_TRUE(SameBits(value, ReadNumber(ShortestText(value)))) << ShortestText(value);
     }
 }
 
