@@ -11,6 +11,7 @@
 
 #include "dialogs/design_file_dialogs.h"
 #include "dialogs/pole_zero_commands.h"
+#include "dialogs/repaint_region_gtk.h"
 #include "dialogs/screen_picture.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
@@ -333,7 +334,7 @@ void CPoleZeroDlg::OnPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC dc(this);
     if (!m_commandPaint) {
-        for (wxRegionIterator it(GetUpdateRegion()); it; ++it) {
+        for (wxRegionIterator it(RepaintRegion(*this)); it; ++it) {
             const wxRect r = it.GetRect();
             m_session.Uncover(r.x, r.y, r.x + r.width, r.y + r.height);
         }
