@@ -334,7 +334,10 @@ void CPoleZeroDlg::OnPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC dc(this);
     if (!m_commandPaint) {
-        for (wxRegionIterator it(RepaintRegion(*this)); it; ++it) {
+        wxRegion uncovered = RepaintRegion(*this);
+        if (const wxRegion own = m_ownWindows.Take(uncovered); !own.IsEmpty())
+            uncovered.Subtract(own);
+        for (wxRegionIterator it(uncovered); it; ++it) {
             const wxRect r = it.GetRect();
             m_session.Uncover(r.x, r.y, r.x + r.width, r.y + r.height);
         }
