@@ -42,15 +42,19 @@ inline void ShiftClickAt(CPoleZeroDlg& dlg, int x, int y)
     Pump(4);
 }
 
-// The client area the core draws for these events on a fresh dialog; the
-// workspace is left as it was.
-inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
+// The client area the core draws for these events on a fresh dialog, with
+// the window system's repaints of `uncovered` after them; the workspace is
+// left as it was.
+inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events,
+                                             const std::vector<wxRect>& uncovered = {})
 {
     const auto saved = std::make_tuple(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros,
                                        g_poles, g_responsePeakIndex);
     polezero::DesignerSession session(true);
     for (const auto& event : events)
         session.Apply(event);
+    for (const wxRect& r : uncovered)
+        session.Uncover(r.x, r.y, r.x + r.width, r.y + r.height);
     std::tie(g_zeroCount, g_poleCount, g_placeZeros, g_response, g_zeros, g_poles,
              g_responsePeakIndex) = saved;
     const auto bytes = session.ClientArea().Bytes();
