@@ -78,7 +78,10 @@ OwnWindowTrail::~OwnWindowTrail()
 bool OwnWindowTrail::Watches(const void* gtkWindow) const
 {
     // The watched window and those it is a dialog of lie beneath it.
-    for (GtkWindow* beneath = GTK_WINDOW(m_watched.GetHandle()); beneath;
+    GtkWidget* watched = m_watched.GetHandle();
+    if (!watched)
+        return false;
+    for (GtkWindow* beneath = GTK_WINDOW(watched); beneath;
          beneath = gtk_window_get_transient_for(beneath))
         if (beneath == gtkWindow)
             return false;
