@@ -8,6 +8,7 @@
 #include <wx/image.h>
 #include <wx/region.h>
 
+#include "dialogs/repaint_region_gtk.h"
 #include "dialogs/screen_picture.h"
 
 namespace {
@@ -93,11 +94,12 @@ void CPlotWindow::OnPaint(wxPaintEvent&)
         // Nothing is redrawn from a model: what the window system asks to
         // repaint comes back empty until a command draws again, except
         // where a menu's drop-down was: that shows the picture again.
-        wxRegion cleared(GetUpdateRegion());
+        const wxRegion asked = RepaintRegion(*this);
+        wxRegion cleared(asked);
         if (!m_menuCovered.IsEmpty()) {
             if (std::chrono::steady_clock::now() - m_menuClosedAt <= kMenuRepaintWait) {
                 cleared.Subtract(m_menuCovered);
-                m_menuCovered.Subtract(GetUpdateRegion());
+                m_menuCovered.Subtract(asked);
             } else {
                 m_menuCovered.Clear();
             }

@@ -27,7 +27,7 @@ wxString FilePath();
 std::vector<std::string> LoadRecentFiles(std::string* problem = nullptr);
 
 // Replaces the file as a whole (a new file renamed over the old one, through
-// the program's one way of writing files, core/output_set.h), so that a
+// the program's one way of writing files, output/output_set.h), so that a
 // damaged file becomes a sound one and an interrupted write leaves the old
 // file. Creates missing folders; a symbolic link in the file's place is
 // followed and stays. Returns false, leaving nothing behind, if the file

@@ -1,6 +1,8 @@
 #include "dialogs/analysis_window.h"
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -9,6 +11,7 @@
 #include "dialogs/screen_picture.h"
 #include "picture/draw_at_scale.h"
 #include "polezero/analysis_picture.h"
+#include "polezero/dialog_face.h"
 
 static_assert(CDesignAnalysisWindow::kClientWidth == polezero::kAnalysisPictureWidth &&
               CDesignAnalysisWindow::kClientHeight == polezero::kAnalysisPictureHeight);
@@ -27,7 +30,7 @@ CDesignAnalysisWindow::CDesignAnalysisWindow(wxWindow* designer, const polezero:
     m_canvas->Bind(wxEVT_PAINT, &CDesignAnalysisWindow::OnPaint, this);
     Bind(wxEVT_CHAR_HOOK, &CDesignAnalysisWindow::OnKey, this);
     Bind(wxEVT_CLOSE_WINDOW, &CDesignAnalysisWindow::OnClose, this);
-    PlaceBeside(*designer);
+    Place(*designer);
     ShowDesign(design);
     Show();
 }
@@ -50,29 +53,76 @@ void CDesignAnalysisWindow::ShowDesign(const polezero::Design& design)
     m_canvas->Update();
 }
 
-// To the right of the designer, or else to its left, so that both show
-// whole; on a screen too small for that, on the side with more room.
-void CDesignAnalysisWindow::PlaceBeside(const wxWindow& designer)
+namespace {
+
+// The area two rectangles share.
+long long Overlap(const wxRect& a, const wxRect& b)
+{
+    const wxRect common = a.Intersect(b);
+    return common.IsEmpty() ? 0 : static_cast<long long>(common.width) * common.height;
+}
+
+}  // namespace
+
+wxPoint AnalysisWindowPlace(const wxRect& screen, const wxSize& size, const wxRect& designer,
+                            std::span<const wxRect> canvases)
 {
     constexpr int kGap = 8;
+    const int lowest = std::max(screen.GetTop(), screen.GetBottom() + 1 - size.y);
+    const int top = std::clamp(designer.GetTop(), screen.GetTop(), lowest);
+    const wxPoint right(designer.GetRight() + 1 + kGap, top);
+    const wxPoint left(designer.GetLeft() - kGap - size.x, top);
+    if (size.y <= screen.height) {
+        for (const wxPoint& beside : {right, left})
+            if (screen.Contains(wxRect(beside, size)))
+                return beside;
+    }
+
+    // Over the designer. The area covered changes its slope only where an
+    // edge of the window meets an edge of a canvas or of the designer, so
+    // the least of it lies at such a place or at the screen's edges.
+    const int rightmost = std::max(screen.GetLeft(), screen.GetRight() + 1 - size.x);
+    std::vector<int> xs = {screen.GetLeft(), rightmost};
+    std::vector<int> ys = {screen.GetTop(), lowest};
+    std::vector<wxRect> edges(canvases.begin(), canvases.end());
+    edges.push_back(designer);
+    for (const wxRect& r : edges) {
+        for (int x :
+             {r.GetLeft() - size.x, r.GetLeft(), r.GetRight() + 1 - size.x, r.GetRight() + 1})
+            xs.push_back(std::clamp(x, screen.GetLeft(), rightmost));
+        for (int y :
+             {r.GetTop() - size.y, r.GetTop(), r.GetBottom() + 1 - size.y, r.GetBottom() + 1})
+            ys.push_back(std::clamp(y, screen.GetTop(), lowest));
+    }
+    auto cost = [&](wxPoint at) {
+        const wxRect window(at, size);
+        long long onCanvases = 0;
+        for (const wxRect& canvas : canvases)
+            onCanvases += Overlap(window, canvas);
+        const long long dx = at.x - right.x;
+        const long long dy = at.y - right.y;
+        return std::tuple(onCanvases, Overlap(window, designer), dx * dx + dy * dy);
+    };
+    wxPoint best(xs.front(), ys.front());
+    for (int x : xs)
+        for (int y : ys)
+            if (cost(wxPoint(x, y)) < cost(best))
+                best = wxPoint(x, y);
+    return best;
+}
+
+void CDesignAnalysisWindow::Place(const wxWindow& designer)
+{
     const int display = wxDisplay::GetFromWindow(&designer);
     const wxRect screen =
         wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
-    const wxRect beside = designer.GetScreenRect();
-    const wxSize size = GetSize();
-    const int right = beside.GetRight() + 1 + kGap;
-    const int left = beside.GetLeft() - kGap - size.x;
-    int x = right;
-    if (right + size.x > screen.GetRight() + 1) {
-        if (left >= screen.GetLeft())
-            x = left;
-        else if (screen.GetRight() - beside.GetRight() >= beside.GetLeft() - screen.GetLeft())
-            x = screen.GetRight() + 1 - size.x;
-        else
-            x = screen.GetLeft();
+    std::vector<wxRect> canvases;
+    for (const polezero::DialogBox& frame : {polezero::kPlaneFrame, polezero::kResponseFrame}) {
+        const polezero::PixelBox box = polezero::ToPixels(frame);
+        canvases.emplace_back(designer.ClientToScreen(wxPoint(box.left, box.top)),
+                              wxSize(box.right - box.left, box.bottom - box.top));
     }
-    const int lowest = std::max(screen.GetTop(), screen.GetBottom() + 1 - size.y);
-    Move(std::max(x, screen.GetLeft()), std::clamp(beside.GetTop(), screen.GetTop(), lowest));
+    Move(AnalysisWindowPlace(screen, GetSize(), designer.GetScreenRect(), canvases));
 }
 
 void CDesignAnalysisWindow::OnPaint(wxPaintEvent&)

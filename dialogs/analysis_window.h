@@ -13,6 +13,8 @@
 // destroys it; the designer opens a new one when asked again.
 #pragma once
 
+#include <span>
+
 #include <wx/bitmap.h>
 #include <wx/dialog.h>
 
@@ -24,7 +26,8 @@ public:
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 600;
 
-    // Beside the designer where the screen has room for it; shown.
+    // Beside the designer where the screen has room for it, else over it
+    // where it hides least of the canvases (AnalysisWindowPlace); shown.
     CDesignAnalysisWindow(wxWindow* designer, const polezero::Design& design);
 
     // Draws the analysis of the design's markers and shows it at once.
@@ -35,7 +38,7 @@ public:
     const Raster& Picture() const { return m_picture; }
 
 private:
-    void PlaceBeside(const wxWindow& designer);
+    void Place(const wxWindow& designer);
     void OnPaint(wxPaintEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -44,3 +47,12 @@ private:
     Raster m_picture;
     wxBitmap m_shown;  // m_picture as the screen takes it
 };
+
+// Where a window of `size` (with its frame) goes, its top-left corner: to
+// the right of the designer, or else to its left, when it fits there whole
+// on the screen's usable area; otherwise, as on a laptop's screen of 1366
+// x 768, wholly on the screen where it covers the least of the designer's
+// `canvases` (then the least of the designer, then nearest to its right
+// side). The designer stays where it is. Screen pixels throughout.
+wxPoint AnalysisWindowPlace(const wxRect& screen, const wxSize& size, const wxRect& designer,
+                            std::span<const wxRect> canvases);

@@ -11,6 +11,7 @@
 
 #include "dialogs/design_file_dialogs.h"
 #include "dialogs/pole_zero_commands.h"
+#include "dialogs/repaint_region_gtk.h"
 #include "dialogs/screen_picture.h"
 #include "forms/dialog_forms.h"
 #include "polezero/design_edit.h"
@@ -319,7 +320,10 @@ void CPoleZeroDlg::OnPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC dc(this);
     if (!m_commandPaint) {
-        for (wxRegionIterator it(GetUpdateRegion()); it; ++it) {
+        wxRegion uncovered = RepaintRegion(*this);
+        if (const wxRegion own = m_ownWindows.Take(uncovered); !own.IsEmpty())
+            uncovered.Subtract(own);
+        for (wxRegionIterator it(uncovered); it; ++it) {
             const wxRect r = it.GetRect();
             m_session.Uncover(r.x, r.y, r.x + r.width, r.y + r.height);
         }

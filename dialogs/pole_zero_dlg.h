@@ -13,13 +13,16 @@
 // the design and what the client area shows. Every handler is a call into
 // the session, after which the dialog shows the result. The pictures are
 // not retained: a repaint the window system asks for shows the controls and
-// the empty canvas frames only.
+// the empty canvas frames only, except where one of the program's own
+// windows has just been (the context menu, the analysis window, a file
+// chooser, a message box): there the pictures show as they are.
 #pragma once
 
 #include <wx/gdicmn.h>
 #include <wx/weakref.h>
 
 #include "dialogs/analysis_window.h"
+#include "dialogs/own_window_trail_gtk.h"
 #include "dialogs/template_dialog.h"
 #include "forms/dialog_forms.h"
 #include "polezero/session.h"
@@ -76,8 +79,10 @@ private:
 
     polezero::DesignerSession m_session;
     // Set while the session's pictures wait to be painted; any other paint
-    // is the window system's and shows its region as a fresh dialog.
+    // is the window system's and shows its region as a fresh dialog, where
+    // none of the program's own windows has just been.
     bool m_commandPaint = false;
+    OwnWindowTrail m_ownWindows{*this};
     wxPoint m_menuAt;  // where the context menu was asked for
     // A child window: it goes with the dialog, and the reference clears
     // itself when the window is closed first.

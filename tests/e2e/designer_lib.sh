@@ -33,9 +33,10 @@ designer_open() {
   xdotool search --all --pid "$VORLEN_PID" --name "^$DESIGNER_TITLE\$" >/dev/null 2>&1
 }
 
-# same_canvases SCRIPT: the dialog's two canvas frames on the screen equal
-# those of `vorlen-render polezero --events SCRIPT --scale DESIGNER_SCALE`.
-same_canvases() {
+# canvases_equal SCRIPT: whether the dialog's two canvas frames on the
+# screen equal those of `vorlen-render polezero --events SCRIPT --scale
+# DESIGNER_SCALE`.
+canvases_equal() {
   "$RENDER" polezero --events "$1" --scale "$DESIGNER_SCALE" -o "$E2E_HOME/wanted.png" ||
     fail "vorlen-render polezero failed"
   screenshot "$E2E_HOME/shot.png"
@@ -47,9 +48,13 @@ same_canvases() {
     local fx=$((${rest%%+*} * s)) fy=$((${rest#*+} * s))
     convert "$E2E_HOME/shot.png" -crop "${w}x$h+$((DX + fx))+$((DY + fy))" +repage "$E2E_HOME/shown.png"
     convert "$E2E_HOME/wanted.png" -crop "${w}x$h+$fx+$fy" +repage "$E2E_HOME/want.png"
-    [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/want.png" null: 2>&1)" == 0 ]] ||
-      fail "canvas $frame differs from vorlen-render for: $1"
+    [[ "$(compare -metric AE "$E2E_HOME/shown.png" "$E2E_HOME/want.png" null: 2>&1)" == 0 ]] || return 1
   done
+}
+
+# same_canvases SCRIPT: fails unless canvases_equal SCRIPT.
+same_canvases() {
+  canvases_equal "$1" || fail "a canvas differs from vorlen-render for: $1"
 }
 
 # dialog_click X Y [BUTTON]: a click at the dialog's client pixel (X, Y).

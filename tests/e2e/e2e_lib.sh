@@ -13,11 +13,40 @@ done
 E2E_HOME=$(mktemp -d)
 export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/.config
 VORLEN_PID=""
+OPENBOX_PID=""
 cleanup() {
   [[ -n "$VORLEN_PID" ]] && kill "$VORLEN_PID" 2>/dev/null || true
+  [[ -n "$OPENBOX_PID" ]] && kill "$OPENBOX_PID" 2>/dev/null || true
   rm -rf "$E2E_HOME"
 }
 trap cleanup EXIT
+
+# start_openbox: starts the window manager and waits until it manages the
+# display (a busy machine can take seconds); started again once if it ended.
+# For a test that runs on an X display of its own.
+start_openbox() {
+  command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"
+  local attempt
+  for attempt in 1 2; do
+    openbox --sm-disable >"$E2E_HOME/openbox.log" 2>&1 &
+    OPENBOX_PID=$!
+    for _ in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$OPENBOX_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    echo "note: openbox is not managing the display (attempt $attempt)" >&2
+    cat "$E2E_HOME/openbox.log" >&2
+    kill "$OPENBOX_PID" 2>/dev/null || true
+    wait "$OPENBOX_PID" 2>/dev/null || true
+  done
+  fail "openbox did not start"
+}
+
+# frame_extents ID: "left right top bottom" of the frame openbox put around it.
+frame_extents() {
+  xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
+}
 
 # start_vorlen [args...]: starts the program and waits for its main window.
 # A program that could not even reach the X server (GTK's "Unable to

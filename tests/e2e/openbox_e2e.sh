@@ -13,33 +13,7 @@ fi
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/designer_lib.sh"
 
-# start_openbox: starts the window manager and waits until it manages the
-# display (a busy machine can take seconds); started again once if it ended.
-OPENBOX_PID=""
-trap 'if [[ -n "$OPENBOX_PID" ]]; then kill "$OPENBOX_PID" 2>/dev/null || true; fi; cleanup' EXIT
-start_openbox() {
-  local attempt
-  for attempt in 1 2; do
-    openbox --sm-disable >"$E2E_HOME/openbox.log" 2>&1 &
-    OPENBOX_PID=$!
-    for _ in $(seq 200); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-      kill -0 "$OPENBOX_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    echo "note: openbox is not managing the display (attempt $attempt)" >&2
-    cat "$E2E_HOME/openbox.log" >&2
-    kill "$OPENBOX_PID" 2>/dev/null || true
-    wait "$OPENBOX_PID" 2>/dev/null || true
-  done
-  fail "openbox did not start"
-}
 start_openbox
-
-# frame_extents ID: "left right top bottom" of the frame openbox put around it.
-frame_extents() {
-  xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
-}
 
 start_vorlen
 sleep 0.5

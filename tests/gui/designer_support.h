@@ -43,12 +43,16 @@ inline void ShiftClickAt(CPoleZeroDlg& dlg, int x, int y)
     Pump(4);
 }
 
-// The client area the core draws for these events on a fresh dialog.
-inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events)
+// The client area the core draws for these events on a fresh dialog, with
+// the window system's repaints of `uncovered` after them.
+inline std::vector<std::uint8_t> CorePicture(const std::vector<polezero::DesignerEvent>& events,
+                                             const std::vector<wxRect>& uncovered = {})
 {
     polezero::DesignerSession session({.tools = &TestTools().Tools(), .controlFrames = true});
     for (const auto& event : events)
         session.Apply(event);
+    for (const wxRect& r : uncovered)
+        session.Uncover(r.x, r.y, r.x + r.width, r.y + r.height);
     const auto bytes = session.ClientArea().Bytes();
     return {bytes.begin(), bytes.end()};
 }

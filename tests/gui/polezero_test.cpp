@@ -96,6 +96,70 @@ TEST(PoleZeroDialog, RealClicksPlaceZerosAndPolesAndDrawBothPictures)
     });
 }
 
+namespace {
+
+// A window of the window system's own, not one of the program's widgets:
+// to the designer it is like another program's window.
+class ForeignWindow {
+public:
+    explicit ForeignWindow(const wxRect& screen)
+    {
+        GdkWindowAttr attributes{};
+        attributes.window_type = GDK_WINDOW_TEMP;
+        attributes.wclass = GDK_INPUT_OUTPUT;
+        attributes.x = screen.x;
+        attributes.y = screen.y;
+        attributes.width = screen.width;
+        attributes.height = screen.height;
+        m_window = gdk_window_new(nullptr, &attributes, GDK_WA_X | GDK_WA_Y);
+        gdk_window_show(m_window);
+    }
+    ~ForeignWindow() { gdk_window_destroy(m_window); }
+    void Hide() { gdk_window_hide(m_window); }
+
+private:
+    GdkWindow* m_window;
+};
+
+}  // namespace
+
+TEST(PoleZeroDialog, ARepaintClearsOnlyWhatIsUncoveredAndNothingWhereItsOwnWindowsWere)
+{
+    ResetWorkspace();
+    WhileOpen<Dlg>(cmd::kAdHocFilter, [](Dlg& dlg) {
+        using Kind = polezero::DesignerEvent::Kind;
+        const std::vector<polezero::DesignerEvent> notch = {{Kind::Press, 130, 70}};
+        ClickAt(dlg, 130, 70);
+
+        // Two small windows far apart leave at once: what lies between them
+        // keeps its picture.
+        const std::vector<wxRect> uncovered = {{100, 60, 20, 20}, {600, 400, 20, 20}};
+        {
+            ForeignWindow a(wxRect(dlg.ClientToScreen(uncovered[0].GetPosition()), wxSize(20, 20)));
+            ForeignWindow b(wxRect(dlg.ClientToScreen(uncovered[1].GetPosition()), wxSize(20, 20)));
+            Pump(5);
+            a.Hide();
+            b.Hide();
+            Pump(5);
+        }
+        EXPECT_EQ(CorePicture(notch, uncovered), Shown(dlg));
+
+        // A window of the program's own over both canvases, shown and
+        // closed: what it covered comes back as it was.
+        {
+            wxDialog own(&dlg, wxID_ANY, "", wxDefaultPosition, wxSize(500, 400), wxBORDER_NONE);
+            own.Move(dlg.ClientToScreen(wxPoint(50, 50)));
+            own.Show();
+            Pump(5);
+            ASSERT_TRUE(own.GetScreenRect().Intersects(dlg.GetScreenRect()));
+            own.Hide();
+            Pump(5);
+        }
+        EXPECT_EQ(CorePicture(notch, uncovered), Shown(dlg));
+        ClickIzlaz(dlg);
+    });
+}
+
 TEST(PoleZeroDialog, EscapeAndResetResetWithoutClosing)
 {
     ResetWorkspace();

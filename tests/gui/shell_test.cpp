@@ -19,6 +19,7 @@
 #include "app/command_ids.h"
 #include "app/plot_window.h"
 #include "app/settings_store.h"
+#include "dialogs/template_dialog_gtk.h"
 #include "tests/gui/gui_support.h"
 #include "workspace/workspace.h"
 
@@ -127,6 +128,32 @@ TEST(Shell, MenuBarHasEveryTitleItemAndIdInOrder)
                                  {32787, "Frekvencijski domen"}}));
     EXPECT_TRUE(Items(bar->GetMenu(7)).empty());
     EXPECT_EQ(Items(bar->GetMenu(8)), (std::vector<Item>{{57664, "&About Vorlen..."}}));
+}
+
+// With larger text (the gui_text_* runs) the titles take more room, and
+// the window is as wide as they need: every one shows whole on the screen.
+// At 96 dpi the window keeps its size.
+TEST(Shell, MenuBarShowsEveryTitleWholeAtAnyTextSize)
+{
+    Pump();
+    // The window's width on the screen, which GTK's own layout may exceed.
+    const int shown = gdk_window_get_width(gtk_widget_get_window(Frame().GetHandle()));
+    int titles = 0;
+    GList* items = gtk_container_get_children(GTK_CONTAINER(Frame().GetMenuBar()->m_widget));
+    for (GList* item = items; item; item = item->next, ++titles) {
+        int least = 0;
+        int natural = 0;
+        gtk_widget_get_preferred_width(GTK_WIDGET(item->data), &least, &natural);
+        GtkAllocation title;
+        gtk_widget_get_allocation(GTK_WIDGET(item->data), &title);
+        EXPECT_GE(title.width, natural) << titles;
+        EXPECT_LE(title.x + title.width, shown) << titles;
+    }
+    g_list_free(items);
+    EXPECT_EQ(9, titles);
+    if (TextResolution() == 96.0) {
+        EXPECT_EQ(840, shown);
+    }
 }
 
 TEST(Shell, EveryCommandIdIsRouted)
