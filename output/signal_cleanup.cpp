@@ -10,7 +10,11 @@
 
 namespace {
 
-constexpr std::array kFatalSignals{SIGHUP, SIGINT, SIGPIPE, SIGTERM};
+// Every signal from outside the program whose default action ends it: the
+// terminal's (HUP, INT, QUIT), a closed pipe's (PIPE), kill's (TERM) and a
+// resource limit's (XCPU: CPU time; XFSZ: a file grown past `ulimit -f` as
+// it is written). QUIT and the limits' signals then dump core as before.
+constexpr std::array kFatalSignals{SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGTERM, SIGXCPU, SIGXFSZ};
 
 sigset_t FatalSignalSet()
 {

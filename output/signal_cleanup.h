@@ -4,8 +4,12 @@
 #include <csignal>
 #include <string_view>
 
-// Holds SIGHUP, SIGINT, SIGPIPE and SIGTERM back from the calling thread for
-// its lifetime; one that arrives meanwhile is delivered when it ends.
+// The fatal signals here are SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGTERM,
+// SIGXCPU and SIGXFSZ: those that come from outside the program (a terminal,
+// a pipe, kill, a resource limit) and end it by default.
+
+// Holds the fatal signals back from the calling thread for its lifetime; one
+// that arrives meanwhile is delivered when it ends.
 class FatalSignalsHeld {
 public:
     FatalSignalsHeld();
@@ -19,8 +23,8 @@ private:
 
 struct CleanupSlot;  // the handler's record of one file
 
-// One file that SIGHUP, SIGINT, SIGPIPE or SIGTERM removes before the signal
-// ends the program (whose exit status still names the signal).
+// One file that a fatal signal removes before the signal ends the program
+// (whose exit status still names the signal).
 //
 // Making an entry takes its place in the handler's table, growing the table
 // if need be, so that recording a name later cannot fail. The order is: make

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -105,19 +106,28 @@ inline Outcome RunInChild(const std::vector<std::string>& args,
 }
 
 // A program (`argv[0]`, then its arguments) started with the default signal
-// actions whatever this test process ignores, its output thrown away.
-inline pid_t StartProgram(const std::vector<std::string>& argv)
+// actions whatever this test process ignores or blocks, without core dumps,
+// its output thrown away; `prepare`, when given, runs in the child just
+// before the program starts.
+inline pid_t StartProgram(const std::vector<std::string>& argv,
+                          const std::function<void()>& prepare = {})
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        ::signal(SIGINT, SIG_DFL);
-        ::signal(SIGTERM, SIG_DFL);
+        for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGTERM, SIGXCPU, SIGXFSZ}) {
+            ::signal(signal, SIG_DFL);
+        }
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(null, STDOUT_FILENO);
         ::dup2(null, STDERR_FILENO);
+        if (prepare) {
+            prepare();
+        }
         std::vector<char*> pointers;
         for (const std::string& arg : argv) {
             pointers.push_back(const_cast<char*>(arg.c_str()));
@@ -130,11 +140,12 @@ inline pid_t StartProgram(const std::vector<std::string>& argv)
 }
 
 // The real executable.
-inline pid_t StartBinary(const std::vector<std::string>& args)
+inline pid_t StartBinary(const std::vector<std::string>& args,
+                         const std::function<void()>& prepare = {})
 {
     std::vector<std::string> argv{VORLEN_RENDER_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
-    return StartProgram(argv);
+    return StartProgram(argv, prepare);
 }
 
 }  // namespace cli_test

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -61,6 +62,17 @@ std::string State(const fs::path& path)
         return "none";
     }
     return ReadFile(path) == "old" ? "old" : "new";
+}
+
+// The pictures and dumps that all writes into `folder`.
+std::vector<fs::path> EveryFileOfAll(const fs::path& folder)
+{
+    std::vector<fs::path> files;
+    for (const AnalysisView& view : AnalysisViews()) {
+        files.push_back(folder / (std::string(view.name) + ".png"));
+        files.push_back(folder / (std::string(view.name) + ".json"));
+    }
+    return files;
 }
 
 bool StraceWorks()
@@ -116,11 +128,7 @@ TEST_F(OutputCommit, ASignalAtAnyStepLeavesAllOrNothingAndNoTemporaryFile)
         std::vector<std::string> calls;
     };
     fs::create_directory(m_work / "all");
-    std::vector<fs::path> everyFile;
-    for (const AnalysisView& view : AnalysisViews()) {
-        everyFile.push_back(m_work / "all" / (std::string(view.name) + ".png"));
-        everyFile.push_back(m_work / "all" / (std::string(view.name) + ".json"));
-    }
+    const std::vector<fs::path> everyFile = EveryFileOfAll(m_work / "all");
     const std::vector<Case> cases = {
         // A picture that replaces a file, and a dump that is new.
         {"one picture",
@@ -169,6 +177,136 @@ TEST_F(OutputCommit, ASignalAtAnyStepLeavesAllOrNothingAndNoTemporaryFile)
             }
         }
     }
+}
+
+// A signal that comes between two system calls, while the picture is drawn,
+// compressed or written: the moments are spread evenly over the time an
+// unstopped run of a large render takes here (so over the same stretches of
+// its work on any machine), and the fatal signals take turns. No run leaves
+// a temporary file; each replaces all its files or none, and ends by the
+// signal unless it had finished first.
+TEST_F(OutputCommit, ASignalAtAnyMomentOfALargeRenderLeavesNoTemporaryFile)
+{
+    struct Case {
+        std::string name;
+        std::vector<std::string> args;
+        std::vector<fs::path> files;
+    };
+    fs::create_directory(m_work / "all");
+    const std::vector<fs::path> everyFile = EveryFileOfAll(m_work / "all");
+    // Twenty markers: the analysis, computed with its files open, takes a
+    // while too.
+    std::vector<std::string> designer = {"polezero", "--scale", "4", "--points", "65536"};
+    designer.insert(designer.end(), {"-o", In("pz.png"), "--dump", In("pz.json")});
+    designer.insert(designer.end(),
+                    {"--analysis-picture", In("ap.png"), "--analysis", In("a.json")});
+    for (int i = 0; i < 10; ++i) {
+        designer.insert(designer.end(),
+                        {"--zero", std::to_string(60 + 20 * i) + "," + std::to_string(40 + 5 * i),
+                         "--pole",
+                         std::to_string(70 + 18 * i) + "," + std::to_string(100 + 3 * i)});
+    }
+    const std::vector<Case> cases = {
+        {"one picture",
+         {"conversion-frequency", "--size", "5000x5000", "-o", In("o.png"), "--dump", In("o.json")},
+         {In("o.png"), In("o.json")}},
+        {"all", {"all", "--out-dir", In("all"), "--size", "2000x1500"}, everyFile},
+        {"polezero", designer, {In("pz.png"), In("pz.json"), In("ap.png"), In("a.json")}},
+    };
+    constexpr int kMoments = 12;
+    constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+    using Clock = std::chrono::steady_clock;
+    for (const Case& c : cases) {
+        const auto states = [&c] {
+            std::vector<std::string> found;
+            for (const fs::path& file : c.files) {
+                found.push_back(State(file));
+            }
+            return found;
+        };
+        const auto run = [&](int signal, Clock::duration after) {
+            for (const fs::path& file : c.files) {
+                Store(file, "old");
+            }
+            const Clock::time_point start = Clock::now();
+            const pid_t pid = StartBinary(c.args);
+            if (signal != 0) {
+                std::this_thread::sleep_until(start + after);
+                ::kill(pid, signal);
+            }
+            int raw = 0;
+            ::waitpid(pid, &raw, 0);
+            return std::pair{raw, Clock::now() - start};
+        };
+
+        const auto [whole, duration] = run(0, {});
+        ASSERT_TRUE(WIFEXITED(whole) && WEXITSTATUS(whole) == 0) << c.name << ": " << whole;
+        const std::vector<std::string> allNew(c.files.size(), "new");
+        const std::vector<std::string> allOld(c.files.size(), "old");
+        ASSERT_EQ(allNew, states()) << c.name;
+
+        for (int moment = 1; moment <= kMoments; ++moment) {
+            const int signal = kSignals[static_cast<std::size_t>(moment) % kSignals.size()];
+            const Clock::duration delay = duration * moment / kMoments;
+            SCOPED_TRACE(c.name + ", " + strsignal(signal) + " after " + std::to_string(moment) +
+                         "/" + std::to_string(kMoments) + " of the run");
+            const int raw = run(signal, delay).first;
+            EXPECT_EQ(std::vector<std::string>{}, Hidden());
+            const std::vector<std::string> now = states();
+            EXPECT_TRUE(now == allOld || now == allNew) << testing::PrintToString(now);
+            if (WIFEXITED(raw)) {  // finished before the signal came
+                EXPECT_EQ(0, WEXITSTATUS(raw));
+                EXPECT_EQ(allNew, now);
+            } else {
+                EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == signal) << raw;
+            }
+            for (const std::string& name : Hidden()) {  // a failed moment's leftovers
+                fs::remove(name);
+            }
+        }
+    }
+}
+
+// The signals a run brings on itself: a pipe whose reader is gone (the dump
+// written to it after the picture's temporary file was made), and a file
+// grown past the size limit (`ulimit -f`) as the picture is written.
+TEST_F(OutputCommit, APipeOrAFileSizeLimitThatStopsTheRunLeavesNoTemporaryFile)
+{
+    int pipe[2];
+    ASSERT_EQ(0, ::pipe(pipe));
+    ::close(pipe[0]);
+    struct Case {
+        int signal;
+        std::vector<std::string> args;
+        std::function<void()> prepare;
+    };
+    const std::vector<Case> cases = {
+        {SIGPIPE,
+         {"dft", "-o", In("p.png"), "--dump", "/dev/stdout"},
+         [&pipe] { ::dup2(pipe[1], STDOUT_FILENO); }},
+        {SIGXFSZ,
+         {"conversion-frequency", "--size", "3000x3000", "-o", In("p.png"), "--dump", In("p.json")},
+         [] {
+             const rlimit size{8192, 8192};
+             ::setrlimit(RLIMIT_FSIZE, &size);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(strsignal(c.signal));
+        Store(In("p.png"), "old");
+        Store(In("p.json"), "old");
+        const pid_t pid = StartBinary(c.args, c.prepare);
+        int raw = 0;
+        ASSERT_EQ(pid, ::waitpid(pid, &raw, 0));
+        EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == c.signal) << raw;
+        EXPECT_EQ((std::vector<std::string>{"p.json", "p.png"}), Files());
+        EXPECT_EQ("old", State(In("p.png")));
+        EXPECT_EQ("old", State(In("p.json")));
+        for (const std::string& name : Hidden()) {  // a failed case's leftovers
+            fs::remove(name);
+        }
+    }
+    ::close(pipe[1]);
 }
 
 // /dev/stdout, /proc/self/fd/N and /dev/fd/N are the shell's descriptors:
