@@ -32,13 +32,14 @@ if [[ ${#missing[@]} -gt 0 ]]; then
 fi
 
 # The layers a browser gets: no cairo, fontconfig or FreeType, no tests.
-# Optimised as a release is; warnings are the other builds' business (GCC
-# 12 at -O3 has false alarms in the standard library's strings).
-layers=(-DCMAKE_BUILD_TYPE=Release -DVORLEN_GUI=OFF -DVORLEN_CAIRO=OFF -DVORLEN_FREETYPE=OFF
-  -DVORLEN_TESTS=OFF -DVORLEN_BENCH=OFF -DVORLEN_SAME_BITS=ON)
+# Natively optimised as scripts/build.sh builds the desktop program (GCC 12
+# at -O3 has false alarms in the standard library's strings), in
+# WebAssembly as a release for the browser.
+layers=(-DVORLEN_GUI=OFF -DVORLEN_CAIRO=OFF -DVORLEN_FREETYPE=OFF -DVORLEN_TESTS=OFF
+  -DVORLEN_BENCH=OFF -DVORLEN_SAME_BITS=ON -DVORLEN_WERROR=ON)
 
 echo "== vorlen-same-bits, native"
-cmake -S "$root" -B "$work/native" "${layers[@]}" >/dev/null
+cmake -S "$root" -B "$work/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${layers[@]}" >/dev/null
 cmake --build "$work/native" -j "$jobs" --target vorlen-same-bits vorlen-tables
 
 # emscripten's CMake looks for packages in its own sysroot only. fmt,
@@ -73,9 +74,11 @@ echo "== vorlen-same-bits, WebAssembly (emscripten $(emcc --version | sed -n '1s
 # Exceptions are thrown and caught in the core: without -fexceptions
 # emscripten aborts on the first throw. Its optimiser needs Debian's
 # node-acorn, which node finds through NODE_PATH. Debian's prebuilt
-# (frozen) library cache serves this build as it is.
+# (frozen) library cache serves this build as it is. Debian's hardening
+# flags are for glibc programs (fortified calls, the stack protector).
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S "$root" -B "$work/wasm" "${layers[@]}" -DVORLEN_HARDENING=OFF \
+emcmake cmake -S "$root" -B "$work/wasm" -DCMAKE_BUILD_TYPE=Release "${layers[@]}" \
+  -DVORLEN_HARDENING=OFF \
   -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions \
   -DVORLEN_TABLE_GENERATOR="$work/native/tables/vorlen-tables" \
   -Dfmt_DIR="$packages/fmt" -DFastFloat_DIR="$packages/FastFloat" \
