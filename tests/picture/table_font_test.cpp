@@ -167,6 +167,9 @@ TEST(TableFontPictures, EveryViewIsDrawnAsWithFreeType)
 
 TEST(TableFontPictures, TheDesignerAndTheAnalysisPictureAreDrawnAsWithFreeType)
 {
+    // The designer's client area has no text of its own today (its texts
+    // are the dialog's controls); it is drawn with the font all the same,
+    // and any text it gains must come out the same.
     const std::vector<polezero::PixelPoint> zeros{{130, 70}, {130, 190}, {60, 130}};
     const std::vector<polezero::PixelPoint> poles{{130, 76}, {130, 184}, {90, 90}, {90, 170}};
     std::vector<Raster> designers;
