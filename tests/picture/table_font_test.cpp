@@ -104,6 +104,11 @@ TEST(TableFont, HoldsEveryCharacterTheProgramDraws)
         EXPECT_TRUE(Table().Holds(c)) << "U+" << std::hex << unsigned{c};
         ExpectSameGlyph(c, FileFont().GlyphFor(c), Table().GlyphFor(c));
     }
+    // Control characters too draw as FreeType draws them, whichever the
+    // font has a glyph of: any byte of a text comes out the same.
+    for (char32_t c = 0; c <= 0xFF; ++c) {
+        ExpectSameGlyph(c, FileFont().GlyphFor(c), Table().GlyphFor(c));
+    }
 }
 
 TEST(TableFont, OtherCharactersDrawTheMissingGlyph)
