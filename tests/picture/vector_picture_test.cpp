@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "picture/cairo/scaled_picture.h"
+#include "picture/draw_at_scale.h"
 #include "picture/surface.h"
 #include "picture/text.h"
 #include "picture/vector_picture.h"
@@ -305,4 +306,23 @@ TEST(PaintScaled, RefusesAScaleBelowOne)
     Raster raster(4, 4);
     EXPECT_THROW(TestTools().Painter().Paint(raster, VectorPicture{4, 4, {}}, 0),
                  std::invalid_argument);
+}
+
+// A picture drawn at a scale covers the whole device raster: where its size
+// is no multiple of the scale, the last partial picture pixel is painted
+// too.
+TEST(PaintScaled, DrawAtScaleCoversTheLastRowAndColumnOfOddSizes)
+{
+    for (const int scale : {2, 3}) {
+        for (const auto& [width, height] : {std::pair{7, 5}, {6, 5}, {7, 6}}) {
+            SCOPED_TRACE("scale " + std::to_string(scale) + ", " + std::to_string(width) + " x " +
+                         std::to_string(height));
+            Raster device(width, height, kMark);
+            DrawAtScale(device, scale, TestTools().Tools(),
+                        [](Surface& surface) { surface.FillRect(0, 0, 1000, 1000, kBlack); });
+            EXPECT_EQ(kBlack, device.Pixel(width - 1, height - 1));
+            EXPECT_EQ(kBlack, device.Pixel(0, height - 1));
+            EXPECT_EQ(kBlack, device.Pixel(width - 1, 0));
+        }
+    }
 }
