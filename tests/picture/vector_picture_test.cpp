@@ -13,6 +13,7 @@
 #include "picture/cairo/scaled_picture.h"
 #include "picture/draw_at_scale.h"
 #include "picture/surface.h"
+#include "picture/svg_picture.h"
 #include "picture/text.h"
 #include "picture/vector_picture.h"
 #include "tests/support/scaled_blocks.h"
@@ -325,4 +326,16 @@ TEST(PaintScaled, DrawAtScaleCoversTheLastRowAndColumnOfOddSizes)
             EXPECT_EQ(kBlack, device.Pixel(width - 1, 0));
         }
     }
+}
+
+// SVG coordinates: a thousandth of a pixel, trailing zeros dropped, and a
+// value a hair below 0 written "0", never "-0".
+TEST(SvgDocument, CoordinatesHaveThreeDecimalsAtMostAndNoMinusZero)
+{
+    VectorRecorder recorder(3100, 10, TestFont());
+    recorder.Line(0, 0, 3000, 1);  // starts at y = -1/6000
+    recorder.Line(0, 5, 8, 6);
+    const std::string svg = SvgDocument(recorder.Picture(), TestFont().Metrics());
+    EXPECT_NE(std::string::npos, svg.find("d=\"M0 0L3000 1L3000 2L0 1Z\"")) << svg;
+    EXPECT_NE(std::string::npos, svg.find("d=\"M0 4.938L8 5.938L8 6.938L0 5.938Z\"")) << svg;
 }
