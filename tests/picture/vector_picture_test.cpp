@@ -339,3 +339,16 @@ TEST(SvgDocument, CoordinatesHaveThreeDecimalsAtMostAndNoMinusZero)
     EXPECT_NE(std::string::npos, svg.find("d=\"M0 0L3000 1L3000 2L0 1Z\"")) << svg;
     EXPECT_NE(std::string::npos, svg.find("d=\"M0 4.938L8 5.938L8 6.938L0 5.938Z\"")) << svg;
 }
+
+// A box at most two pixels across in either direction has no interior: a
+// solid dot; from three on, a ring half a pixel inside the box.
+TEST(OutlinePath, BoxesUpToTwoPixelsAcrossAreSolidDots)
+{
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 12, 12}).solid);
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 20, 12}).solid);
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 12, 20}).solid);
+    const EllipsePath ring = OutlinePath(EllipseShape{10, 10, 13, 13});
+    EXPECT_FALSE(ring.solid);
+    EXPECT_EQ(11.5, ring.cx);
+    EXPECT_EQ(1.0, ring.rx);
+}
