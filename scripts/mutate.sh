@@ -87,7 +87,7 @@ locate() {
   fi
   local hits
   hits=$(cd "$work" && grep -rlF --include='*.cpp' --include='*.h' -- "$text" \
-    picture output workspace dsp forms plot views polezero cli 2>/dev/null || true)
+    picture output workspace dsp forms plot views polezero tables cli 2>/dev/null || true)
   if [[ $(printf '%s' "$hits" | grep -c .) -eq 1 ]] &&
     [[ $(grep -cF -- "$text" "$work/$hits") -eq 1 ]]; then
     echo "$hits"
@@ -97,6 +97,8 @@ locate() {
 total=0
 killed=0
 survivors=()
+equivalent=()
+wrongly_equivalent=()
 stale=()
 broken=()
 try_mutant() {
@@ -118,11 +120,19 @@ try_mutant() {
     verdict="does not build"
     broken+=("$where: $why")
   elif run_tests; then
-    verdict="SURVIVED"
-    survivors+=("$where: $why")
+    # An entry whose reason says "equivalent:" changes nothing anyone can
+    # see: it is expected to survive and is not counted against the tests.
+    if [[ $why == equivalent:* ]]; then
+      verdict="equivalent"
+      equivalent+=("$where: $why")
+    else
+      verdict="SURVIVED"
+      survivors+=("$where: $why")
+    fi
   else
     verdict="caught"
     killed=$((killed + 1))
+    [[ $why != equivalent:* ]] || wrongly_equivalent+=("$where: $why")
   fi
   mv "$work/$where.orig" "$work/$where"
   touch "$work/$where"
@@ -147,10 +157,21 @@ done <"$catalogue"
 cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1 || true
 
 echo
-echo "== $killed of $total mutants caught"
+counted=$((total - ${#equivalent[@]} - ${#broken[@]}))
+rate=$(awk -v k="$killed" -v n="$counted" 'BEGIN { printf n > 0 ? "%.1f" : "-", 100 * k / (n > 0 ? n : 1) }')
+echo "== $total mutants: $killed caught, ${#equivalent[@]} equivalent, ${#survivors[@]} survived," \
+  "${#broken[@]} did not build, ${#stale[@]} no longer apply; kill rate $rate% of $counted"
 if ((${#survivors[@]})); then
   echo "survived:"
   printf '  %s\n' "${survivors[@]}"
+fi
+if ((${#equivalent[@]})); then
+  echo "equivalent (survived, as their entries say):"
+  printf '  %s\n' "${equivalent[@]}"
+fi
+if ((${#wrongly_equivalent[@]})); then
+  echo "caught though their entries call them equivalent (fix the catalogue):"
+  printf '  %s\n' "${wrongly_equivalent[@]}"
 fi
 if ((${#broken[@]})); then
   echo "did not build (fix the catalogue):"
