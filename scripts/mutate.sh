@@ -143,8 +143,11 @@ try_mutant() {
   echo "$verdict: $where: $why"
 }
 
+# The catalogue is read on its own descriptor, and nothing a mutant runs
+# reads standard input, which would swallow lines of the catalogue.
+exec </dev/null
 file= from= to= why=
-while IFS= read -r line || [[ -n $line ]]; do
+while IFS= read -r line <&3 || [[ -n $line ]]; do
   case $line in
     '@ '*) file=${line#@ } ;;
     '- '*) from=$(sed 's/^ *//' <<<"${line#- }") ;;
@@ -156,7 +159,7 @@ while IFS= read -r line || [[ -n $line ]]; do
       from= to= why=
       ;;
   esac
-done <"$catalogue"
+done 3<"$catalogue"
 # The tree as it was, for the next run of the same folder.
 cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1 || true
 
