@@ -165,7 +165,10 @@ cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1 || true
 
 echo
 counted=$((total - ${#equivalent[@]} - ${#broken[@]}))
-rate=$(awk -v k="$killed" -v n="$counted" 'BEGIN { printf n > 0 ? "%.1f" : "-", 100 * k / (n > 0 ? n : 1) }')
+rate=-
+if ((counted > 0)); then
+  rate=$(awk -v k="$killed" -v n="$counted" 'BEGIN { printf "%.1f", 100 * k / n }')
+fi
 echo "== $total mutants: $killed caught, ${#equivalent[@]} equivalent, ${#survivors[@]} survived," \
   "${#broken[@]} did not build, ${#stale[@]} no longer apply; kill rate $rate% of $counted"
 if ((${#survivors[@]})); then
