@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "portable_math.h"
+
 #include "dsp/dft_tables.h"
 
 #if defined(__SSE2__)
@@ -151,7 +153,7 @@ UnitRoot TransformRoot(int count, int j)
         return UnitRoot{dft_tables::kCosines[entry], dft_tables::kSines[entry]};
     }
     const double angle = TransformAngle(2 * static_cast<std::int64_t>(j), count);
-    return UnitRoot{std::cos(angle), std::sin(angle)};
+    return UnitRoot{portable::Cos(angle), portable::Sin(angle)};
 }
 
 bool HasBuiltInRoots(int count)
@@ -169,8 +171,8 @@ void ComputeDftLiteral(std::span<const float> samples, int count)
         // Terms past the given samples add x = 0, which leaves a sum unchanged.
         for (int n = 0; n < available; ++n) {
             const double angle = TransformAngle(2 * static_cast<std::int64_t>(k) * n, count);
-            re = AddTerm(re, samples[n], std::cos(angle));
-            im = AddTerm(im, samples[n], std::sin(angle));
+            re = AddTerm(re, samples[n], portable::Cos(angle));
+            im = AddTerm(im, samples[n], portable::Sin(angle));
         }
         StoreBin(k, re, im);
     }

@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 #include FT_MODULE_H
 
+#include <cstdlib>
 #include <utility>
 
 // A FreeType library of its own and one face in it. Both are reference
@@ -22,6 +23,40 @@ struct FreeTypeFont::Loaded {
             FT_Done_Library(library);
     }
 };
+
+namespace {
+
+// FT_Init_FreeType allocates the library's memory record apart from the
+// library and frees it only in FT_Done_FreeType, which cannot wait for the
+// references cairo holds. With one static record, the last FT_Done_Library
+// (ours or cairo's) frees everything the library allocated.
+void* Allocate(FT_Memory, long size)
+{
+    return std::malloc(static_cast<size_t>(size));
+}
+
+void Free(FT_Memory, void* block)
+{
+    std::free(block);
+}
+
+void* Reallocate(FT_Memory, long, long newSize, void* block)
+{
+    return std::realloc(block, static_cast<size_t>(newSize));
+}
+
+FT_MemoryRec_ g_memory = {nullptr, Allocate, Free, Reallocate};
+
+bool NewLibrary(FT_Library* library)
+{
+    if (FT_New_Library(&g_memory, library) != 0)
+        return false;
+    FT_Add_Default_Modules(*library);
+    FT_Set_Default_Properties(*library);
+    return true;
+}
+
+}  // namespace
 
 FreeTypeFont::FreeTypeFont(std::unique_ptr<Loaded> face, FontMetrics metrics, std::string path)
     : MonoFont(std::move(metrics)), m_face(std::move(face)), m_path(std::move(path))
@@ -43,7 +78,7 @@ unsigned FreeTypeFont::GlyphIndex(char32_t character) const
 std::unique_ptr<FreeTypeFont> FreeTypeFont::FromFile(const std::string& path)
 {
     auto face = std::make_unique<Loaded>();
-    if (FT_Init_FreeType(&face->library) != 0)
+    if (!NewLibrary(&face->library))
         throw FontError("Vorlen: the FreeType library could not be initialised.");
     if (FT_New_Face(face->library, path.c_str(), 0, &face->face) != 0)
         throw FontError("Vorlen: the font file '" + path + "' could not be loaded.");
@@ -55,7 +90,7 @@ std::unique_ptr<FreeTypeFont> FreeTypeFont::FromMemory(std::vector<unsigned char
 {
     auto face = std::make_unique<Loaded>();
     face->bytes = std::move(bytes);
-    if (FT_Init_FreeType(&face->library) != 0)
+    if (!NewLibrary(&face->library))
         throw FontError("Vorlen: the FreeType library could not be initialised.");
     if (FT_New_Memory_Face(face->library, face->bytes.data(),
                            static_cast<FT_Long>(face->bytes.size()), 0, &face->face) != 0)

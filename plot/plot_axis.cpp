@@ -9,6 +9,8 @@
 
 #include <fmt/format.h>
 
+#include "portable_math.h"
+
 namespace polezero {
 
 namespace {
@@ -28,7 +30,7 @@ struct Step {
     int exponent;
     double Value(AxisUnit unit) const
     {
-        const double plain = mantissa * std::pow(10.0, exponent);
+        const double plain = mantissa * portable::Pow(10.0, exponent);
         return unit == AxisUnit::Pi ? plain * kPi : plain;
     }
 };
@@ -55,7 +57,7 @@ NumberStyle StyleFor(double largest, int exponent)
 {
     if (largest >= 1e5 || exponent < -3) {
         const int lead =
-            largest > 0.0 ? static_cast<int>(std::floor(std::log10(largest))) : exponent;
+            largest > 0.0 ? static_cast<int>(std::floor(portable::Log10(largest))) : exponent;
         return {true, std::clamp(lead - exponent, 0, 6)};
     }
     return {false, std::max(0, -exponent)};
@@ -136,7 +138,7 @@ Axis FitAxis(double low, double high, double minSpan, AxisUnit unit, double padd
     // the span at least a millionth of the largest bound, so the tick
     // indices stay below about 10^7 and convert safely.
     const int exponent = static_cast<int>(
-        std::floor(std::log10(span / kMaxAxisIntervals / (unit == AxisUnit::Pi ? kPi : 1.0))));
+        std::floor(portable::Log10(span / kMaxAxisIntervals / (unit == AxisUnit::Pi ? kPi : 1.0))));
     Step step{1, exponent};
     if (unit == AxisUnit::Pi && exponent < 0) {
         step = Step{5, -1};  // pi/2, the finest step the pi labels have
@@ -156,7 +158,7 @@ Axis FitAxis(double low, double high, double minSpan, AxisUnit unit, double padd
     const double stepValue = step.Value(unit);
     Axis axis{first * stepValue, last * stepValue, {}};
     // Ticks in units of the step's own multiplier (pi for AxisUnit::Pi).
-    const double unitStep = step.mantissa * std::pow(10.0, step.exponent);
+    const double unitStep = step.mantissa * portable::Pow(10.0, step.exponent);
     const NumberStyle style =
         StyleFor(std::max(std::abs(first), std::abs(last)) * unitStep, step.exponent);
     const auto firstIndex = static_cast<long long>(first);

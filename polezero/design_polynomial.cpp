@@ -8,6 +8,8 @@
 #include <limits>
 #include <numbers>
 
+#include "portable_math.h"
+
 namespace polezero {
 
 namespace {
@@ -101,7 +103,7 @@ ScaledComplex ScaledExp(double x)
     constexpr double kFarthest = 0x1p27;
     const double turns = std::clamp(std::nearbyint(x / std::numbers::ln2), -kFarthest, kFarthest);
     const double r = (x - turns * kLn2High) - turns * kLn2Low;
-    return Normalise(std::exp(r), 0.0, static_cast<long long>(turns));
+    return Normalise(portable::Exp(r), 0.0, static_cast<long long>(turns));
 }
 
 ScaledComplex Multiply(const ScaledComplex& a, const ScaledComplex& b)

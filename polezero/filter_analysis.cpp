@@ -8,6 +8,8 @@
 #include <numbers>
 #include <tuple>
 
+#include "portable_math.h"
+
 #include "polezero/design_polynomial.h"
 #include "polezero/geometry.h"
 
@@ -54,7 +56,7 @@ Factor MakeFactor(PixelPoint pixel, double sign)
     factor.r = radius / unit;
     // r - 1 = (sqrt(n) - 60) / 60 = (n - 3600) / (60 (sqrt(n) + 60)).
     factor.rMinusOne = (n - unit * unit) / (unit * (radius + unit));
-    factor.theta = std::atan2(static_cast<double>(offset.v), static_cast<double>(offset.u));
+    factor.theta = portable::Atan2(static_cast<double>(offset.v), static_cast<double>(offset.u));
     factor.onCircle = squared == static_cast<std::uint64_t>(kUnit * kUnit);
     factor.quarter = -1;
     if (factor.onCircle) {
@@ -81,10 +83,10 @@ double SquaredDistance(const Factor& f, double s)
 double ContinuousPhase(const Factor& f, double psi, double s, double sinPsi)
 {
     if (f.rMinusOne <= 0.0) {
-        return std::atan2(f.r * sinPsi, -f.rMinusOne + 2.0 * f.r * s * s);
+        return portable::Atan2(f.r * sinPsi, -f.rMinusOne + 2.0 * f.r * s * s);
     }
     // r (1 - e^j psi / r) = (r - 1 + 2 s^2) - j sin psi
-    return kPi - psi + std::atan2(-sinPsi, f.rMinusOne + 2.0 * s * s);
+    return kPi - psi + portable::Atan2(-sinPsi, f.rMinusOne + 2.0 * s * s);
 }
 
 // -d/dw arg(1 - c e^-jw) = (r^2 - r cos psi) / (1 - 2 r cos psi + r^2)
@@ -117,8 +119,8 @@ double LogMagnitude(std::span<const Factor> factors, double w)
 {
     double sum = 0.0;
     for (const Factor& f : factors) {
-        const double s = std::sin(0.5 * (w - f.theta));
-        sum += f.sign * 0.5 * std::log(SquaredDistance(f, s));
+        const double s = portable::Sin(0.5 * (w - f.theta));
+        sum += f.sign * 0.5 * portable::Log(SquaredDistance(f, s));
     }
     return sum;
 }
@@ -156,12 +158,12 @@ GridResponse ResponseOnGrid(std::span<const Factor> factors, double logGain, int
         bool onRoot = false;
         for (const Factor& f : factors) {
             const double psi = w - f.theta;
-            const double s = std::sin(0.5 * psi);
-            const double sinPsi = 2.0 * s * std::cos(0.5 * psi);
+            const double s = portable::Sin(0.5 * psi);
+            const double sinPsi = 2.0 * s * portable::Cos(0.5 * psi);
             const bool atRoot = AtRoot(f, k, points, s);
             onRoot = onRoot || atRoot;
             const double squared = atRoot ? 0.0 : SquaredDistance(f, s);
-            logMagnitude += f.sign * 0.5 * std::log(squared);
+            logMagnitude += f.sign * 0.5 * portable::Log(squared);
             if (!onRoot) {
                 phase += f.sign * ContinuousPhase(f, psi, s, sinPsi);
                 delay += f.sign * FactorDelay(f, s, squared);
@@ -289,7 +291,7 @@ FilterAnalysis AnalyseDesign(std::span<const PixelPoint> zeros, std::span<const 
     result.a = ToDoubleComplex(a, real);
 
     const double logGain = LogGain(factors);
-    result.gain = std::exp(logGain);
+    result.gain = portable::Exp(logGain);
     GridResponse response = ResponseOnGrid(factors, logGain, points);
     result.magnitudeDb = std::move(response.magnitudeDb);
     result.phase = std::move(response.phase);

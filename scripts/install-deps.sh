@@ -15,6 +15,7 @@ packages=(
   librsvg2-bin poppler-utils
   dpkg-dev file desktop-file-utils groff-base man-db
   lintian appstream libxml2-utils clang-format
+  emscripten nodejs
 )
 
 missing=()

@@ -4,10 +4,11 @@
 # private X server, an install into a temporary folder, and the Debian
 # package (tests/install); then all of them once more built with
 # AddressSanitizer and UBSan; then the core and vorlen-render built without
-# the GUI; then a build without tests, with clang when it is there; the
-# signal-processing tests with GCC at -O3 and clang at -O2 and -O3; and
-# last a short run of every fuzz target (clang and libFuzzer). Warnings are
-# errors here.
+# the GUI, and the layers without cairo, fontconfig or FreeType; then the
+# core's numbers natively and in WebAssembly (scripts/wasm-bits.sh); then a
+# build without tests, with clang when it is there; the signal-processing
+# tests with GCC at -O3 and clang at -O2 and -O3; and last a short run of
+# every fuzz target (clang and libFuzzer). Warnings are errors here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -65,6 +66,12 @@ if grep -rqE --include=flags.make -- 'cairo|fontconfig|freetype' "$bare"; then
   echo "error: cairo, fontconfig or FreeType reached a build without picture/cairo/" >&2
   exit 1
 fi
+
+# The core computes the same bits natively and in WebAssembly: the same
+# sweep of pictures and designs, built with GCC and with emscripten, must
+# print the same text.
+echo "== the same bits natively and in WebAssembly (emscripten)"
+VORLEN_WASM_BITS_DIR=${VORLEN_WASM_BITS_DIR:-$root/build-wasm-bits} "$root/scripts/wasm-bits.sh"
 
 # Users build without tests: that build must not look for GoogleTest or
 # Google Benchmark (configuring fails if it does, as both are disabled here;

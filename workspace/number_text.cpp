@@ -108,7 +108,10 @@ std::string ShortestText(double value)
     // Scientific: d1[.d2...dn]e+XX, at least two exponent digits.
     std::string scientific = d.digits.substr(0, 1);
     if (count > 1) {
-        scientific += "." + d.digits.substr(1);
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict)
+        // about a literal added to a temporary string.
+        scientific += '.';
+        scientific.append(d.digits, 1);
     }
     scientific += fmt::format("e{}{:02}", exponent < 0 ? '-' : '+', std::abs(exponent));
 
