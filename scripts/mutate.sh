@@ -19,10 +19,10 @@
 # several, it no longer applies and is listed as such. With NAME-FILTER only
 # entries whose file name or reason contains it run.
 #
-# It takes a while: the first build of the copy (some ten minutes on two
-# cores), then a rebuild and the whole suite per mutant (ctest stops at the
-# first failure, so a caught mutant costs less), about an hour for the whole
-# catalogue. Not part of CI.
+# It takes a while: the first build of the copy (ten to fifteen minutes on
+# two cores), then a rebuild and the whole suite per mutant (ctest stops at
+# the first failure, so a caught mutant costs less), some twenty-five
+# minutes for the whole catalogue. Not part of CI.
 #
 # VORLEN_MUTATE_DIR=<folder> keeps the copy and its build there between
 # runs: the next run copies only the files that changed and rebuilds only
