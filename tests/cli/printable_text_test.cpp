@@ -18,6 +18,13 @@ TEST(PrintableText, ControlCharactersAndStrayBytesAreEscapedAndUtf8Kept)
         // Overlong forms, a surrogate, past U+10FFFF, cut short, a stray
         // continuation byte: one escape per byte.
         {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80", "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},
+        // Either side of the surrogates and U+10FFFF: kept. The last
+        // surrogate, and the largest 2- and 3-byte values written a byte
+        // longer: escaped.
+        {"\xed\x9f\xbf \xee\x80\x80 \xf4\x8f\xbf\xbf",
+         "\xed\x9f\xbf \xee\x80\x80 \xf4\x8f\xbf\xbf"},
+        {"\xed\xbf\xbf", "\\xed\\xbf\\xbf"},
+        {"\xe0\x9f\xbf \xf0\x8f\xbf\xbf", "\\xe0\\x9f\\xbf \\xf0\\x8f\\xbf\\xbf"},
         {"end\xe2\x82", "end\\xe2\\x82"},
         {"\x80x", "\\x80x"},
         {std::string("nul\0", 4), "nul\\x00"},

@@ -35,6 +35,19 @@ TEST(Dft, TonesLandInTheirBins)
     }
 }
 
+// At the half turn every twiddle is exactly +1 or -1 with no imaginary
+// part, so a constant of even length sums to exactly 0 there, and bin N/2
+// of any real signal is real.
+TEST(Dft, TheHalfTurnBinOfAConstantIsExactlyZero)
+{
+    for (const int count : {64, 100}) {
+        ComputeDft(std::vector<float>(static_cast<std::size_t>(count), 1.0f), count);
+        EXPECT_EQ(static_cast<float>(count), g_spectrum[0].re) << count;
+        EXPECT_EQ(0.0f, g_spectrum[count / 2].re) << count;
+        EXPECT_EQ(0.0f, g_spectrum[count / 2].im) << count;
+    }
+}
+
 TEST(Dft, MatchesTheTermByTermReferenceWithinRounding)
 {
     std::mt19937 random(12345);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <span>
 #include <vector>
 
 #include "dsp/resample.h"
@@ -58,6 +59,13 @@ TEST(Resample, CountsTruncateAndEveryWriteStaysInBounds)
     std::fill(g_interpolated.begin(), g_interpolated.end(), 1.0f);
     EXPECT_EQ(Downsample(g_interpolated, 1, 1595, g_convertedSignal), 1595);
     Downsample(g_interpolated, 1, 1595);
+
+    // Past the input's end the positions read as zero, from the very first:
+    // 9 samples of a longer buffer, M = 3, 12 positions.
+    const std::vector<float> longer = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::vector<float> kept(4, -1.0f);
+    EXPECT_EQ(4, Downsample(std::span(longer).first(9), 3, 12, kept));
+    EXPECT_EQ((std::vector<float>{1, 4, 7, 0}), kept);
 
     Upsample(x, 0);  // every sample lands on entry 0; the last one stays
     EXPECT_EQ(g_upsampled[0], x[99]);

@@ -3,16 +3,19 @@
 
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "output/output_set.h"
+#include "output/output_target.h"
 
 namespace fs = std::filesystem;
 
@@ -99,4 +102,41 @@ TEST_F(OutputSetTest, ASignalRemovesEveryTemporaryFileOfALargeSet)
     ASSERT_EQ(pid, ::waitpid(pid, &raw, 0));
     EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGTERM) << raw;
     EXPECT_EQ(std::vector<std::string>{}, Files(m_work));
+}
+
+// A new file gets the permissions fopen() would give it under the umask in
+// force, group-writable ones included.
+TEST_F(OutputSetTest, ANewFileHasThePermissionsTheUmaskLeaves)
+{
+    for (const mode_t mask : {mode_t{022}, mode_t{002}, mode_t{077}}) {
+        const mode_t before = ::umask(mask);
+        const fs::path file = In("new-" + std::to_string(mask) + ".txt");
+        WriteWholeFile(file, "x", {});
+        ::umask(before);
+        struct stat status {};
+        ASSERT_EQ(0, ::stat(file.c_str(), &status));
+        EXPECT_EQ(0666 & ~mask, status.st_mode & 0777) << std::oct << mask;
+    }
+}
+
+// Links are followed as far as the kernel follows them: a chain of 40 leads
+// to its file, one of 41 is refused as the kernel would refuse it.
+TEST_F(OutputSetTest, AChainOfFortyLinksIsFollowedAndOneMoreIsNot)
+{
+    std::ofstream(In("end.txt")) << "end";
+    std::string next = "end.txt";
+    for (int i = 1; i <= 41; ++i) {
+        const std::string name = "link" + std::to_string(i);
+        fs::create_symlink(next, In(name));
+        next = name;
+    }
+    const OutputTarget forty = ResolveOutputTarget(In("link40"));
+    EXPECT_EQ(OutputTarget::Kind::ExistingFile, forty.kind);
+    EXPECT_EQ(fs::canonical(In("end.txt")), forty.path);
+    EXPECT_EQ("end", ReadFile(In("link40")));  // the kernel agrees
+
+    const OutputTarget fortyOne = ResolveOutputTarget(In("link41"));
+    EXPECT_EQ(OutputTarget::Kind::Failed, fortyOne.kind);
+    EXPECT_EQ(ELOOP, fortyOne.error);
+    EXPECT_TRUE(ReadFile(In("link41")).empty());
 }

@@ -342,4 +342,11 @@ TEST(Raster, ResizeKeepsWhatOverlapsAndFillsTheRest)
     r.Resize(2, 1);
     EXPECT_EQ(r.Pixel(1, 0), kMark);
     EXPECT_EQ(r.Width(), 2);
+
+    // Narrower and taller at once: every kept row stays.
+    Raster tall(3, 3, kMark);
+    tall.Put(0, 2, kBlue);
+    tall.Resize(1, 6, kWhite);
+    EXPECT_EQ(tall.Pixel(0, 2), kBlue);
+    EXPECT_EQ(tall.Pixel(0, 3), kWhite);
 }

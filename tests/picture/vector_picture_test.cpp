@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -10,8 +13,11 @@
 #include <variant>
 #include <vector>
 
+#include "picture/cairo/cairo_shapes.h"
 #include "picture/cairo/scaled_picture.h"
+#include "picture/draw_at_scale.h"
 #include "picture/surface.h"
+#include "picture/svg_picture.h"
 #include "picture/text.h"
 #include "picture/vector_picture.h"
 #include "tests/support/scaled_blocks.h"
@@ -305,4 +311,100 @@ TEST(PaintScaled, RefusesAScaleBelowOne)
     Raster raster(4, 4);
     EXPECT_THROW(TestTools().Painter().Paint(raster, VectorPicture{4, 4, {}}, 0),
                  std::invalid_argument);
+}
+
+// A picture drawn at a scale covers the whole device raster: where its size
+// is no multiple of the scale, the last partial picture pixel is painted
+// too.
+TEST(PaintScaled, DrawAtScaleCoversTheLastRowAndColumnOfOddSizes)
+{
+    for (const int scale : {2, 3}) {
+        for (const auto& [width, height] : {std::pair{7, 5}, {6, 5}, {7, 6}}) {
+            SCOPED_TRACE("scale " + std::to_string(scale) + ", " + std::to_string(width) + " x " +
+                         std::to_string(height));
+            Raster device(width, height, kMark);
+            DrawAtScale(device, scale, TestTools().Tools(),
+                        [](Surface& surface) { surface.FillRect(0, 0, 1000, 1000, kBlack); });
+            EXPECT_EQ(kBlack, device.Pixel(width - 1, height - 1));
+            EXPECT_EQ(kBlack, device.Pixel(0, height - 1));
+            EXPECT_EQ(kBlack, device.Pixel(width - 1, 0));
+        }
+    }
+}
+
+// SVG coordinates: a thousandth of a pixel, trailing zeros dropped, and a
+// value a hair below 0 written "0", never "-0".
+TEST(SvgDocument, CoordinatesHaveThreeDecimalsAtMostAndNoMinusZero)
+{
+    VectorRecorder recorder(3100, 10, TestFont());
+    recorder.Line(0, 0, 3000, 1);  // starts at y = -1/6000
+    recorder.Line(0, 5, 8, 6);
+    const std::string svg = SvgDocument(recorder.Picture(), TestFont().Metrics());
+    EXPECT_NE(std::string::npos, svg.find("d=\"M0 0L3000 1L3000 2L0 1Z\"")) << svg;
+    EXPECT_NE(std::string::npos, svg.find("d=\"M0 4.938L8 5.938L8 6.938L0 5.938Z\"")) << svg;
+}
+
+// A box at most two pixels across in either direction has no interior: a
+// solid dot; from three on, a ring half a pixel inside the box.
+TEST(OutlinePath, BoxesUpToTwoPixelsAcrossAreSolidDots)
+{
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 12, 12}).solid);
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 20, 12}).solid);
+    EXPECT_TRUE(OutlinePath(EllipseShape{10, 10, 12, 20}).solid);
+    const EllipsePath ring = OutlinePath(EllipseShape{10, 10, 13, 13});
+    EXPECT_FALSE(ring.solid);
+    EXPECT_EQ(11.5, ring.cx);
+    EXPECT_EQ(1.0, ring.rx);
+}
+
+// Where an antialiased edge lets the raster show through, the painter
+// blends as cairo itself does, rounding each product to the nearest: the
+// picture equals cairo's painting of the same shapes straight onto it.
+TEST(PaintScaled, EdgesBlendWithTheRasterAsCairoDoes)
+{
+    VectorRecorder recorder(40, 20, TestFont());
+    Surface surface(recorder);
+    surface.Ellipse(3, 3, 5, 5);     // a solid dot, stamped
+    surface.Ellipse(10, 2, 12, 13);  // a solid one, tall
+    surface.MoveTo(20, 2);
+    surface.LineTo(37, 15);  // slanted
+    const VectorPicture& picture = recorder.Picture();
+    const Rgb under{200, 120, 37};
+    for (const int scale : {2, 3}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        Raster painted(40 * scale, 20 * scale, under);
+        TestTools().Painter().Paint(painted, picture, scale);
+
+        using Image = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+        Image image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 40 * scale, 20 * scale),
+                    cairo_surface_destroy);
+        {
+            const CairoFontFace face(TestFont());
+            std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(image.get()),
+                                                                  cairo_destroy);
+            cairo_set_source_rgb(cr.get(), under.r / 255.0, under.g / 255.0, under.b / 255.0);
+            cairo_paint(cr.get());
+            cairo_scale(cr.get(), scale, scale);
+            CairoShapePainter painter(cr.get(), face);
+            for (const Shape& shape : picture.shapes) {
+                painter.Paint(shape);
+            }
+        }
+        cairo_surface_flush(image.get());
+        const unsigned char* data = cairo_image_surface_get_data(image.get());
+        const int stride = cairo_image_surface_get_stride(image.get());
+        int blended = 0;
+        for (int y = 0; y < painted.Height(); ++y) {
+            for (int x = 0; x < painted.Width(); ++x) {
+                std::uint32_t word = 0;
+                std::memcpy(&word, data + y * stride + 4 * x, 4);
+                const Rgb cairo{static_cast<std::uint8_t>(word >> 16),
+                                static_cast<std::uint8_t>(word >> 8),
+                                static_cast<std::uint8_t>(word)};
+                ASSERT_EQ(cairo, painted.Pixel(x, y)) << "(" << x << ", " << y << ")";
+                blended += cairo != under && cairo != kBlack;
+            }
+        }
+        EXPECT_GT(blended, 20);  // edges were compared, not only flat colour
+    }
 }

@@ -147,6 +147,28 @@ TEST(PlotAxis, TicksReadAsPiMultiplesOrPlainNumbers)
     EXPECT_EQ((std::vector<std::string>{"0"}), Texts(SampleAxis(0)));
     EXPECT_EQ("60", Texts(SampleAxis(64)).back());
 }
+// The exact points where a rule changes: the exponent form from a largest
+// tick of 1e5 and from steps below a thousandth, and exactly
+// kMaxAxisIntervals intervals still one step.
+TEST(PlotAxis, LabelsAndStepsChangeExactlyAtTheirBoundaries)
+{
+    EXPECT_EQ((std::vector<std::string>{"0", "10000", "20000", "30000", "40000", "50000", "60000",
+                                        "70000", "80000"}),
+              Texts(FitAxis(0.0, 8e4, 1.0, AxisUnit::Plain, 0.0)));
+    EXPECT_EQ((std::vector<std::string>{"0", "2.0e4", "4.0e4", "6.0e4", "8.0e4", "1.0e5"}),
+              Texts(FitAxis(0.0, 1e5, 1.0, AxisUnit::Plain, 0.0)));
+    EXPECT_EQ((std::vector<std::string>{"0", "0.001", "0.002", "0.003", "0.004", "0.005", "0.006",
+                                        "0.007", "0.008"}),
+              Texts(FitAxis(0.0, 0.008, 1e-9, AxisUnit::Plain, 0.0)));
+    EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8"}),
+              Texts(FitAxis(0.0, 8.0, 1.0, AxisUnit::Plain, 0.0)));
+    // A sample axis has at most kMaxAxisIntervals ticks, whatever the count.
+    for (int count = 1; count <= 2000; ++count) {
+        ASSERT_LE(SampleAxis(count).ticks.size(), static_cast<std::size_t>(kMaxAxisIntervals))
+            << count;
+    }
+    EXPECT_EQ((std::vector<std::string>{"0", "20", "40", "60", "80"}), Texts(SampleAxis(81)));
+}
 
 TEST(PlotAxis, SpikesNarrowerThanTheSamplingDoNotSetTheRange)
 {
@@ -159,6 +181,10 @@ TEST(PlotAxis, SpikesNarrowerThanTheSamplingDoNotSetTheRange)
     ValueSpan span = SpikeTolerantSpan(delay);
     EXPECT_EQ(1.0, span.low);
     EXPECT_EQ(1.0, span.high);
+    // Two neighbouring samples are still a spike.
+    std::vector<double> pair = delay;
+    pair[60] = pair[61] = 900.0;
+    EXPECT_EQ(1.0, SpikeTolerantSpan(pair).high);
 
     // A resonator's peak, several samples wide, stays in the range whole.
     const double peak[] = {2.0, 6.0, 15.0, 19.0, 15.0, 6.0, 2.0};

@@ -240,6 +240,20 @@ TEST(AnalysisPicture, MissingValuesLeaveGapsAndInfiniteOnesRunToTheEdge)
         EXPECT_EQ(kBlack, twiceRaster.Pixel(m.left + 53, y)) << y;
     }
 
+    // A zero alone at j, -1 or -j, each on a grid point: the curve falls to
+    // the floor there.
+    for (const auto& [zero, k] : {std::pair{PixelPoint{130, 70}, 54},
+                                  {PixelPoint{70, 130}, 108},
+                                  {PixelPoint{130, 190}, 162}}) {
+        const FilterAnalysis single = Analyse({zero}, {});
+        const PlotFrame plot = LayOutAnalysisPlots(single).magnitude;
+        const Raster drawn = Draw(single);
+        const int before = static_cast<int>(std::lround(RowOf(plot, single.magnitudeDb[k - 1])));
+        for (int y = before; y < plot.Box().Bottom(); ++y) {
+            ASSERT_EQ(kBlack, drawn.Pixel(plot.Box().left + k - 1, y)) << k << ", row " << y;
+        }
+    }
+
     // A sample alone between gaps is a dot; nothing is drawn for the rest.
     FilterAnalysis lonely = Analyse({}, {});
     std::fill(lonely.phase.begin(), lonely.phase.end(), kNaN);
@@ -337,9 +351,17 @@ TEST(AnalysisPicture, PanelShowsTheNumbersAndCutsLongLists)
     for (int i = 0; i < 499; ++i) {
         many.push_back({20 + i % 220, 20 + i / 220});
     }
-    const std::vector<std::string> cut = AnalysisPanelLines(
-        AnalyseDesign(many, std::vector<PixelPoint>{{100, 100}, {100, 160}, {150, 130}}, 8, 4), 38);
+    const FilterAnalysis crowded =
+        AnalyseDesign(many, std::vector<PixelPoint>{{100, 100}, {100, 160}, {150, 130}}, 8, 4);
+    const std::vector<std::string> cut = AnalysisPanelLines(crowded, 38);
     EXPECT_EQ(38u, cut.size());
+    // Drawn, the panel keeps the margin of its top at its bottom too.
+    const Raster crowdedPicture = Draw(crowded);
+    for (int y = kAnalysisPictureHeight - kAnalysisPanelTop; y < kAnalysisPictureHeight; ++y) {
+        for (int x = kAnalysisPanelLeft; x < kAnalysisPictureWidth; ++x) {
+            ASSERT_EQ(kWhite, crowdedPicture.Pixel(x, y)) << "(" << x << ", " << y << ")";
+        }
+    }
     auto entries = [&](char name) {
         return std::count_if(cut.begin(), cut.end(), [&](const std::string& line) {
             return line.size() > 2 && line[0] == ' ' && line[1] == name;

@@ -101,8 +101,11 @@ TEST(DesignFile, AnythingElseIsRefusedWithOneLineSayingWhy)
         {Marker1(R"({"kind": "zero", "x": 100, "y": 242})"), "(100, 242) lies outside"},
         {Marker1(R"({"kind": "zero", "x": 4294967396, "y": 100})"),
          "(4294967396, 100) lies outside"},
+        {Marker1(R"({"kind": "zero", "x": 100, "y": 4294967426})"),
+         "(100, 4294967426) lies outside"},
         {Marker1(R"({"kind": "zero", "x": 100, "y": -9223372036854775808})"), "lies outside"},
-        {Marker1(R"({"kind": "zero", "x": 100, "y": 18446744073709551615})"), "lies outside"},
+        {Marker1(R"({"kind": "zero", "x": 100, "y": 18446744073709551615})"),
+         "(100, 9223372036854775807) lies outside"},
     };
     for (const auto& [text, reason] : cases) {
         const std::string refusal = Refusal(text);

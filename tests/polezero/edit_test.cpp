@@ -5,11 +5,16 @@
 #include "tests/polezero/designer_checks.h"
 
 #include <cstring>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "picture/surface.h"
 #include "polezero/design.h"
+#include "polezero/design_edit.h"
+#include "polezero/design_editor.h"
 #include "polezero/pictures.h"
+#include "polezero/undo_history.h"
 #include "tests/support/test_tools.h"
 
 namespace {
@@ -302,4 +307,67 @@ TEST_F(EditTest, APairMeetingAFullTablePlacesWhatFits)
     EXPECT_EQ(PressOutcome::PlacedOneOfPair, session.Pair(100, 90));
     EXPECT_EQ(PressOutcome::TableFull, session.Pair(100, 90));
     EXPECT_EQ((polezero::kMostMarkersOfAKind + 1), Fields().zeroCount);
+}
+
+// The edits' rules at their exact limits, without a session.
+
+TEST(DesignEdits, APickReachesExactlyFivePixelsInEveryDirection)
+{
+    const std::vector<Marker> one = {{Z, {100, 100}}};
+    for (const auto& [dx, dy] : {std::pair{5, 0}, {-5, 0}, {0, 5}, {0, -5}, {3, 4}, {-4, -3}}) {
+        EXPECT_EQ(0u, polezero::PickMarker(one, 100 + dx, 100 + dy)) << dx << ", " << dy;
+    }
+    for (const auto& [dx, dy] : {std::pair{6, 0}, {0, -6}, {4, 4}, {5, 1}}) {
+        EXPECT_FALSE(polezero::PickMarker(one, 100 + dx, 100 + dy)) << dx << ", " << dy;
+    }
+}
+
+TEST(DesignEdits, AMirrorPartnerIsOfTheSameKindAndOnlyPairsNeedItsPlace)
+{
+    // A pole at the zero's mirror is no partner: it stays.
+    const std::vector<Marker> mixed = {{P, {90, 100}}, {Z, {90, 160}}};
+    EXPECT_EQ((std::vector<Marker>{{P, {90, 100}}}), polezero::RemovedAt(mixed, 90, 160, true));
+    // Alone, a marker goes anywhere in the area, also where its mirror
+    // (243) would lie outside; in pair mode too, having no partner.
+    const std::vector<Marker> single = {{Z, {100, 100}}};
+    EXPECT_EQ((std::vector<Marker>{{Z, {100, 17}}}),
+              polezero::DraggedTo(single, {100, 100}, {100, 17}, false));
+    EXPECT_EQ((std::vector<Marker>{{Z, {100, 17}}}),
+              polezero::DraggedTo(single, {100, 100}, {100, 17}, true));
+}
+
+TEST(DesignEdits, ALoadTakesUpTo499OfAKindAllInsideTheArea)
+{
+    polezero::DesignEditor editor;
+    std::vector<Marker> full(polezero::kMostMarkersOfAKind, Marker{Z, {100, 100}});
+    full.insert(full.end(), polezero::kMostMarkersOfAKind, Marker{P, {60, 60}});
+    EXPECT_TRUE(editor.Load(full));
+    // The corners of the area are inside; one pixel beyond any edge is not.
+    EXPECT_TRUE(editor.Load({{Z, {16, 16}}, {P, {246, 241}}}));
+    for (const polezero::PixelPoint at :
+         {polezero::PixelPoint{15, 100}, {247, 100}, {100, 15}, {100, 242}}) {
+        EXPECT_FALSE(editor.Load({{Z, {100, 100}}, {P, at}})) << at.x << ", " << at.y;
+    }
+    EXPECT_EQ(2u, editor.Current().markers.size());
+}
+
+TEST(UndoHistory, KeepsTheLatestThousandStepsAndForgetsTheOldest)
+{
+    polezero::UndoHistory history;
+    const auto step = [](int i) {
+        polezero::Design design;
+        design.markers = {{Z, {16 + i % 200, 16 + i / 200}}};
+        return design;
+    };
+    constexpr int kRecorded = static_cast<int>(polezero::UndoHistory::kMostSteps) + 1;
+    for (int i = 0; i < kRecorded; ++i) {
+        history.Record(step(i));
+    }
+    std::optional<polezero::Design> undone;
+    for (int i = kRecorded - 1; i >= 1; --i) {
+        undone = history.Undo(polezero::Design{});
+        ASSERT_TRUE(undone.has_value()) << i;
+        ASSERT_EQ(step(i).markers, undone->markers);
+    }
+    EXPECT_FALSE(history.Undo(polezero::Design{}));  // step 0 is forgotten
 }
