@@ -23,7 +23,7 @@ constexpr std::size_t kMostEventsReplayed = 48;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view script(reinterpret_cast<const char*>(data), size);
-    const ScriptResult result = ParseEventScript(script);
+    const polezero::ScriptResult result = polezero::ParseEventScript(script);
     if (const auto* error = std::get_if<std::string>(&result)) {
         FUZZ_CHECK(!error->empty());
         return 0;
