@@ -109,7 +109,7 @@ std::uint64_t RgbaHash(const Raster& raster)
 // distributions are not).
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    explicit Random(std::uint64_t start) : m_state(start) {}
     std::uint64_t Next()
     {
         std::uint64_t z = (m_state += 0x9e3779b97f4a7c15u);
