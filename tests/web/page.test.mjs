@@ -1,0 +1,124 @@
+// The page as a whole: sharp on a screen with twice the pixels, working
+// offline after the first visit, installable, and accessible by axe-core's
+// rules.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { join } from "node:path";
+import {
+  canvasHash, canvasPixels, chooseFromMenu, launchBrowser, openPage, renderPicture, serveSite,
+  site,
+} from "./support.mjs";
+
+let server;
+let browser;
+before(async () => {
+  server = await serveSite();
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  await server?.stop();
+});
+
+// Dark pixels (any channel below 128) of a picture: where its lines and
+// text are.
+function darkMask(image) {
+  const mask = new Uint8Array(image.width * image.height);
+  for (let i = 0; i < mask.length; i += 1) {
+    const [r, g, b] = image.data.subarray(i * 4, i * 4 + 3);
+    mask[i] = r < 128 || g < 128 || b < 128 ? 1 : 0;
+  }
+  return mask;
+}
+
+test("at a device pixel ratio of 2 the picture has twice the pixels, drawn as --scale 2", async () => {
+  const page = await openPage(browser, `${server.url}#view=decimation-time&M=3`, {
+    deviceScaleFactor: 2,
+  });
+  const drawn = await canvasPixels(page);
+  assert.equal(drawn.width, 1600);
+  assert.equal(drawn.height, 1200);
+  const box = await page.locator("#picture").boundingBox();
+  assert.deepEqual([box.width, box.height], [800, 600]);
+  const expected = renderPicture("decimation-time", ["--M", "3", "--scale", "2"]);
+  // Antialiased edges may differ between two renderers; where lines and
+  // text stand may not. Lines two pixels wide and text at twice its size
+  // cover four times the dark pixels of scale 1, in the same places.
+  const a = darkMask(drawn);
+  const b = darkMask(expected);
+  let both = 0;
+  let either = 0;
+  for (let i = 0; i < a.length; i += 1) {
+    both += a[i] & b[i];
+    either += a[i] | b[i];
+  }
+  assert.ok(both / either > 0.85, `only ${both} of ${either} dark pixels are shared`);
+  const single = darkMask(renderPicture("decimation-time", ["--M", "3"]));
+  const singleCount = single.reduce((sum, v) => sum + v, 0);
+  const count = a.reduce((sum, v) => sum + v, 0);
+  assert.ok(count > 3 * singleCount && count < 5 * singleCount, `${count} against ${singleCount}`);
+  await page.context().close();
+});
+
+test("after the first visit the page works with the server stopped", async () => {
+  const local = await serveSite();
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(`${local.url}#view=dft`);
+  await page.waitForFunction(async () => {
+    const registration = await navigator.serviceWorker.ready;
+    return registration.active?.state === "activated";
+  });
+  const picture = await canvasHash(page);
+  await local.stop();
+  await page.goto(`${local.url}#view=dft`);
+  await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
+  assert.equal(await canvasHash(page), picture);
+  await chooseFromMenu(page, "Decimacija", "Blok shema decimatora");
+  const image = page.getByRole("dialog").locator("img");
+  await page.waitForFunction((element) => element.complete && element.naturalWidth === 461,
+    await image.elementHandle());
+  await context.close();
+});
+
+test("the manifest makes it installable with the program's icons", async () => {
+  const manifest = JSON.parse(readFileSync(join(site, "manifest.webmanifest"), "utf8"));
+  assert.equal(manifest.name, "Vorlen");
+  assert.equal(manifest.display, "standalone");
+  assert.equal(manifest.start_url, "./");
+  const large = manifest.icons.find((icon) => icon.sizes === "256x256");
+  assert.ok(large);
+  const png = readFileSync(join(site, large.src));
+  assert.equal(png.readUInt32BE(16), 256);  // the width in the PNG header
+  const page = await openPage(browser, server.url);
+  assert.equal(await page.locator('link[rel="manifest"]').getAttribute("href"), "manifest.webmanifest");
+  await page.context().close();
+});
+
+test("axe-core finds no serious or critical violation, with a menu or a dialog open", async () => {
+  const require = createRequire(import.meta.url);
+  const axe = readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
+  const page = await openPage(browser, `${server.url}#view=dft`);
+  await page.addScriptTag({ content: axe });
+  const check = async (state) => {
+    const result = await page.evaluate(() => window.axe.run());
+    const bad = result.violations.filter((v) => v.impact === "serious" || v.impact === "critical");
+    assert.deepEqual(bad.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(", ")}`), [], state);
+  };
+  await check("the page");
+  await chooseFromMenu(page, "Konverzija");
+  await check("a menu open");
+  await page.keyboard.press("Escape");
+  for (const [menu, item] of [["Odabir ulaznog signla"], ["Konverzija", "Parametri konvertora frekvencije"],
+    ["Decimacija", "Blok shema decimatora"], ["Help", "About Vorlen..."]]) {
+    await chooseFromMenu(page, menu, item);
+    await page.getByRole("dialog").waitFor();
+    await check(`the dialog of ${item ?? menu}`);
+    await page.keyboard.press("Escape");
+    await page.getByRole("dialog").waitFor({ state: "detached" });
+  }
+  assert.ok(await canvasHash(page));
+  await page.context().close();
+});

@@ -1,0 +1,168 @@
+// The browser page's way into the core: a narrow C interface over coarse
+// calls, compiled with the core into vorlen.wasm. The page keeps the texts
+// of the fields and the choice of view; the core keeps the workspace, as it
+// does on the desktop, and draws into buffers the page puts on its canvas.
+//
+// Strings go in as UTF-8 and come back as UTF-8 in a buffer of this file,
+// valid until the next call that returns one.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dsp/signals.h"
+#include "picture/raster.h"
+#include "picture/surface.h"
+#include "picture/svg_picture.h"
+#include "picture/table_font.h"
+#include "picture/vector_picture.h"
+#include "views/analysis_views.h"
+#include "web/catalogue.h"
+#include "workspace/field_rules.h"
+#include "workspace/params.h"
+#include "workspace/workspace.h"
+
+namespace {
+
+// The main window's picture, as vorlen-render draws it by default.
+constexpr int kPictureWidth = 800;
+constexpr int kPictureHeight = 600;
+
+const TableFont& Font()
+{
+    static const TableFont font;
+    return font;
+}
+
+const char* Returned(std::string text)
+{
+    static std::string returned;
+    returned = std::move(text);
+    return returned.c_str();
+}
+
+const Param* FindParam(std::string_view name)
+{
+    for (const ParamInfo& info : Params()) {
+        if (info.name == name) {
+            return &info.param;
+        }
+    }
+    return nullptr;
+}
+
+// The draw function of a view by its command name: nothing for "blank", an
+// analysis view, or false for a name that is neither.
+bool FindView(std::string_view name, AnalysisViewFunction& draw)
+{
+    draw = nullptr;
+    if (name == kBlankView) {
+        return true;
+    }
+    for (const AnalysisView& view : AnalysisViews()) {
+        if (view.name == name) {
+            draw = view.draw;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" {
+
+// Every parameter and buffer back to its start-of-process value.
+void vorlen_reset()
+{
+    ResetWorkspace();
+}
+
+// Stores what the named field's rule reads from `text` (a, df, fg, M, L);
+// false for an unknown name.
+bool vorlen_store(const char* name, const char* text)
+{
+    const Param* param = FindParam(name);
+    if (param == nullptr) {
+        return false;
+    }
+    StoreParam(*param, text);
+    return true;
+}
+
+// The text a dialog fills the named field with; empty for an unknown name.
+const char* vorlen_fill_text(const char* name)
+{
+    const Param* param = FindParam(name);
+    return Returned(param == nullptr ? std::string() : ParamFillText(*param));
+}
+
+// Fills x(n) with the named formula, with the stored a; false for an
+// unknown name.
+bool vorlen_generate(const char* name)
+{
+    const TestSignal* signal = FindTestSignal(name);
+    if (signal == nullptr) {
+        return false;
+    }
+    signal->generate();
+    return true;
+}
+
+// What "Auto wg" writes into the fg field for the factor field's text.
+const char* vorlen_auto_wg(const char* factorText)
+{
+    return Returned(ComputeAutoWg(FactorFromText(factorText)).text);
+}
+
+// Draws the named view as the main window does, from the workspace, on a
+// fresh white picture, and returns its pixels: 800 x 600, rows top first,
+// red, green, blue and an opaque alpha per pixel. Null for an unknown view.
+const std::uint8_t* vorlen_draw(const char* view)
+{
+    AnalysisViewFunction draw = nullptr;
+    if (!FindView(view, draw)) {
+        return nullptr;
+    }
+    Raster raster(kPictureWidth, kPictureHeight, kBackground);
+    if (draw != nullptr) {
+        Surface surface(raster, Font());
+        draw(surface, ViewOptions{});
+    }
+    static std::vector<std::uint8_t> rgba;
+    rgba.resize(static_cast<std::size_t>(kPictureWidth) * kPictureHeight * 4);
+    const auto rgb = raster.Bytes();
+    for (std::size_t pixel = 0; pixel < rgba.size() / 4; ++pixel) {
+        rgba[pixel * 4 + 0] = rgb[pixel * 3 + 0];
+        rgba[pixel * 4 + 1] = rgb[pixel * 3 + 1];
+        rgba[pixel * 4 + 2] = rgb[pixel * 3 + 2];
+        rgba[pixel * 4 + 3] = 255;
+    }
+    return rgba.data();
+}
+
+// The same picture as an SVG document of its shapes, for screens with finer
+// pixels: the page draws it at their resolution, lines as wide as a picture
+// pixel and text at its size. Empty for an unknown view.
+const char* vorlen_svg(const char* view)
+{
+    AnalysisViewFunction draw = nullptr;
+    if (!FindView(view, draw)) {
+        return Returned(std::string());
+    }
+    VectorRecorder recorder(kPictureWidth, kPictureHeight, Font());
+    if (draw != nullptr) {
+        Surface surface(recorder);
+        draw(surface, ViewOptions{});
+    }
+    return Returned(SvgDocument(recorder.Picture(), Font().Metrics()));
+}
+
+// What the page builds itself from, as JSON: the views, the signals, the
+// fields, the dialogs' templates (web/catalogue.h).
+const char* vorlen_catalogue()
+{
+    return Returned(CatalogueJson());
+}
+
+}  // extern "C"

@@ -1,0 +1,52 @@
+// The picture canvas: 800 x 600 CSS pixels. At a device pixel ratio of 1 it
+// shows the core's raster exactly; on finer screens it has as many more
+// pixels and shows the picture's shapes drawn at that resolution, lines
+// as wide as a picture pixel and text at its size.
+import { pictureHeight, pictureWidth } from "./core.js";
+
+export function pictureScale() {
+  return Math.min(4, Math.max(1, Math.round(window.devicePixelRatio || 1)));
+}
+
+export class PictureCanvas {
+  constructor(canvas, core) {
+    this.canvas = canvas;
+    this.core = core;
+    this.drawn = 0;  // counts finished drawings, for those who wait for one
+    this.setScale(pictureScale());
+  }
+
+  setScale(scale) {
+    this.scale = scale;
+    this.canvas.width = pictureWidth * scale;
+    this.canvas.height = pictureHeight * scale;
+    this.canvas.style.width = `${pictureWidth}px`;
+    this.canvas.style.height = `${pictureHeight}px`;
+  }
+
+  // Draws the view from the workspace as it is now; false for an unknown one.
+  async show(view) {
+    const context = this.canvas.getContext("2d");
+    if (this.scale === 1) {
+      const pixels = this.core.draw(view);
+      if (!pixels) return false;
+      context.putImageData(pixels, 0, 0);
+    } else {
+      const svg = this.core.svg(view);
+      if (!svg) return false;
+      const url = URL.createObjectURL(new Blob([svg], { type: "image/svg+xml" }));
+      try {
+        const image = new Image();
+        image.src = url;
+        await image.decode();
+        context.fillStyle = "#ffffff";
+        context.fillRect(0, 0, this.canvas.width, this.canvas.height);
+        context.drawImage(image, 0, 0, this.canvas.width, this.canvas.height);
+      } finally {
+        URL.revokeObjectURL(url);
+      }
+    }
+    this.drawn += 1;
+    return true;
+  }
+}
