@@ -101,7 +101,11 @@ void AccumulateBins(const float* x, int samples, int count, const Twiddle* table
     for (int n = 0; n < samples; ++n) {
         const __m128d xn = _mm_set1_pd(static_cast<double>(x[n]));
         // Unrolled so that the B sums and indices stay in registers.
+#if defined(__clang__)
+#pragma unroll
+#else
 #pragma GCC unroll 16
+#endif
         for (int b = 0; b < B; ++b) {
             const __m128d term = _mm_mul_pd(xn, _mm_load_pd(&table[index[b]].c));
             sum[b] = _mm_cvtps_pd(_mm_cvtpd_ps(_mm_add_pd(sum[b], term)));

@@ -15,8 +15,11 @@ packages=(
   librsvg2-bin poppler-utils
   dpkg-dev file desktop-file-utils groff-base man-db
   lintian appstream libxml2-utils clang-format
-  emscripten nodejs
+  emscripten nodejs chromium
 )
+# npm comes with Node.js from some sources and as a package of its own in
+# Debian: asked for only when it is not there.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,8 @@
 # package (tests/install); then all of them once more built with
 # AddressSanitizer and UBSan; then the core and vorlen-render built without
 # the GUI, and the layers without cairo, fontconfig or FreeType; then the
-# core's numbers natively and in WebAssembly (scripts/wasm-bits.sh); then a
+# core's numbers natively and in WebAssembly (scripts/wasm-bits.sh); the
+# browser page in Chromium (scripts/web.sh, scripts/web-test.sh); then a
 # build without tests, with clang when it is there; the signal-processing
 # tests with GCC at -O3 and clang at -O2 and -O3; and last a short run of
 # every fuzz target (clang and libFuzzer). Warnings are errors here.
@@ -72,6 +73,13 @@ fi
 # print the same text.
 echo "== the same bits natively and in WebAssembly (emscripten)"
 VORLEN_WASM_BITS_DIR=${VORLEN_WASM_BITS_DIR:-$root/build-wasm-bits} "$root/scripts/wasm-bits.sh"
+
+# The browser page: the site built with emscripten, then driven in
+# Debian's Chromium against the pictures of the vorlen-render built above.
+echo "== Vorlen in the browser (Chromium, headless)"
+VORLEN_WEB_DIR=${VORLEN_WEB_DIR:-$root/build-web} "$root/scripts/web.sh"
+VORLEN_RENDER=$build/cli/vorlen-render VORLEN_SITE=${VORLEN_WEB_DIR:-$root/build-web}/site \
+  "$root/scripts/web-test.sh"
 
 # Users build without tests: that build must not look for GoogleTest or
 # Google Benchmark (configuring fails if it does, as both are disabled here;

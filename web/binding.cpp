@@ -68,6 +68,31 @@ bool FindView(std::string_view name, AnalysisViewFunction& draw)
     return false;
 }
 
+// The picture every drawing goes to, kept between calls, and its pixels as
+// the page takes them.
+Raster& Picture()
+{
+    static Raster picture(kPictureWidth, kPictureHeight, kBackground);
+    return picture;
+}
+
+// Draws the named view on the picture, freshly white, as the main window
+// does: from the workspace. False for an unknown view.
+bool DrawOnPicture(const char* view)
+{
+    AnalysisViewFunction draw = nullptr;
+    if (!FindView(view, draw)) {
+        return false;
+    }
+    Raster& picture = Picture();
+    picture.Fill(0, 0, kPictureWidth, kPictureHeight, kBackground);
+    if (draw != nullptr) {
+        Surface surface(picture, Font());
+        draw(surface, ViewOptions{});
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" {
@@ -115,30 +140,34 @@ const char* vorlen_auto_wg(const char* factorText)
     return Returned(ComputeAutoWg(FactorFromText(factorText)).text);
 }
 
-// Draws the named view as the main window does, from the workspace, on a
-// fresh white picture, and returns its pixels: 800 x 600, rows top first,
-// red, green, blue and an opaque alpha per pixel. Null for an unknown view.
+// Draws the named view and returns its pixels: 800 x 600, rows top first,
+// red, green, blue and an opaque alpha per pixel, valid until the next
+// drawing. Null for an unknown view.
 const std::uint8_t* vorlen_draw(const char* view)
 {
-    AnalysisViewFunction draw = nullptr;
-    if (!FindView(view, draw)) {
+    if (!DrawOnPicture(view)) {
         return nullptr;
     }
-    Raster raster(kPictureWidth, kPictureHeight, kBackground);
-    if (draw != nullptr) {
-        Surface surface(raster, Font());
-        draw(surface, ViewOptions{});
-    }
-    static std::vector<std::uint8_t> rgba;
-    rgba.resize(static_cast<std::size_t>(kPictureWidth) * kPictureHeight * 4);
-    const auto rgb = raster.Bytes();
+    static std::vector<std::uint8_t> rgba(static_cast<std::size_t>(kPictureWidth) * kPictureHeight *
+                                          4);
+    const std::uint8_t* rgb = Picture().Bytes().data();
+    std::uint8_t* out = rgba.data();
     for (std::size_t pixel = 0; pixel < rgba.size() / 4; ++pixel) {
-        rgba[pixel * 4 + 0] = rgb[pixel * 3 + 0];
-        rgba[pixel * 4 + 1] = rgb[pixel * 3 + 1];
-        rgba[pixel * 4 + 2] = rgb[pixel * 3 + 2];
-        rgba[pixel * 4 + 3] = 255;
+        out[0] = rgb[0];
+        out[1] = rgb[1];
+        out[2] = rgb[2];
+        out[3] = 255;
+        out += 4;
+        rgb += 3;
     }
     return rgba.data();
+}
+
+// The drawing alone, without handing out its pixels: what benchmarks time
+// against the native program's drawing. False for an unknown view.
+bool vorlen_draw_only(const char* view)
+{
+    return DrawOnPicture(view);
 }
 
 // The same picture as an SVG document of its shapes, for screens with finer

@@ -122,3 +122,24 @@ test("axe-core finds no serious or critical violation, with a menu or a dialog o
   assert.ok(await canvasHash(page));
   await page.context().close();
 });
+
+test("the whole site is at most 2 MB, and 800 KB gzip-compressed", async () => {
+  const { readdirSync, statSync } = await import("node:fs");
+  const { gzipSync } = await import("node:zlib");
+  let bytes = 0;
+  let gzipped = 0;
+  const visit = (folder) => {
+    for (const name of readdirSync(folder)) {
+      const path = join(folder, name);
+      if (statSync(path).isDirectory()) visit(path);
+      else {
+        const content = readFileSync(path);
+        bytes += content.length;
+        gzipped += gzipSync(content, { level: 9 }).length;
+      }
+    }
+  };
+  visit(site);
+  assert.ok(bytes <= 2_000_000, `${bytes} bytes`);
+  assert.ok(gzipped <= 800_000, `${gzipped} bytes compressed`);
+});

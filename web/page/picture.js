@@ -30,6 +30,7 @@ export class PictureCanvas {
     if (this.scale === 1) {
       const pixels = this.core.draw(view);
       if (!pixels) return false;
+      // Put before the core runs again: the pixels are the core's buffer.
       context.putImageData(pixels, 0, 0);
     } else {
       const svg = this.core.svg(view);
