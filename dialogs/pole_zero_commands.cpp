@@ -1,25 +1,14 @@
 #include "dialogs/pole_zero_commands.h"
 
+#include <vector>
+
 #include <wx/defs.h>
+
+#include "polezero/designer_menu.h"
 
 namespace designer_cmd {
 
 namespace {
-
-constexpr MenuEntry kMenu[] = {
-    {kUndo, "Ponisti", "Ctrl+Z"},
-    {kRedo, "Ponovi", "Ctrl+Y"},
-    {0, nullptr, nullptr},
-    {kRemoveMarker, "Ukloni marker", "Del"},
-    {kConjugatePairs, "Konjugovani parovi", nullptr, true},
-    {0, nullptr, nullptr},
-    {kOpenDesign, "Otvori dizajn...", "Ctrl+O"},
-    {kSaveDesign, "Sacuvaj dizajn...", "Ctrl+S"},
-    {0, nullptr, nullptr},
-    {kCopyCoefficients, "Kopiraj koeficijente", "Ctrl+C"},
-    {0, nullptr, nullptr},
-    {kDesignAnalysis, "Analiza dizajna...", "Ctrl+A"},
-};
 
 struct KeyBinding {
     int key;
@@ -43,9 +32,34 @@ constexpr KeyBinding kKeys[] = {
 
 }  // namespace
 
+int IdOf(polezero::DesignerCommand command)
+{
+    using enum polezero::DesignerCommand;
+    switch (command) {
+    case None: return 0;
+    case Undo: return kUndo;
+    case Redo: return kRedo;
+    case RemoveMarker: return kRemoveMarker;
+    case ConjugatePairs: return kConjugatePairs;
+    case OpenDesign: return kOpenDesign;
+    case SaveDesign: return kSaveDesign;
+    case CopyCoefficients: return kCopyCoefficients;
+    case DesignAnalysis: return kDesignAnalysis;
+    }
+    return 0;
+}
+
 std::span<const MenuEntry> ContextMenu()
 {
-    return kMenu;
+    // The core's table (polezero/designer_menu.h) with the menu ids.
+    static const std::vector<MenuEntry> menu = [] {
+        std::vector<MenuEntry> entries;
+        for (const polezero::DesignerMenuEntry& entry : polezero::DesignerMenu()) {
+            entries.push_back({IdOf(entry.command), entry.label, entry.shortcut, entry.check});
+        }
+        return entries;
+    }();
+    return menu;
 }
 
 int CommandForKey(int key, int modifiers)

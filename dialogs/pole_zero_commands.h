@@ -4,6 +4,8 @@
 
 #include <span>
 
+#include "polezero/designer_menu.h"
+
 namespace designer_cmd {
 
 inline constexpr int kUndo = 33001;
@@ -24,8 +26,11 @@ struct MenuEntry {
     bool check = false;  // a check item
 };
 
-// Top to bottom; the design's other views (the analysis window) last.
+// Top to bottom, as polezero::DesignerMenu() lists it.
 std::span<const MenuEntry> ContextMenu();
+
+// The id of a command of polezero::DesignerMenu(); 0 for a separator.
+int IdOf(polezero::DesignerCommand command);
 
 // The command a key runs, 0 for none: `key` as wxKeyEvent::GetKeyCode()
 // gives it, `modifiers` as GetModifiers().

@@ -60,7 +60,7 @@ emscripten_package nlohmann_json nlohmann_json::nlohmann_json ""
 export NODE_PATH=/usr/share/nodejs
 emscripten_cmake_args=(
   -DVORLEN_HARDENING=OFF
-  "-DCMAKE_CXX_FLAGS=-fexceptions -msimd128 -msse2" -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
+  -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
   -Dfmt_DIR="$packages/fmt" -DFastFloat_DIR="$packages/FastFloat"
   -Dnlohmann_json_DIR="$packages/nlohmann_json"
 )

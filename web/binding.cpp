@@ -18,6 +18,7 @@
 #include "picture/vector_picture.h"
 #include "views/analysis_views.h"
 #include "web/catalogue.h"
+#include "web/rgba.h"
 #include "workspace/field_rules.h"
 #include "workspace/params.h"
 #include "workspace/workspace.h"
@@ -148,19 +149,8 @@ const std::uint8_t* vorlen_draw(const char* view)
     if (!DrawOnPicture(view)) {
         return nullptr;
     }
-    static std::vector<std::uint8_t> rgba(static_cast<std::size_t>(kPictureWidth) * kPictureHeight *
-                                          4);
-    const std::uint8_t* rgb = Picture().Bytes().data();
-    std::uint8_t* out = rgba.data();
-    for (std::size_t pixel = 0; pixel < rgba.size() / 4; ++pixel) {
-        out[0] = rgb[0];
-        out[1] = rgb[1];
-        out[2] = rgb[2];
-        out[3] = 255;
-        out += 4;
-        rgb += 3;
-    }
-    return rgba.data();
+    static std::vector<std::uint8_t> rgba;
+    return OpaqueRgba(Picture(), rgba);
 }
 
 // The drawing alone, without handing out its pixels: what benchmarks time

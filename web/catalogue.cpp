@@ -1,11 +1,14 @@
 #include "web/catalogue.h"
 
+#include <cstddef>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "dsp/signals.h"
 #include "forms/dialog_forms.h"
+#include "polezero/designer_menu.h"
+#include "polezero/dialog_face.h"
 #include "views/analysis_views.h"
 #include "workspace/params.h"
 
@@ -92,6 +95,66 @@ json SignalFormJson()
     return result;
 }
 
+const char* CommandName(polezero::DesignerCommand command)
+{
+    using enum polezero::DesignerCommand;
+    switch (command) {
+    case None: return "";
+    case Undo: return "undo";
+    case Redo: return "redo";
+    case RemoveMarker: return "remove";
+    case ConjugatePairs: return "pairs";
+    case OpenDesign: return "open";
+    case SaveDesign: return "save";
+    case CopyCoefficients: return "copy";
+    case DesignAnalysis: return "analysis";
+    }
+    return "";
+}
+
+json PixelBoxJson(const polezero::PixelBox& box)
+{
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+// The designer's template at its fixed scale: each item's box also in
+// client pixels, the black frames among the controls, and its context menu.
+json DesignerFormJson()
+{
+    json result = FormJson(kDesignerForm);
+    for (std::size_t i = 0; i < kDesignerForm.items.size(); ++i) {
+        const DlgBox& box = kDesignerForm.items[i].box;
+        result["items"][i]["pixels"] =
+            PixelBoxJson(polezero::ToPixels({box.x, box.y, box.w, box.h}));
+    }
+    result["pixelWidth"] = polezero::kClientWidth;
+    result["pixelHeight"] = polezero::kClientHeight;
+    result["frames"] = {PixelBoxJson(polezero::ToPixels(polezero::kModeFrame)),
+                        PixelBoxJson(polezero::ToPixels(polezero::kReadoutFrame))};
+    json menu = json::array();
+    for (const polezero::DesignerMenuEntry& entry : polezero::DesignerMenu()) {
+        if (entry.command == polezero::DesignerCommand::None) {
+            menu.push_back({{"separator", true}});
+            continue;
+        }
+        json item{{"command", CommandName(entry.command)}, {"label", entry.label}};
+        if (entry.shortcut != nullptr) {
+            item["shortcut"] = entry.shortcut;
+        }
+        if (entry.check) {
+            item["check"] = true;
+        }
+        menu.push_back(std::move(item));
+    }
+    result["menu"] = std::move(menu);
+    result["placeZeros"] = DesignerControls::kPlaceZeros;
+    result["placePoles"] = DesignerControls::kPlacePoles;
+    result["reset"] = DesignerControls::kResetButton;
+    result["cartesian"] = DesignerControls::kCartesianList;
+    result["polar"] = DesignerControls::kPolarList;
+    return result;
+}
+
 }  // namespace
 
 std::string CatalogueJson()
@@ -119,7 +182,7 @@ std::string CatalogueJson()
         {"interpolatorDiagram", FormJson(kInterpolatorDiagramForm)},
         {"converterDiagram", FormJson(kConverterDiagramForm)},
         {"about", FormJson(kAboutForm)},
-        {"designer", FormJson(kDesignerForm)},
+        {"designer", DesignerFormJson()},
     };
     const json catalogue{{"views", std::move(views)},
                          {"signals", std::move(signals)},

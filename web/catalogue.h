@@ -24,6 +24,12 @@ inline constexpr std::string_view kBlankView = "blank";
 //          it shows one)}...]}
 // The signal FORM adds "formulas": {radio id: signal name} and "paramEdit",
 // the id of its a= field.
+// The designer FORM adds each item's "pixels" [left, top, width, height] in
+// client pixels (its units are fixed pixels), "pixelWidth" and
+// "pixelHeight", "frames" (the black frames among its controls, in pixels),
+// "menu" (the context menu: {"command", "label", "shortcut", "check"} or
+// {"separator": true}) and the ids of its controls ("placeZeros",
+// "placePoles", "reset", "cartesian", "polar").
 // PARAMS: FORM and "fields": [{"editId", "param"}...] in the order they are
 //          filled, "autoWgFactorEdit" (0 without "Auto wg") and "autoWgButton"
 // Kinds are named as DlgControl's enumerators, first letter small.

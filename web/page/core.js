@@ -4,12 +4,17 @@ import createVorlen from "./vorlen.js";
 
 export const pictureWidth = 800;
 export const pictureHeight = 600;
+export const analysisWidth = 800;
+export const analysisHeight = 600;
 
 export async function loadCore() {
   const module = await createVorlen();
   const call = (name, returns, ...args) =>
     module.ccall(name, returns, args.map(() => "string"), args);
   const catalogue = JSON.parse(call("vorlen_catalogue", "string"));
+  const pixels = (pointer, width, height) =>
+    new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pointer, width * height * 4), width, height);
+  const ints = (name, returns, ...args) => module.ccall(name, returns, args.map(() => "number"), args);
   return {
     catalogue,
     reset: () => module.ccall("vorlen_reset", null, [], []),
@@ -24,12 +29,41 @@ export async function loadCore() {
       const pointer = call("vorlen_draw", "number", view);
       if (!pointer) return null;
       // A view of the core's buffer, copied once, by putImageData.
-      const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, pointer, pictureWidth * pictureHeight * 4);
-      return new ImageData(bytes, pictureWidth, pictureHeight);
+      return pixels(pointer, pictureWidth, pictureHeight);
     },
     // The drawing alone, for benchmarks.
     drawOnly: (view) => call("vorlen_draw_only", "boolean", view),
     // The same picture as an SVG document of its shapes.
     svg: (view) => call("vorlen_svg", "string", view),
+
+    // The designer (web/designer_binding.cpp).
+    designerOpen: () => module.ccall("vorlen_designer_open", null, [], []),
+    // Runs event-script steps: 0 placed, 1 nothing pressed or outside, 2 no
+    // room, 3 one of a pair; -1 for a script that cannot be read.
+    designerEvents: (script) => call("vorlen_designer_events", "number", script),
+    designerBeginDrag: (x, y) => ints("vorlen_designer_begin_drag", "boolean", x, y),
+    designerDragTo: (x, y) => ints("vorlen_designer_drag_to", "boolean", x, y),
+    designerEndDrag: (x, y) => ints("vorlen_designer_end_drag", "boolean", x, y),
+    designerMarkerAt: (x, y) => ints("vorlen_designer_marker_at", "boolean", x, y),
+    designerPixels: (width, height) =>
+      pixels(module.ccall("vorlen_designer_pixels", "number", [], []), width, height),
+    designerState: () => JSON.parse(call("vorlen_designer_state", "string")),
+    // "" when loaded, otherwise why the text is no design.
+    designerLoad(text) {
+      // In the core's heap, not on its stack: a design file may be 1 MiB.
+      const size = module.lengthBytesUTF8(text) + 1;
+      const pointer = module._malloc(size);
+      try {
+        module.stringToUTF8(text, pointer, size);
+        return module.UTF8ToString(module.ccall("vorlen_designer_load", "number", ["number"], [pointer]));
+      } finally {
+        module._free(pointer);
+      }
+    },
+    designerSave: () => call("vorlen_designer_save", "string"),
+    designerMarkers: () => JSON.parse(call("vorlen_designer_markers", "string")),
+    designerOctave: () => call("vorlen_designer_octave", "string"),
+    analysisPixels: () =>
+      pixels(module.ccall("vorlen_analysis_pixels", "number", [], []), analysisWidth, analysisHeight),
   };
 }

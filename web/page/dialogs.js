@@ -45,8 +45,11 @@ function toPixels(box, units) {
   };
 }
 
-function place(element, box, units) {
-  const r = toPixels(box, units);
+// A box in pixels: the item's own when the template is at fixed pixels.
+function place(element, box, units, pixels) {
+  const r = pixels
+    ? { left: pixels[0], top: pixels[1], width: pixels[2], height: pixels[3] }
+    : toPixels(box, units);
   Object.assign(element.style, {
     left: `${r.left}px`,
     top: `${r.top}px`,
@@ -70,9 +73,12 @@ function labelOf(edit, items) {
   return best;
 }
 
-// Builds the dialog of a form. Returns {dialog, control(id), closed} where
-// `closed` is a promise that settles when it closes; `show()` opens it.
-export function buildDialog(form, units, host) {
+// Builds the dialog of a form. Returns {dialog, control(id), closed,
+// close()} where `closed` is a promise that settles when it closes;
+// `show()` opens it. Options: `closeBox` (default true) and `onEscape`,
+// what Escape does instead of closing.
+export function buildDialog(form, units, host, options = {}) {
+  const { closeBox: withCloseBox = true, onEscape } = options;
   const number = ++dialogCount;
   const dialog = document.createElement("dialog");
   dialog.className = "template";
@@ -87,12 +93,14 @@ export function buildDialog(form, units, host) {
   closeBox.tabIndex = -1;
   closeBox.setAttribute("aria-label", "Zatvori");
   closeBox.textContent = "\u00d7";
-  title.append(caption, closeBox);
+  title.append(caption);
+  if (withCloseBox) title.append(closeBox);
   dialog.setAttribute("aria-labelledby", caption.id);
 
   const client = document.createElement("div");
   client.className = "client";
-  place(client, [0, 0, form.width, form.height], units);
+  place(client, [0, 0, form.width, form.height], units,
+    form.pixelWidth ? [0, 0, form.pixelWidth, form.pixelHeight] : undefined);
   client.style.position = "relative";
   client.style.left = client.style.top = "";
 
@@ -174,7 +182,7 @@ export function buildDialog(form, units, host) {
     }
     element.id = element.id || id;
     element.classList.add("control");
-    place(element, item.box, units);
+    place(element, item.box, units, item.pixels);
     if (item.kind === "icon" || item.kind === "picture") {
       element.style.width = element.style.height = "";
     }
@@ -201,10 +209,17 @@ export function buildDialog(form, units, host) {
   closeBox.addEventListener("click", close);
   dialog.addEventListener("cancel", (event) => {
     event.preventDefault();
-    close();
+    if (onEscape) onEscape();
+    else close();
   });
   dialog.addEventListener("keydown", (event) => {
-    if (event.key === "Enter" && event.target.tagName !== "BUTTON") {
+    // Escape is handled here, before the browser's own closing of a modal
+    // dialog, which would skip the cancel event after a second press.
+    if (event.key === "Escape" && !event.defaultPrevented) {
+      event.preventDefault();
+      if (onEscape) onEscape();
+      else close();
+    } else if (event.key === "Enter" && event.target.tagName !== "BUTTON") {
       event.preventDefault();
       defaultButton?.click();
     }
@@ -213,6 +228,8 @@ export function buildDialog(form, units, host) {
   return {
     dialog,
     closed,
+    close,
+    client,
     control: (id) => controls.get(id),
     show() {
       dialog.showModal();

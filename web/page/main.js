@@ -3,6 +3,7 @@
 // what it needs to write the address: the view shown, the formula x(n) was
 // made with and the texts of the fields.
 import { loadCore } from "./core.js";
+import { Designer } from "./designer.js";
 import { buildDialog, dialogUnits } from "./dialogs.js";
 import { buildMenuBar } from "./menubar.js";
 import { menus, viewLabel } from "./menus.js";
@@ -18,7 +19,7 @@ const fieldText = (text) => text.replace(/^ +/, "");
 async function start() {
   const core = await loadCore();
   const { catalogue } = core;
-  const views = catalogue.views.map((view) => view.name);
+  const views = [...catalogue.views.map((view) => view.name), "polezero"];
   const signals = catalogue.signals;
   const canvas = document.getElementById("picture");
   const picture = new PictureCanvas(canvas, core);
@@ -30,8 +31,15 @@ async function start() {
   const say = (text) => {
     notice.textContent = text;
   };
+  const designer = new Designer(core, catalogue.forms.designer, document.getElementById("dialogs"),
+    () => writeAddress());
+  // The address: the main window's state, or the designer's while it is
+  // open.
   const writeAddress = () => {
-    history.replaceState(null, "", formatFragment(state));
+    const shown = designer.isOpen
+      ? { ...state, view: "polezero", events: designer.steps, analysis: designer.panel.isOpen }
+      : state;
+    history.replaceState(null, "", formatFragment(shown));
   };
 
   async function showView(view) {
@@ -62,7 +70,17 @@ async function start() {
     state.typedA = wanted.fields.a;
     state.signal = wanted.signal ?? "three-cosines";
     core.generate(state.signal);
-    await showView(wanted.view);
+    designer.close();
+    if (wanted.view !== "polezero") {
+      await showView(wanted.view);
+      return;
+    }
+    await showView("blank");
+    // Opening runs at once; the dialog then stays open while the page goes on.
+    designer.open({ steps: wanted.events, analysis: wanted.analysis });
+    if (!designer.scriptAccepted) {
+      say("Adresa nije procitana: koraci dizajna (events) nisu ispravni.");
+    }
   }
 
   function storeField(param, text) {
@@ -133,7 +151,7 @@ async function start() {
     const [kind, name] = command.split(":");
     if (kind === "view") await showView(name);
     else if (kind === "dialog") await runDialog(name);
-    else if (kind === "designer") say("Ad Hoc Filter: projektovanje filtara u pregledacu jos nije gotovo.");
+    else if (kind === "designer") await designer.open();
   }
 
   buildMenuBar(document.getElementById("menubar"), menus, (command) => {
@@ -146,10 +164,10 @@ async function start() {
     picture.show(state.view);
   });
   await openAddress();
-  if (state.view === "blank") await picture.show("blank");
+  if (state.view === "blank" && picture.drawn === 0) await picture.show("blank");
   // Tests and benchmarks drive the page through this; firstPicture is the
   // time from navigation to the first picture, in milliseconds.
-  window.vorlen = { core, run, state, picture, firstPicture: performance.now() };
+  window.vorlen = { core, run, state, picture, designer, firstPicture: performance.now() };
   document.documentElement.dataset.ready = "true";
 
   if ("serviceWorker" in navigator) {

@@ -6,10 +6,15 @@
 // the texts of the fields, read by their rules (a is the text x(n) was
 // generated with). Values are URL-encoded, keys separated by "&".
 export const fieldKeys = ["a", "df", "fg", "M", "L"];
-const knownKeys = new Set(["view", "signal", ...fieldKeys, "lang"]);
+const knownKeys = new Set(["view", "signal", ...fieldKeys, "events", "analysis", "lang"]);
 
-// The fragment of a state: {view, signal, fields: {a: text, ...}}. Only
-// what differs from the start of the program is written.
+// An event script as the address carries it: readable, with the script's
+// own ";" and "," as they are and a blank as %20.
+const encodeScript = (script) =>
+  encodeURIComponent(script).replace(/%3B/g, ";").replace(/%2C/g, ",");
+
+// The fragment of a state: {view, signal, fields: {a: text, ...}} and, for
+// the designer (view "polezero"), {events: [steps], analysis: bool}.
 export function formatFragment(state) {
   const parts = [];
   const add = (key, value) => parts.push(`${key}=${encodeURIComponent(value)}`);
@@ -18,6 +23,10 @@ export function formatFragment(state) {
   for (const key of fieldKeys) {
     if (state.fields[key] !== undefined) add(key, state.fields[key]);
   }
+  if (state.view === "polezero") {
+    if (state.events.length > 0) parts.push(`events=${encodeScript(state.events.join(";"))}`);
+    if (state.analysis) parts.push("analysis=1");
+  }
   return `#${parts.join("&")}`;
 }
 
@@ -25,7 +34,7 @@ export function formatFragment(state) {
 // with a short reason; views and signals are checked against the lists.
 export function parseFragment(fragment, views, signals) {
   const text = fragment.replace(/^#/, "");
-  const state = { view: "blank", signal: undefined, fields: {} };
+  const state = { view: "blank", signal: undefined, fields: {}, events: [], analysis: false };
   const seen = new Set();
   for (const part of text.split("&")) {
     if (part === "") continue;
@@ -47,11 +56,19 @@ export function parseFragment(fragment, views, signals) {
     } else if (key === "signal") {
       if (!signals.includes(value)) return { error: `nepoznat signal '${value}'` };
       state.signal = value;
+    } else if (key === "events") {
+      state.events = value.split(";").filter((step) => step.trim() !== "");
+    } else if (key === "analysis") {
+      if (value !== "0" && value !== "1") return { error: `analysis mora biti 0 ili 1, ne '${value}'` };
+      state.analysis = value === "1";
     } else if (key === "lang") {
       if (value !== "sr") return { error: `nepoznat jezik '${value}'` };
     } else {
       state.fields[key] = value;
     }
+  }
+  if (state.view !== "polezero" && (seen.has("events") || seen.has("analysis"))) {
+    return { error: "events i analysis idu samo uz view=polezero" };
   }
   return { state };
 }

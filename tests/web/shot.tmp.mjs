@@ -1,0 +1,12 @@
+import { launchBrowser, openPage, serveSite, chooseFromMenu } from "./support.mjs";
+const server = await serveSite();
+const browser = await launchBrowser();
+const page = await openPage(browser, `${server.url}#view=polezero&events=press%20130,70;poles;press%20130,76;press%20200,100&analysis=1`, { viewport: { width: 1600, height: 900 } });
+page.on("console", (m) => console.log("console:", m.text()));
+await page.waitForTimeout(300);
+await page.screenshot({ path: "/tmp/shots/designer.png" });
+console.log(await page.evaluate(() => location.hash));
+await page.mouse.click(400, 300, { button: "right" });
+await page.waitForTimeout(200);
+await page.screenshot({ path: "/tmp/shots/designer-menu.png" });
+await browser.close(); await server.stop();
