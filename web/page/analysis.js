@@ -31,6 +31,12 @@ export class AnalysisPanel {
     canvas.setAttribute("aria-label",
       "Analiza dizajna: amplitudska i fazna karakteristika, grupno kasnjenje, impulsni odziv");
     panel.append(title, canvas);
+    // Focus stays in the panel while a person works in it, so that its
+    // keys are its own.
+    panel.tabIndex = -1;
+    panel.addEventListener("pointerdown", (event) => {
+      if (event.target.tagName !== "BUTTON") panel.focus();
+    });
     panel.addEventListener("keydown", (event) => {
       if (event.key === "Escape") {
         event.preventDefault();
