@@ -11,13 +11,12 @@
 #include <vector>
 
 #include "dsp/signals.h"
+#include "picture/draw_at_scale.h"
 #include "picture/raster.h"
 #include "picture/surface.h"
-#include "picture/svg_picture.h"
-#include "picture/table_font.h"
-#include "picture/vector_picture.h"
 #include "views/analysis_views.h"
 #include "web/catalogue.h"
+#include "web/page_tools.h"
 #include "web/rgba.h"
 #include "workspace/field_rules.h"
 #include "workspace/params.h"
@@ -28,12 +27,6 @@ namespace {
 // The main window's picture, as vorlen-render draws it by default.
 constexpr int kPictureWidth = 800;
 constexpr int kPictureHeight = 600;
-
-const TableFont& Font()
-{
-    static const TableFont font;
-    return font;
-}
 
 const char* Returned(std::string text)
 {
@@ -69,27 +62,31 @@ bool FindView(std::string_view name, AnalysisViewFunction& draw)
     return false;
 }
 
-// The picture every drawing goes to, kept between calls, and its pixels as
-// the page takes them.
-Raster& Picture()
+// The picture every drawing goes to, kept between calls while its scale
+// stays.
+Raster& Picture(int scale)
 {
     static Raster picture(kPictureWidth, kPictureHeight, kBackground);
+    if (picture.Width() != kPictureWidth * scale) {
+        picture = Raster(kPictureWidth * scale, kPictureHeight * scale, kBackground);
+    }
     return picture;
 }
 
 // Draws the named view on the picture, freshly white, as the main window
-// does: from the workspace. False for an unknown view.
-bool DrawOnPicture(const char* view)
+// does: from the workspace, at `scale` pixels per picture pixel (1 to 4).
+// False for an unknown view or scale.
+bool DrawOnPicture(const char* view, int scale)
 {
     AnalysisViewFunction draw = nullptr;
-    if (!FindView(view, draw)) {
+    if (!FindView(view, draw) || scale < 1 || scale > kLargestPageScale) {
         return false;
     }
-    Raster& picture = Picture();
-    picture.Fill(0, 0, kPictureWidth, kPictureHeight, kBackground);
+    Raster& picture = Picture(scale);
+    picture.Fill(0, 0, picture.Width(), picture.Height(), kBackground);
     if (draw != nullptr) {
-        Surface surface(picture, Font());
-        draw(surface, ViewOptions{});
+        DrawAtScale(picture, scale, PageTools(),
+                    [draw](Surface& surface) { draw(surface, ViewOptions{}); });
     }
     return true;
 }
@@ -141,40 +138,23 @@ const char* vorlen_auto_wg(const char* factorText)
     return Returned(ComputeAutoWg(FactorFromText(factorText)).text);
 }
 
-// Draws the named view and returns its pixels: 800 x 600, rows top first,
-// red, green, blue and an opaque alpha per pixel, valid until the next
-// drawing. Null for an unknown view.
-const std::uint8_t* vorlen_draw(const char* view)
+// Draws the named view and returns its pixels: 800 x 600 times `scale`,
+// rows top first, red, green, blue and an opaque alpha per pixel, valid
+// until the next drawing. Null for an unknown view or a scale outside 1..4.
+const std::uint8_t* vorlen_draw(const char* view, int scale)
 {
-    if (!DrawOnPicture(view)) {
+    if (!DrawOnPicture(view, scale)) {
         return nullptr;
     }
     static std::vector<std::uint8_t> rgba;
-    return OpaqueRgba(Picture(), rgba);
+    return OpaqueRgba(Picture(scale), rgba);
 }
 
 // The drawing alone, without handing out its pixels: what benchmarks time
 // against the native program's drawing. False for an unknown view.
 bool vorlen_draw_only(const char* view)
 {
-    return DrawOnPicture(view);
-}
-
-// The same picture as an SVG document of its shapes, for screens with finer
-// pixels: the page draws it at their resolution, lines as wide as a picture
-// pixel and text at its size. Empty for an unknown view.
-const char* vorlen_svg(const char* view)
-{
-    AnalysisViewFunction draw = nullptr;
-    if (!FindView(view, draw)) {
-        return Returned(std::string());
-    }
-    VectorRecorder recorder(kPictureWidth, kPictureHeight, Font());
-    if (draw != nullptr) {
-        Surface surface(recorder);
-        draw(surface, ViewOptions{});
-    }
-    return Returned(SvgDocument(recorder.Picture(), Font().Metrics()));
+    return DrawOnPicture(view, 1);
 }
 
 // What the page builds itself from, as JSON: the views, the signals, the

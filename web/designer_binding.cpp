@@ -14,7 +14,6 @@
 #include "picture/draw_at_scale.h"
 #include "picture/raster.h"
 #include "picture/surface.h"
-#include "picture/table_font.h"
 #include "polezero/analysis_picture.h"
 #include "polezero/design.h"
 #include "polezero/design_edit.h"
@@ -24,23 +23,25 @@
 #include "polezero/octave_text.h"
 #include "polezero/response.h"
 #include "polezero/session.h"
+#include "web/page_tools.h"
 #include "web/rgba.h"
 
 namespace {
 
 using polezero::DesignerSession;
 
-const PictureTools& Tools()
-{
-    static const TableFont font;
-    static const PictureTools tools{font};
-    return tools;
-}
-
 std::unique_ptr<DesignerSession>& Session()
 {
     static std::unique_ptr<DesignerSession> session;
     return session;
+}
+
+// The scale the designer and the analysis picture are drawn at: device
+// pixels per client pixel.
+int& Scale()
+{
+    static int scale = 1;
+    return scale;
 }
 
 // The open session; one is opened when none is, so that no call finds
@@ -49,7 +50,8 @@ DesignerSession& Open()
 {
     auto& session = Session();
     if (!session) {
-        session = std::make_unique<DesignerSession>(polezero::DesignerOptions{.tools = &Tools()});
+        session = std::make_unique<DesignerSession>(
+            polezero::DesignerOptions{.tools = &PageTools(), .scale = Scale()});
     }
     return *session;
 }
@@ -71,9 +73,11 @@ std::vector<polezero::PixelPoint> MarkersOf(polezero::MarkerKind kind)
 extern "C" {
 
 // A fresh designer: an empty design in zero placement, empty canvases and
-// read-outs, no undo, pair mode off.
-void vorlen_designer_open()
+// read-outs, no undo, pair mode off; drawn at `scale` device pixels per
+// client pixel (1 to 4; anything else is 1).
+void vorlen_designer_open(int scale)
 {
+    Scale() = scale >= 1 && scale <= kLargestPageScale ? scale : 1;
     Session().reset();
     Open();
 }
@@ -121,7 +125,8 @@ bool vorlen_designer_marker_at(int x, int y)
     return polezero::PickMarker(Open().CurrentDesign().markers, x, y).has_value();
 }
 
-// The client area, 750 x 518 RGBA, valid until the next call that draws.
+// The client area, 750 x 518 times the scale, RGBA, valid until the next
+// call that draws.
 const std::uint8_t* vorlen_designer_pixels()
 {
     static std::vector<std::uint8_t> rgba;
@@ -188,15 +193,21 @@ const char* vorlen_designer_octave()
     return Returned(polezero::OctaveCoefficients(analysis));
 }
 
-// The design's analysis picture, 800 x 600 RGBA, as the analysis window
-// and vorlen-render --analysis-picture draw it.
+// The design's analysis picture, 800 x 600 times the designer's scale,
+// RGBA, as the analysis window and vorlen-render --analysis-picture draw it.
 const std::uint8_t* vorlen_analysis_pixels()
 {
+    const int scale = Scale();
     static Raster picture(polezero::kAnalysisPictureWidth, polezero::kAnalysisPictureHeight);
+    if (picture.Width() != polezero::kAnalysisPictureWidth * scale) {
+        picture = Raster(polezero::kAnalysisPictureWidth * scale,
+                         polezero::kAnalysisPictureHeight * scale);
+    }
     picture.Fill(0, 0, picture.Width(), picture.Height(), kBackground);
-    Surface surface(picture, Tools().font);
-    polezero::DrawDesignAnalysis(surface, MarkersOf(polezero::MarkerKind::Zero),
-                                 MarkersOf(polezero::MarkerKind::Pole));
+    const auto zeros = MarkersOf(polezero::MarkerKind::Zero);
+    const auto poles = MarkersOf(polezero::MarkerKind::Pole);
+    DrawAtScale(picture, scale, PageTools(),
+                [&](Surface& surface) { polezero::DrawDesignAnalysis(surface, zeros, poles); });
     static std::vector<std::uint8_t> rgba;
     return OpaqueRgba(picture, rgba);
 }

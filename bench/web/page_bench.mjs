@@ -1,7 +1,9 @@
 // Speed of the browser page in Debian's Chromium, beside the native
-// benchmarks (bench/views_bench): the time from navigation to the first
-// picture, cold; a menu command to its picture on the canvas; each view's
-// drawing in WebAssembly at its heaviest setting; and the size of the site.
+// benchmarks (bench/views_bench, bench/polezero_bench): the time from
+// navigation to the first picture, cold; a menu command to its picture on
+// the canvas; each view's drawing in WebAssembly at its heaviest setting;
+// the designer's press and drag step on the largest design; and the size of
+// the site.
 // Figures are printed, never asserted.
 //
 //   scripts/web.sh && node bench/web/page_bench.mjs
@@ -76,6 +78,60 @@ try {
     console.log(`${view.padEnd(26)}${format(result.command).padEnd(20)}${format(result.draw)}`);
   }
   await context.close();
+
+  // The designer, with the designs of bench/polezero_bench.
+  const designer = await browser.newContext({ viewport: { width: 1700, height: 900 } });
+  const designerPage = await designer.newPage();
+  await designerPage.goto(`${server.url}#view=polezero&analysis=1`);
+  await designerPage.waitForFunction(() => window.vorlen?.designer?.isOpen);
+  const figures = await designerPage.evaluate(() => {
+    const { core, designer } = window.vorlen;
+    const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+    const empty = core.designerSave();
+    const designText = (zeros, poles) => {
+      const markers = [];
+      for (let i = 0; i < zeros + poles; i += 1) {
+        markers.push(`{"kind": "${i < zeros ? "zero" : "pole"}", "x": ${40 + (i * 37) % 200}, "y": ${30 + (i * 53) % 200}}`);
+      }
+      return empty.replace(/"markers": \[\]/, `"markers": [${markers.join(", ")}]`);
+    };
+    const press = (zeros, poles) => {
+      const text = designText(zeros, poles);
+      const times = [];
+      for (let run = 0; run < 41; run += 1) {
+        if (core.designerLoad(text) !== "") throw new Error("the design was refused");
+        const start = performance.now();
+        core.designerEvents("press 150,100");
+        times.push(performance.now() - start);
+      }
+      return median(times);
+    };
+    const result = { pressEmpty: press(0, 0), pressFull: press(498, 499) };
+    core.designerLoad(designText(499, 499));
+    designer.show();
+    designer.beginDrag({ x: 40, y: 30 });
+    const core_ = [];
+    const whole = [];
+    for (let run = 0; run < 101; run += 1) {
+      const there = run % 2 === 0;
+      // The step as the page takes it: the core, then both canvases and the
+      // analysis panel's.
+      let start = performance.now();
+      designer.dragTo({ x: there ? 200 : 60, y: there ? 60 : 200 });
+      whole.push(performance.now() - start);
+      start = performance.now();
+      core.designerDragTo(there ? 100 : 180, there ? 100 : 180);
+      core_.push(performance.now() - start);
+    }
+    designer.finishDrag();
+    result.dragCore = median(core_);
+    result.dragWhole = median(whole);
+    return result;
+  });
+  console.log(`designer press, empty design: ${format(figures.pressEmpty)}; on 498 + 499 markers: ${format(figures.pressFull)}`);
+  console.log(`designer drag step on 499 + 499 markers: the core ${format(figures.dragCore)}; ` +
+    `with both pictures and the analysis on their canvases ${format(figures.dragWhole)}`);
+  await designer.close();
 } finally {
   await browser.close();
   await server.stop();

@@ -8,7 +8,8 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import {
-  canvasHash, chooseFromMenu, decodePng, launchBrowser, openPage, renderer, rgbaHash, serveSite,
+  canvasHash, canvasPixels, chooseFromMenu, darkShare, decodePng, launchBrowser, openPage, renderer,
+  rgbaHash, serveSite,
 } from "./support.mjs";
 
 let server;
@@ -272,5 +273,29 @@ test("share links of designs: the address draws the same pictures, also for 499 
   page = await openPage(browser, `${server.url}#view=polezero&events=press%20130`);
   assert.equal(await page.locator("#notice").textContent(),
     "Adresa nije procitana: koraci dizajna (events) nisu ispravni.");
+  await page.context().close();
+});
+
+test("at a device pixel ratio of 2 the designer and its analysis are drawn as --scale 2", async () => {
+  const script = "press 130,70;press 130,190;poles;press 130,76;press 130,184;move 130,70";
+  const page = await openPage(browser, `${server.url}#view=polezero&events=${encodeURIComponent(script)}&analysis=1`,
+    { viewport: { width: 1700, height: 900 }, deviceScaleFactor: 2 });
+  await page.getByRole("dialog", { name: "Analiza dizajna" }).waitFor();
+  const designer = await canvasPixels(page, "designer");
+  const analysis = await canvasPixels(page, "analysis");
+  assert.deepEqual([designer.width, designer.height, analysis.width, analysis.height], [1500, 1036, 1600, 1200]);
+  const box = await page.locator("#designer").boundingBox();
+  assert.deepEqual([box.width, box.height], [750, 518]);
+  const picture = join(folder, "designer2.png");
+  const analysisPicture = join(folder, "analysis2.png");
+  execFileSync(renderer, ["polezero", "--events", script, "--scale", "2", "-o", picture,
+    "--analysis-picture", analysisPicture]);
+  for (const [drawn, file] of [[designer, picture], [analysis, analysisPicture]]) {
+    const shared = darkShare(drawn, decodePng(file), 2);
+    assert.ok(shared > 0.97, `${file}: only ${shared} of the dark pixels are shared`);
+  }
+  // A press lands where the pointer is, in client pixels.
+  await click(page, [box.x + 200.5, box.y + 100.5]);
+  assert.match(decodeURIComponent(await fragment(page)), /;press 200,100/);
   await page.context().close();
 });

@@ -1,6 +1,7 @@
 // What the browser tests share: the site served on 127.0.0.1, Debian's
 // Chromium driven by playwright-core, and vorlen-render's pictures to
 // compare the canvas with.
+import assert from "node:assert/strict";
 import { spawn, execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
@@ -149,3 +150,64 @@ export function waitForDrawings(page, count) {
 }
 
 export const drawings = (page) => page.evaluate(() => window.vorlen.picture.drawn);
+
+// Dark pixels (any channel below 128) of a picture: where its lines and
+// text are.
+export function darkMask(image) {
+  const mask = new Uint8Array(image.width * image.height);
+  for (let i = 0; i < mask.length; i += 1) {
+    const [r, g, b] = image.data.subarray(i * 4, i * 4 + 3);
+    mask[i] = r < 128 || g < 128 || b < 128 ? 1 : 0;
+  }
+  return mask;
+}
+
+// The share of the dark picture pixels of either picture that have a dark
+// picture pixel in the other at most one pixel away, a picture pixel being
+// a block of `scale` x `scale` pixels, dark when any of them is. Two
+// painters of the same shapes at a scale above 1 differ within a picture
+// pixel (antialiasing, a glyph's shape at twice its size), not in where
+// lines and text stand.
+export function darkShare(a, b, scale = 1) {
+  assert.deepEqual([a.width, a.height], [b.width, b.height]);
+  const width = Math.ceil(a.width / scale);
+  const height = Math.ceil(a.height / scale);
+  const blocks = (image) => {
+    const mask = darkMask(image);
+    const result = new Uint8Array(width * height);
+    for (let y = 0; y < image.height; y += 1) {
+      for (let x = 0; x < image.width; x += 1) {
+        if (mask[y * image.width + x]) result[Math.floor(y / scale) * width + Math.floor(x / scale)] = 1;
+      }
+    }
+    return result;
+  };
+  const near = (mask, x, y) => {
+    for (let dy = -1; dy <= 1; dy += 1) {
+      for (let dx = -1; dx <= 1; dx += 1) {
+        const nx = x + dx;
+        const ny = y + dy;
+        if (nx >= 0 && ny >= 0 && nx < width && ny < height && mask[ny * width + nx]) return true;
+      }
+    }
+    return false;
+  };
+  const first = blocks(a);
+  const second = blocks(b);
+  let matched = 0;
+  let total = 0;
+  for (let y = 0; y < height; y += 1) {
+    for (let x = 0; x < width; x += 1) {
+      const i = y * width + x;
+      if (first[i]) {
+        total += 1;
+        matched += near(second, x, y) ? 1 : 0;
+      }
+      if (second[i]) {
+        total += 1;
+        matched += near(first, x, y) ? 1 : 0;
+      }
+    }
+  }
+  return matched / total;
+}

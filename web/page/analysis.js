@@ -5,8 +5,9 @@
 import { analysisHeight, analysisWidth } from "./core.js";
 
 export class AnalysisPanel {
-  constructor(core, host, onChange) {
+  constructor(core, host, scale, onChange) {
     this.core = core;
+    this.scale = scale;
     this.onChange = onChange;
     const panel = document.createElement("dialog");
     panel.className = "analysis";
@@ -25,8 +26,10 @@ export class AnalysisPanel {
     title.append(heading, close);
     const canvas = document.createElement("canvas");
     canvas.id = "analysis";
-    canvas.width = analysisWidth;
-    canvas.height = analysisHeight;
+    canvas.width = analysisWidth * scale;
+    canvas.height = analysisHeight * scale;
+    canvas.style.width = `${analysisWidth}px`;
+    canvas.style.height = `${analysisHeight}px`;
     canvas.role = "img";
     canvas.setAttribute("aria-label",
       "Analiza dizajna: amplitudska i fazna karakteristika, grupno kasnjenje, impulsni odziv");
@@ -77,7 +80,7 @@ export class AnalysisPanel {
 
   show() {
     if (!this.panel.open) return;
-    this.canvas.getContext("2d").putImageData(this.core.analysisPixels(), 0, 0);
+    this.canvas.getContext("2d").putImageData(this.core.analysisPixels(this.scale), 0, 0);
     this.canvas.dataset.drawn = String(Number(this.canvas.dataset.drawn ?? 0) + 1);
   }
 

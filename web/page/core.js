@@ -24,20 +24,19 @@ export async function loadCore() {
     // Fills x(n) with the named formula; false for an unknown one.
     generate: (signal) => call("vorlen_generate", "boolean", signal),
     autoWg: (factorText) => call("vorlen_auto_wg", "string", factorText),
-    // The view's picture as ImageData, or null for an unknown view.
-    draw(view) {
-      const pointer = call("vorlen_draw", "number", view);
+    // The view's picture as ImageData, `scale` device pixels per picture
+    // pixel (1 to 4), or null for an unknown view.
+    draw(view, scale = 1) {
+      const pointer = module.ccall("vorlen_draw", "number", ["string", "number"], [view, scale]);
       if (!pointer) return null;
       // A view of the core's buffer, copied once, by putImageData.
-      return pixels(pointer, pictureWidth, pictureHeight);
+      return pixels(pointer, pictureWidth * scale, pictureHeight * scale);
     },
     // The drawing alone, for benchmarks.
     drawOnly: (view) => call("vorlen_draw_only", "boolean", view),
-    // The same picture as an SVG document of its shapes.
-    svg: (view) => call("vorlen_svg", "string", view),
 
     // The designer (web/designer_binding.cpp).
-    designerOpen: () => module.ccall("vorlen_designer_open", null, [], []),
+    designerOpen: (scale) => module.ccall("vorlen_designer_open", null, ["number"], [scale]),
     // Runs event-script steps: 0 placed, 1 nothing pressed or outside, 2 no
     // room, 3 one of a pair; -1 for a script that cannot be read.
     designerEvents: (script) => call("vorlen_designer_events", "number", script),
@@ -63,7 +62,9 @@ export async function loadCore() {
     designerSave: () => call("vorlen_designer_save", "string"),
     designerMarkers: () => JSON.parse(call("vorlen_designer_markers", "string")),
     designerOctave: () => call("vorlen_designer_octave", "string"),
-    analysisPixels: () =>
-      pixels(module.ccall("vorlen_analysis_pixels", "number", [], []), analysisWidth, analysisHeight),
+    // At the designer's scale.
+    analysisPixels: (scale) =>
+      pixels(module.ccall("vorlen_analysis_pixels", "number", [], []), analysisWidth * scale,
+        analysisHeight * scale),
   };
 }

@@ -7,6 +7,7 @@
 import { buildDialog } from "./dialogs.js";
 import { AnalysisPanel } from "./analysis.js";
 import { ContextMenu } from "./context_menu.js";
+import { pictureScale } from "./picture.js";
 
 const longPressMs = 500;
 const touchSlop = 6;  // CSS pixels a finger may wander and still tap
@@ -29,15 +30,19 @@ export class Designer {
   // opens the analysis panel when asked. Resolves when the dialog closes.
   async open({ steps = [], analysis = false } = {}) {
     const { core, form } = this;
-    core.designerOpen();
+    // Drawn at the screen's pixels, as the desktop draws on a scaled screen.
+    this.scale = pictureScale();
+    core.designerOpen(this.scale);
     this.steps = [];
     const dialog = buildDialog(form, null, this.host, { closeBox: false, onEscape: () => this.reset() });
     this.dialog = dialog;
     dialog.dialog.classList.add("designer");
     const canvas = document.createElement("canvas");
     canvas.id = "designer";
-    canvas.width = form.pixelWidth;
-    canvas.height = form.pixelHeight;
+    canvas.width = form.pixelWidth * this.scale;
+    canvas.height = form.pixelHeight * this.scale;
+    canvas.style.width = `${form.pixelWidth}px`;
+    canvas.style.height = `${form.pixelHeight}px`;
     canvas.tabIndex = 0;
     canvas.role = "img";
     canvas.setAttribute("aria-label", "Z-ravan i amplitudska karakteristika dizajna");
@@ -61,7 +66,7 @@ export class Designer {
     dialog.control(form.reset).addEventListener("click", () => this.reset());
     this.pointer = { x: 0, y: 0 };
     this.menu = new ContextMenu(form.menu, dialog.dialog, (command) => this.command(command));
-    this.panel = new AnalysisPanel(core, dialog.dialog, () => this.onChange());
+    this.panel = new AnalysisPanel(core, dialog.dialog, this.scale, () => this.onChange());
     this.listen(canvas, dialog.dialog);
 
     this.scriptAccepted = steps.length === 0 || this.run(steps.join(";")) >= 0;
@@ -111,7 +116,7 @@ export class Designer {
   // Shows the client area, the controls' state and the read-outs, and the
   // analysis when its panel is open.
   show() {
-    const pixels = this.core.designerPixels(this.form.pixelWidth, this.form.pixelHeight);
+    const pixels = this.core.designerPixels(this.canvas.width, this.canvas.height);
     this.context.putImageData(pixels, 0, 0);
     this.showControls();
     this.panel.show();
@@ -138,8 +143,8 @@ export class Designer {
   at(event) {
     const box = this.canvas.getBoundingClientRect();
     return {
-      x: Math.floor((event.clientX - box.left) * this.canvas.width / box.width),
-      y: Math.floor((event.clientY - box.top) * this.canvas.height / box.height),
+      x: Math.floor((event.clientX - box.left) * this.form.pixelWidth / box.width),
+      y: Math.floor((event.clientY - box.top) * this.form.pixelHeight / box.height),
     };
   }
 

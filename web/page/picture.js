@@ -1,7 +1,7 @@
 // The picture canvas: 800 x 600 CSS pixels. At a device pixel ratio of 1 it
 // shows the core's raster exactly; on finer screens it has as many more
-// pixels and shows the picture's shapes drawn at that resolution, lines
-// as wide as a picture pixel and text at its size.
+// pixels, and the core draws the picture's shapes at that resolution:
+// lines as wide as a picture pixel, text at its size.
 import { pictureHeight, pictureWidth } from "./core.js";
 
 export function pictureScale() {
@@ -26,27 +26,10 @@ export class PictureCanvas {
 
   // Draws the view from the workspace as it is now; false for an unknown one.
   async show(view) {
-    const context = this.canvas.getContext("2d");
-    if (this.scale === 1) {
-      const pixels = this.core.draw(view);
-      if (!pixels) return false;
-      // Put before the core runs again: the pixels are the core's buffer.
-      context.putImageData(pixels, 0, 0);
-    } else {
-      const svg = this.core.svg(view);
-      if (!svg) return false;
-      const url = URL.createObjectURL(new Blob([svg], { type: "image/svg+xml" }));
-      try {
-        const image = new Image();
-        image.src = url;
-        await image.decode();
-        context.fillStyle = "#ffffff";
-        context.fillRect(0, 0, this.canvas.width, this.canvas.height);
-        context.drawImage(image, 0, 0, this.canvas.width, this.canvas.height);
-      } finally {
-        URL.revokeObjectURL(url);
-      }
-    }
+    const pixels = this.core.draw(view, this.scale);
+    if (!pixels) return false;
+    // Put before the core runs again: the pixels are the core's buffer.
+    this.canvas.getContext("2d").putImageData(pixels, 0, 0);
     this.drawn += 1;
     return true;
   }
