@@ -25,10 +25,17 @@ const types = {
 };
 
 const server = createServer(async (request, response) => {
-  const url = new URL(request.url, "http://localhost");
-  let path = normalize(join(folder, decodeURIComponent(url.pathname)));
+  // A path that is not URL-encoded text is a bad request, and one that
+  // leads out of the folder is refused; the server goes on either way.
+  let path;
+  try {
+    path = normalize(join(folder, decodeURIComponent(new URL(request.url, "http://localhost").pathname)));
+  } catch {
+    response.writeHead(400, { "Content-Type": "text/plain" }).end("bad request\n");
+    return;
+  }
   if (path !== normalize(folder) && !path.startsWith(normalize(folder) + sep)) {
-    response.writeHead(403).end();
+    response.writeHead(403, { "Content-Type": "text/plain" }).end("forbidden\n");
     return;
   }
   try {

@@ -4,6 +4,7 @@
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
+import http from "node:http";
 import { createRequire } from "node:module";
 import { join } from "node:path";
 import {
@@ -133,4 +134,20 @@ test("the whole site is at most 2 MB, and 800 KB gzip-compressed", async () => {
   visit(site);
   assert.ok(bytes <= 2_000_000, `${bytes} bytes`);
   assert.ok(gzipped <= 800_000, `${gzipped} bytes compressed`);
+});
+
+test("the local server answers a bad or escaping path with an error and goes on", async () => {
+  const get = (path) => new Promise((resolve, reject) => {
+    // Raw paths, as a browser would never send them.
+    const request = http.request(`${server.url}`, { path, method: "GET" }, (response) => {
+      response.resume();
+      resolve(response.statusCode);
+    });
+    request.on("error", reject);
+    request.end();
+  });
+  assert.equal(await get("/%E0%A4%A"), 400);
+  assert.equal(await get("/a/..%2f..%2f..%2f..%2fetc/passwd"), 403);
+  assert.equal(await get("/no-such-file"), 404);
+  assert.equal(await get("/vorlen.wasm"), 200);
 });
