@@ -3,6 +3,7 @@
 // --analysis-picture draws), following every change of the design. Escape
 // in it closes it alone; it closes with the designer.
 import { analysisHeight, analysisWidth } from "./core.js";
+import { tr } from "./language.js";
 
 export class AnalysisPanel {
   constructor(core, host, scale, onChange) {
@@ -16,11 +17,11 @@ export class AnalysisPanel {
     title.className = "titlebar";
     const heading = document.createElement("h2");
     heading.id = "analysis-title";
-    heading.textContent = "Analiza dizajna";
+    heading.textContent = tr("Analiza dizajna");
     const close = document.createElement("button");
     close.type = "button";
     close.className = "closebox";
-    close.setAttribute("aria-label", "Zatvori");
+    close.setAttribute("aria-label", tr("Zatvori"));
     close.textContent = "\u00d7";
     close.addEventListener("click", () => this.close());
     title.append(heading, close);
@@ -32,7 +33,7 @@ export class AnalysisPanel {
     canvas.style.height = `${analysisHeight}px`;
     canvas.role = "img";
     canvas.setAttribute("aria-label",
-      "Analiza dizajna: amplitudska i fazna karakteristika, grupno kasnjenje, impulsni odziv");
+      tr("Analiza dizajna: amplitudska i fazna karakteristika, grupno kasnjenje, impulsni odziv"));
     panel.append(title, canvas);
     // Focus stays in the panel while a person works in it, so that its
     // keys are its own.

@@ -2,13 +2,15 @@
 // at the pointer (the right button, the context-menu key, Shift+F10 or a
 // long press), Up and Down to move, Enter or Space to choose, Escape to
 // close; items that cannot run now are shown disabled.
+import { tr } from "./language.js";
+
 export class ContextMenu {
   constructor(entries, host, run) {
     this.run = run;
     this.element = document.createElement("ul");
     this.element.role = "menu";
     this.element.className = "context-menu";
-    this.element.setAttribute("aria-label", "Dizajn");
+    this.element.setAttribute("aria-label", tr("Dizajn"));
     this.element.hidden = true;
     this.items = new Map();
     for (const entry of entries) {

@@ -11,12 +11,32 @@ export async function loadCore() {
   const module = await createVorlen();
   const call = (name, returns, ...args) =>
     module.ccall(name, returns, args.map(() => "string"), args);
-  const catalogue = JSON.parse(call("vorlen_catalogue", "string"));
+  const readCatalogue = () => JSON.parse(call("vorlen_catalogue", "string"));
+  // A string in the core's heap for a call: long texts do not fit its stack.
+  const withHeapString = (text, use) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const pointer = module._malloc(size);
+    try {
+      module.stringToUTF8(text, pointer, size);
+      return use(pointer);
+    } finally {
+      module._free(pointer);
+    }
+  };
   const pixels = (pointer, width, height) =>
     new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pointer, width * height * 4), width, height);
   const ints = (name, returns, ...args) => module.ccall(name, returns, args.map(() => "number"), args);
   return {
-    catalogue,
+    // The views, signals, fields and dialog templates, in the language set
+    // last.
+    catalogue: readCatalogue(),
+    // Sets the language of what the core draws and of the catalogue:
+    // "sr", or "en" with its translations ({Serbian text: translation}).
+    setLanguage(name, translations) {
+      withHeapString(JSON.stringify(translations), (pointer) =>
+        module.ccall("vorlen_set_language", null, ["string", "number"], [name, pointer]));
+      this.catalogue = readCatalogue();
+    },
     reset: () => module.ccall("vorlen_reset", null, [], []),
     // Stores what the field rule of `param` (a, df, fg, M, L) reads from text.
     store: (param, text) => call("vorlen_store", "boolean", param, text),
@@ -48,17 +68,9 @@ export async function loadCore() {
       pixels(module.ccall("vorlen_designer_pixels", "number", [], []), width, height),
     designerState: () => JSON.parse(call("vorlen_designer_state", "string")),
     // "" when loaded, otherwise why the text is no design.
-    designerLoad(text) {
-      // In the core's heap, not on its stack: a design file may be 1 MiB.
-      const size = module.lengthBytesUTF8(text) + 1;
-      const pointer = module._malloc(size);
-      try {
-        module.stringToUTF8(text, pointer, size);
-        return module.UTF8ToString(module.ccall("vorlen_designer_load", "number", ["number"], [pointer]));
-      } finally {
-        module._free(pointer);
-      }
-    },
+    // A design file may be 1 MiB.
+    designerLoad: (text) => withHeapString(text, (pointer) =>
+      module.UTF8ToString(module.ccall("vorlen_designer_load", "number", ["number"], [pointer]))),
     designerSave: () => call("vorlen_designer_save", "string"),
     designerMarkers: () => JSON.parse(call("vorlen_designer_markers", "string")),
     designerOctave: () => call("vorlen_designer_octave", "string"),

@@ -7,15 +7,17 @@
 import { buildDialog } from "./dialogs.js";
 import { AnalysisPanel } from "./analysis.js";
 import { ContextMenu } from "./context_menu.js";
+import { tr } from "./language.js";
 import { pictureScale } from "./picture.js";
 
 const longPressMs = 500;
 const touchSlop = 6;  // CSS pixels a finger may wander and still tap
 
 export class Designer {
-  constructor(core, form, host, onChange) {
+  // `formOf()` gives the designer's template in the current language.
+  constructor(core, formOf, host, onChange) {
     this.core = core;
-    this.form = form;
+    this.formOf = formOf;
     this.host = host;
     this.onChange = onChange;  // called after every change of the steps or the panel
     this.steps = [];
@@ -29,7 +31,9 @@ export class Designer {
   // Opens the dialog afresh, replays `steps` (an event script's steps) and
   // opens the analysis panel when asked. Resolves when the dialog closes.
   async open({ steps = [], analysis = false } = {}) {
-    const { core, form } = this;
+    const { core } = this;
+    const form = this.formOf();
+    this.form = form;
     // Drawn at the screen's pixels, as the desktop draws on a scaled screen.
     this.scale = pictureScale();
     core.designerOpen(this.scale);
@@ -45,7 +49,7 @@ export class Designer {
     canvas.style.height = `${form.pixelHeight}px`;
     canvas.tabIndex = 0;
     canvas.role = "img";
-    canvas.setAttribute("aria-label", "Z-ravan i amplitudska karakteristika dizajna");
+    canvas.setAttribute("aria-label", tr("Z-ravan i amplitudska karakteristika dizajna"));
     dialog.client.prepend(canvas);
     for (const [left, top, width, height] of form.frames) {
       const frame = document.createElement("div");
@@ -56,8 +60,8 @@ export class Designer {
     this.canvas = canvas;
     this.context = canvas.getContext("2d");
     this.lists = [form.cartesian, form.polar].map((id) => dialog.control(id));
-    this.lists[0].setAttribute("aria-label", "Pozicija u Dekartovim koordinatama");
-    this.lists[1].setAttribute("aria-label", "Pozicija u polarnim koordinatama");
+    this.lists[0].setAttribute("aria-label", tr("Pozicija u Dekartovim koordinatama"));
+    this.lists[1].setAttribute("aria-label", tr("Pozicija u polarnim koordinatama"));
     this.zerosRadio = dialog.control(form.placeZeros);
     this.polesRadio = dialog.control(form.placePoles);
     this.zerosRadio.checked = true;
@@ -320,12 +324,14 @@ export class Designer {
     try {
       text = await file.slice(0, 1024 * 1024 + 1).text();
     } catch (error) {
-      this.message("Otvori dizajn", `Datoteka ${file.name} ne moze da se procita: ${error.message}`);
+      this.message(tr("Otvori dizajn"),
+        tr("Datoteka %s ne moze da se procita: %s").replace("%s", file.name).replace("%s", error.message));
       return;
     }
     const refusal = this.core.designerLoad(text);
     if (refusal) {
-      this.message("Otvori dizajn", `Datoteka ${file.name} nije dizajn: ${refusal}`);
+      this.message(tr("Otvori dizajn"),
+        tr("Datoteka %s nije dizajn: %s").replace("%s", file.name).replace("%s", refusal));
       return;
     }
     this.steps = this.loadedSteps();
@@ -364,7 +370,7 @@ export class Designer {
     try {
       await navigator.clipboard.writeText(this.core.designerOctave());
     } catch (error) {
-      this.message("Kopiraj koeficijente", `Koeficijenti nisu kopirani: ${error.message}`);
+      this.message(tr("Kopiraj koeficijente"), `${tr("Koeficijenti nisu kopirani:")} ${error.message}`);
     }
   }
 

@@ -4,6 +4,7 @@
 // average letter width across, an eighth of the line height down). Every
 // dialog is modal and closes by its accept button, Enter, Escape or the
 // close box alike: there is no cancel, nothing is undone.
+import { tr } from "./language.js";
 
 // The desktop's units: the average width of the 52 letters, rounded to
 // whole pixels, over 4; the line height over 8. As on the desktop, a
@@ -91,7 +92,7 @@ export function buildDialog(form, units, host, options = {}) {
   closeBox.type = "button";
   closeBox.className = "closebox";
   closeBox.tabIndex = -1;
-  closeBox.setAttribute("aria-label", "Zatvori");
+  closeBox.setAttribute("aria-label", tr("Zatvori"));
   closeBox.textContent = "\u00d7";
   title.append(caption);
   if (withCloseBox) title.append(closeBox);

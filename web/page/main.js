@@ -6,9 +6,10 @@ import { loadCore } from "./core.js";
 import { Designer } from "./designer.js";
 import { buildDialog, dialogUnits } from "./dialogs.js";
 import { buildMenuBar } from "./menubar.js";
+import { currentLanguage, preferredLanguage, tr, useLanguage } from "./language.js";
 import { menus, viewLabel } from "./menus.js";
 import { PictureCanvas } from "./picture.js";
-import { fieldKeys, formatFragment, parseFragment } from "./share.js";
+import { fieldKeys, formatFragment, fragmentLanguage, parseFragment } from "./share.js";
 
 const dialogFont = '13px "DejaVu Sans", "Segoe UI", sans-serif';
 
@@ -18,6 +19,9 @@ const fieldText = (text) => text.replace(/^ +/, "");
 
 async function start() {
   const core = await loadCore();
+  // The address's language, else the browser's preferred one, else Serbian.
+  const asked = fragmentLanguage(location.hash);
+  await useLanguage(asked ?? preferredLanguage(), core);
   const { catalogue } = core;
   const views = [...catalogue.views.map((view) => view.name), "polezero"];
   const signals = catalogue.signals;
@@ -31,14 +35,15 @@ async function start() {
   const say = (text) => {
     notice.textContent = text;
   };
-  const designer = new Designer(core, catalogue.forms.designer, document.getElementById("dialogs"),
-    () => writeAddress());
+  const designer = new Designer(core, () => core.catalogue.forms.designer,
+    document.getElementById("dialogs"), () => writeAddress());
   // The address: the main window's state, or the designer's while it is
   // open.
   const writeAddress = () => {
+    const language = { lang: currentLanguage() };
     const shown = designer.isOpen
-      ? { ...state, view: "polezero", events: designer.steps, analysis: designer.panel.isOpen }
-      : state;
+      ? { ...state, ...language, view: "polezero", events: designer.steps, analysis: designer.panel.isOpen }
+      : { ...state, ...language };
     history.replaceState(null, "", formatFragment(shown));
   };
 
@@ -56,7 +61,7 @@ async function start() {
     if (location.hash.length <= 1) return;
     const { state: wanted, error } = parseFragment(location.hash, views, signals);
     if (error) {
-      say(`Adresa nije procitana: ${error}.`);
+      say(`${tr("Adresa nije procitana:")} ${error}.`);
       return;
     }
     say("");
@@ -79,7 +84,7 @@ async function start() {
     // Opening runs at once; the dialog then stays open while the page goes on.
     designer.open({ steps: wanted.events, analysis: wanted.analysis });
     if (!designer.scriptAccepted) {
-      say("Adresa nije procitana: koraci dizajna (events) nisu ispravni.");
+      say(tr("Adresa nije procitana: koraci dizajna (events) nisu ispravni."));
     }
   }
 
@@ -138,7 +143,7 @@ async function start() {
   };
 
   async function runDialog(name) {
-    const form = catalogue.forms[name];
+    const form = core.catalogue.forms[name];
     const units = dialogUnits(dialogFont, form);
     const dialog = buildDialog(form, units, document.getElementById("dialogs"));
     if (name === "signal") dialogs.signal(form, dialog);
@@ -154,10 +159,32 @@ async function start() {
     else if (kind === "designer") await designer.open();
   }
 
-  buildMenuBar(document.getElementById("menubar"), menus, (command) => {
+  const menuBar = buildMenuBar(document.getElementById("menubar"), menus, (command) => {
     say("");
     run(command);
   });
+
+  // SR | EN, outside the menu bar: the menus, the picture and the dialogs
+  // opened from now on in that language, and the address with it.
+  const switchButtons = [...document.querySelectorAll("#languages button")];
+  const showLanguage = () => {
+    for (const button of switchButtons) {
+      button.setAttribute("aria-pressed", String(button.dataset.lang === currentLanguage()));
+    }
+    document.getElementById("languages").setAttribute("aria-label", tr("Jezik"));
+    canvas.setAttribute("aria-label", viewLabel(state.view));
+  };
+  for (const button of switchButtons) {
+    button.addEventListener("click", async () => {
+      if (button.dataset.lang === currentLanguage()) return;
+      await useLanguage(button.dataset.lang, core);
+      menuBar.relabel();
+      await picture.show(state.view);
+      showLanguage();
+      writeAddress();
+    });
+  }
+  showLanguage();
   window.addEventListener("hashchange", openAddress);
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
     picture.setScale(Math.max(1, Math.round(window.devicePixelRatio)));
@@ -176,5 +203,5 @@ async function start() {
 }
 
 start().catch((error) => {
-  document.getElementById("notice").textContent = `Vorlen nije pokrenut: ${error.message}`;
+  document.getElementById("notice").textContent = `${tr("Vorlen nije pokrenut:")} ${error.message}`;
 });

@@ -2,8 +2,12 @@
 // to reach it, Left and Right across the menus, Down or Enter into a menu,
 // Up and Down within it, Enter or Space to choose, Escape to close; and the
 // mouse as on the desktop (a click opens a menu, moving over the bar while
-// one is open opens the next, a click elsewhere closes it).
+// one is open opens the next, a click elsewhere closes it). Returns
+// relabel(), which shows the names in the current language.
+import { tr } from "./language.js";
+
 export function buildMenuBar(bar, menus, run) {
+  const labelled = [];  // [element, Serbian name, whether it is a menu's aria-label]
   const tops = [];
   let openIndex = -1;
 
@@ -59,7 +63,8 @@ export function buildMenuBar(bar, menus, run) {
     li.role = "none";
     const element = document.createElement("span");
     element.role = "menuitem";
-    element.textContent = menu.name;
+    element.textContent = tr(menu.name);
+    labelled.push([element, menu.name, false]);
     element.tabIndex = index === 0 ? 0 : -1;
     li.append(element);
     const top = { element, submenu: null, menu };
@@ -68,7 +73,8 @@ export function buildMenuBar(bar, menus, run) {
       element.setAttribute("aria-expanded", "false");
       const submenu = document.createElement("ul");
       submenu.role = "menu";
-      submenu.setAttribute("aria-label", menu.name);
+      submenu.setAttribute("aria-label", tr(menu.name));
+      labelled.push([submenu, menu.name, true]);
       submenu.hidden = true;
       for (const entry of menu.items) {
         const sub = document.createElement("li");
@@ -79,7 +85,8 @@ export function buildMenuBar(bar, menus, run) {
           const item = document.createElement("span");
           item.role = "menuitem";
           item.tabIndex = -1;
-          item.textContent = entry.name;
+          item.textContent = tr(entry.name);
+          labelled.push([item, entry.name, false]);
           item.addEventListener("click", () => choose(entry));
           item.addEventListener("mouseenter", () => item.focus());
           item.addEventListener("keydown", (event) => onItemKey(event, index, entry));
@@ -167,4 +174,13 @@ export function buildMenuBar(bar, menus, run) {
   document.addEventListener("pointerdown", (event) => {
     if (openIndex >= 0 && !bar.contains(event.target)) close();
   });
+
+  return {
+    relabel() {
+      for (const [element, name, isLabel] of labelled) {
+        if (isLabel) element.setAttribute("aria-label", tr(name));
+        else element.textContent = tr(name);
+      }
+    },
+  };
 }

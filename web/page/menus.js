@@ -3,6 +3,8 @@
 // command and no items runs it when chosen, as on the desktop. Commands:
 // "view:NAME" draws a view, "dialog:NAME" opens a dialog, "designer" the
 // pole-zero designer.
+import { tr } from "./language.js";
+
 export const separator = { separator: true };
 
 export const menus = [
@@ -39,7 +41,8 @@ export const menus = [
     ],
   },
   {
-    name: "Konverzija",
+    // The desktop's text, with its blank.
+    name: "Konverzija ",
     items: [
       { name: "Blok shema konvertora", command: "dialog:converterDiagram" },
       separator,
@@ -56,11 +59,11 @@ export const menus = [
 // The text alternative of the picture a view draws: where it is in the
 // menus, as a person finds it there.
 export function viewLabel(view) {
-  if (view === "blank") return "Prazan prikaz";
+  if (view === "blank") return tr("Prazan prikaz");
   for (const menu of menus) {
-    if (menu.command === `view:${view}`) return menu.name;
+    if (menu.command === `view:${view}`) return tr(menu.name).trim();
     for (const item of menu.items ?? []) {
-      if (item.command === `view:${view}`) return `${menu.name}: ${item.name}`;
+      if (item.command === `view:${view}`) return `${tr(menu.name).trim()}: ${tr(item.name)}`;
     }
   }
   return view;
