@@ -15,6 +15,7 @@
 
 #include "dialogs/embedded_image.h"
 #include "dialogs/template_dialog_gtk.h"
+#include "language/language.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ const wxPoint kSunkenEdge(2, 2);
 }  // namespace
 
 CTemplateDialog::CTemplateDialog(wxWindow* parent, const Form& form, const TemplateStyle& style)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(form.caption), wxDefaultPosition, wxDefaultSize,
-               style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(Tr(form.caption)), wxDefaultPosition,
+               wxDefaultSize, style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
       m_toPixels(style.toPixels)
 {
     // Set before anything is measured or made: dialog units come from the
@@ -55,12 +56,14 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const Form& form, const Templ
 // grow in step with those whole counts (at 1.5 times the letters are 3 %
 // wider than 1.5 times 8 pixels), nor does every text grow as the average
 // letter: elsewhere the units grow across as the fastest growing text of
-// the dialog does, so that every box fits its text as it does at 96.
+// the dialog does, so that every box fits its text as it does at 96. A
+// translation is measured against the Serbian text its box was fitted to,
+// so the units grow as much as the text that grows most in the translation.
 void CTemplateDialog::ScaleUnitsWithText(std::span<const DlgItem> items)
 {
     constexpr double kUsualResolution = 96.0;
     const double resolution = TextResolution();
-    if (m_toPixels || resolution == kUsualResolution)
+    if (m_toPixels || (resolution == kUsualResolution && CurrentLanguage() == Language::kSerbian))
         return;
     const wxFont font = GetFont();
     constexpr const char* kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -71,7 +74,7 @@ void CTemplateDialog::ScaleUnitsWithText(std::span<const DlgItem> items)
     for (const DlgItem& item : items) {
         const double usual = item.text ? MeasureText(font, kUsualResolution, item.text).width : 0.0;
         if (usual > 0.0)
-            growth = std::max(growth, MeasureText(font, resolution, item.text).width / usual);
+            growth = std::max(growth, MeasureText(font, resolution, Tr(item.text)).width / usual);
     }
     const double usualUnit = std::round(letters.width / 52.0) / 4.0;
     m_unitPixels =
@@ -104,7 +107,7 @@ void CTemplateDialog::Build(std::span<const DlgItem> items)
         if (item.id == kNoId)
             item.id = wxID_STATIC;
         const wxRect r = ToPixels(item.box);
-        const wxString text = item.text ? wxString::FromUTF8(item.text) : wxString();
+        const wxString text = item.text ? wxString::FromUTF8(Tr(item.text)) : wxString();
         switch (item.kind) {
         case DlgControl::DefaultButton:
             (new wxButton(this, item.id, text, r.GetPosition(), r.GetSize()))->SetDefault();

@@ -9,12 +9,14 @@
 
 #include <fmt/format.h>
 
+#include "language/language.h"
+
 namespace polezero {
 
 namespace {
 
 struct PanelList {
-    std::string_view title;  // "Nule"
+    std::string_view title;  // "Nule", shown as Tr(title)
     std::string_view name;   // "z", the entries' prefix
     int firstIndex;          // roots count from 1, coefficients from 0
     const std::vector<std::complex<double>>* values;
@@ -37,7 +39,7 @@ void AppendEntries(std::vector<std::string>& lines, const PanelList& list, int b
         lines.push_back(" " + label + " = " + (number.front() == '-' ? "" : " ") + number);
     }
     if (shown < count) {
-        lines.push_back(" ... jos " + std::to_string(count - shown));
+        lines.push_back(fmt::format(fmt::runtime(Tr(" ... jos {}")), count - shown));
     }
 }
 
@@ -102,12 +104,13 @@ std::vector<std::string> AnalysisPanelLines(const FilterAnalysis& analysis, int 
         "B(z) = b0 + b1 z^-1 + ...",
         "A(z) = a0 + a1 z^-1 + ...",
         "g = " + PanelNumber(analysis.gain),
-        std::string("stabilan: ") + (analysis.stable ? "da" : "ne"),
-        std::string("realni koeficijenti: ") + (analysis.realCoefficients ? "da" : "ne"),
+        std::string(Tr("stabilan: ")) + Tr(analysis.stable ? N_("da") : N_("ne")),
+        std::string(Tr("realni koeficijenti: ")) +
+            Tr(analysis.realCoefficients ? N_("da") : N_("ne")),
     };
     const std::array<PanelList, 4> lists = {
-        PanelList{"Nule", "z", 1, &analysis.zeros},
-        PanelList{"Polovi", "p", 1, &analysis.poles},
+        PanelList{N_("Nule"), "z", 1, &analysis.zeros},
+        PanelList{N_("Polovi"), "p", 1, &analysis.poles},
         PanelList{"b", "b", 0, &analysis.b},
         PanelList{"a", "a", 0, &analysis.a},
     };
@@ -126,10 +129,10 @@ std::vector<std::string> AnalysisPanelLines(const FilterAnalysis& analysis, int 
         const PanelList& list = lists[i];
         lines.emplace_back();
         if (list.values->empty()) {
-            lines.push_back(std::string(list.title) + ": nema");
+            lines.push_back(std::string(Tr(list.title)) + ": " + Tr("nema"));
             continue;
         }
-        lines.push_back(std::string(list.title) + " (" + std::to_string(list.values->size()) +
+        lines.push_back(std::string(Tr(list.title)) + " (" + std::to_string(list.values->size()) +
                         "):");
         AppendEntries(lines, list, std::max(budget[i], 1));
     }
