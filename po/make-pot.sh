@@ -7,7 +7,7 @@ out=$2
 cd "$root"
 # The folders of the program whose texts a person reads; tests, benchmarks
 # and tools are not translated.
-find app dialogs forms language plot polezero views cli -name '*.cpp' -o -name '*.h' |
+find app cli dialogs forms language plot polezero views web -name '*.cpp' -o -name '*.h' |
   LC_ALL=C sort |
   xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=Tr --keyword=N_ \
     --add-comments=TRANSLATORS: --no-location --sort-output \

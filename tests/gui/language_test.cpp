@@ -7,6 +7,7 @@
 
 #include <wx/listbox.h>
 #include <wx/menu.h>
+#include <wx/toplevel.h>
 
 #include "app/command_ids.h"
 #include "dialogs/about_dlg.h"
@@ -20,7 +21,7 @@ namespace {
 
 // A text of `window` or its children still in Serbian: one whose
 // translation is another text.
-std::string SerbianLeftIn(wxWindow& window)
+std::string SerbianLeftIn(wxTopLevelWindow& window)
 {
     std::set<std::string> shown = {window.GetTitle().utf8_string()};
     for (wxWindow* child : window.GetChildren()) {
