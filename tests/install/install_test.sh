@@ -44,7 +44,8 @@ file "$work/dft.png" | grep -q 'PNG image data, 800 x 600' || fail "dft.png: $(f
 # gettext's own, for the tools that read it.
 "$prefix/bin/vorlen-render" dft --lang en -o "$work/dft.svg" || fail "vorlen-render --lang en cannot draw"
 grep -qF '>Magnitude spectrum | X(k) | :</text>' "$work/dft.svg" || fail "vorlen-render --lang en draws no English title"
-msgunfmt "$prefix/share/locale/en/LC_MESSAGES/vorlen.mo" | grep -qF 'msgstr "Decimation"' ||
+msgunfmt "$prefix/share/locale/en/LC_MESSAGES/vorlen.mo" >"$work/en.po" &&
+  grep -qF 'msgstr "Decimation"' "$work/en.po" ||
   fail "the installed vorlen.mo does not translate into English"
 
 # 3. The desktop: a valid entry that starts the program and names its
