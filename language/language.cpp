@@ -83,6 +83,10 @@ void SetCatalogue(std::span<const std::pair<std::string, std::string>> entries)
 
 const char* Tr(const char* serbian)
 {
+    // A table's empty slot (a separator's label) stays empty.
+    if (serbian == nullptr) {
+        return nullptr;
+    }
     const std::string* translation = Find(serbian);
     return translation ? translation->c_str() : serbian;
 }

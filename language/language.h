@@ -42,7 +42,7 @@ void SetCatalogue(std::span<const std::pair<std::string, std::string>> entries);
 
 // The text in the current language: `serbian` itself in Serbian or when the
 // catalogue has no translation of it, else the translation. The pointer
-// stays valid until the next SetCatalogue().
+// stays valid until the next SetCatalogue(). Tr(nullptr) is nullptr.
 const char* Tr(const char* serbian);
 std::string_view Tr(std::string_view serbian);
 

@@ -53,6 +53,7 @@ TEST_F(Translation, EnglishLooksTheIdUpAndFallsBackToIt)
     // Not in the catalogue, or left untranslated: the Serbian text.
     EXPECT_STREQ("Interpolacija", Tr("Interpolacija"));
     EXPECT_STREQ("Prazno", Tr("Prazno"));
+    EXPECT_EQ(nullptr, Tr(static_cast<const char*>(nullptr)));
     // A prefix or a longer text is another id.
     EXPECT_STREQ("Decimacij", Tr("Decimacij"));
     EXPECT_EQ("Nule ", Tr(std::string_view("Nule ")));
