@@ -4,6 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/recent_files.h"
+#include "language/language.h"
 
 namespace {
 
@@ -43,43 +44,43 @@ MainMenus CreateMainMenuBar()
     menus.bar->Append(menus.file, "&File");
 
     menus.signalGenerator = new wxMenu;
-    menus.bar->Append(menus.signalGenerator, "Odabir ulaznog signla");
+    menus.bar->Append(menus.signalGenerator, Tr("Odabir ulaznog signla"));
     menus.dft = new wxMenu;
     menus.bar->Append(menus.dft, "DFT");
 
     menus.bar->Append(Submenu({
-                          {cmd::kFilterParams, "Parametri Filtra"},
+                          {cmd::kFilterParams, Tr("Parametri Filtra")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kFilterSpectrum, "Filtriranje u frekv. domenu"},
+                          {cmd::kFilterSpectrum, Tr("Filtriranje u frekv. domenu")},
                       }),
-                      "NF Filtar");
+                      Tr("NF Filtar"));
     menus.bar->Append(Submenu({
-                          {cmd::kDecimatorDiagram, "Blok shema decimatora"},
+                          {cmd::kDecimatorDiagram, Tr("Blok shema decimatora")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kDecimatorParams, "Podesavanje parametara"},
+                          {cmd::kDecimatorParams, Tr("Podesavanje parametara")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kDecimationTime, "Vremenski Domen"},
-                          {cmd::kDecimationFrequency, "Frekvencijski Domen"},
+                          {cmd::kDecimationTime, Tr("Vremenski Domen")},
+                          {cmd::kDecimationFrequency, Tr("Frekvencijski Domen")},
                       }),
-                      "Decimacija");
+                      Tr("Decimacija"));
     menus.bar->Append(Submenu({
-                          {cmd::kInterpolatorDiagram, "Blok shema interpolatora"},
+                          {cmd::kInterpolatorDiagram, Tr("Blok shema interpolatora")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kInterpolatorParams, "Podesavanje parametara"},
+                          {cmd::kInterpolatorParams, Tr("Podesavanje parametara")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kInterpolationTime, "Vremenski Domen"},
-                          {cmd::kInterpolationFrequency, "Frekvencijski Domen"},
+                          {cmd::kInterpolationTime, Tr("Vremenski Domen")},
+                          {cmd::kInterpolationFrequency, Tr("Frekvencijski Domen")},
                       }),
-                      "Interpolacija");
+                      Tr("Interpolacija"));
     menus.bar->Append(Submenu({
-                          {cmd::kConverterDiagram, "Blok shema konvertora"},
+                          {cmd::kConverterDiagram, Tr("Blok shema konvertora")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kConverterParams, "Parametri konvertora frekvencije"},
+                          {cmd::kConverterParams, Tr("Parametri konvertora frekvencije")},
                           {wxID_SEPARATOR, ""},
-                          {cmd::kConversionTime, "Vremenski domen"},
-                          {cmd::kConversionFrequency, "Frekvencijski domen"},
+                          {cmd::kConversionTime, Tr("Vremenski domen")},
+                          {cmd::kConversionFrequency, Tr("Frekvencijski domen")},
                       }),
-                      "Konverzija ");
+                      Tr("Konverzija "));
 
     // GTK menu bars have no separators between titles; the two that stand
     // around "Ad Hoc Filter" elsewhere are left out.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "app/vorlen_view.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/screen_picture.h"
+#include "language/built_in.h"
 
 wxBEGIN_EVENT_TABLE(CVorlenApp, wxApp)
     EVT_MENU(cmd::kFileNew, CVorlenApp::OnFileNew)
@@ -72,6 +74,10 @@ void CVorlenApp::OnInitCmdLine(wxCmdLineParser& parser)
     parser.SetLogo("Vorlen: the basics of discrete-time signal processing.");
     parser.AddSwitch("h", "help", "show this help and exit", wxCMD_LINE_OPTION_HELP);
     parser.AddLongSwitch("version", "show the version and exit");
+    parser.AddLongOption("lang",
+                         "the language of the texts: sr (Serbian) or en (English); default: "
+                         "the locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)",
+                         wxCMD_LINE_VAL_STRING);
     parser.AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
@@ -81,6 +87,19 @@ bool CVorlenApp::OnCmdLineParsed(wxCmdLineParser& parser)
         std::printf("%s\n", VorlenVersionLine());
         std::exit(0);
     }
+    // The language is set before any window is made: menus and dialogs
+    // take their texts when they are built.
+    Language language = LanguageFromEnvironment();
+    if (wxString name; parser.Found("lang", &name)) {
+        const std::optional<Language> chosen = ParseLanguageName(name.utf8_string());
+        if (!chosen) {
+            std::fprintf(stderr, "vorlen: --lang: '%s' is not a language of Vorlen (sr or en)\n",
+                         static_cast<const char*>(name.utf8_str()));
+            std::exit(2);
+        }
+        language = *chosen;
+    }
+    UseBuiltInLanguage(language);
     if (parser.GetParamCount() > 0)
         m_fileToOpen = parser.GetParam(0);
     return true;

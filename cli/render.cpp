@@ -15,6 +15,7 @@
 #include "cli/printable_text.h"
 #include "cli/render_dump.h"
 #include "cli/render_tools.h"
+#include "language/built_in.h"
 #include "output/output_set.h"
 #include "picture/raster.h"
 #include "picture/surface.h"
@@ -111,6 +112,9 @@ int RunRenderer(int argc, const char* const argv[], std::ostream& out, std::ostr
     }
 
     const RenderOptions& options = commandLine.options;
+    // Each run says its language: a test may run the renderer many times in
+    // one process.
+    UseBuiltInLanguage(options.language.value_or(LanguageFromEnvironment()));
     try {
         options.command->execute(options);
     } catch (const DesignFileFailure& failure) {

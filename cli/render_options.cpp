@@ -147,6 +147,8 @@ struct TypedOptions {
     CLI::Option* sizeOption = nullptr;
     CLI::Option* dumpOption = nullptr;
     CLI::Option* outDirOption = nullptr;
+    std::string language;  // --lang as typed
+    CLI::Option* languageOption = nullptr;
 };
 
 void DescribeProgram(CLI::App& app)
@@ -210,6 +212,11 @@ void AddGeneralOptions(CLI::App& app, TypedOptions& typed, RenderOptions& option
         app.add_option("--out-dir", options.outDir,
                        "with all: the folder for every picture and its dump, made if missing")
             ->option_text("DIR");
+    typed.languageOption =
+        app.add_option("--lang", typed.language,
+                       "the language of the picture's texts: sr (Serbian) or en (English);\n"
+                       "default: the locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)")
+            ->option_text("sr|en");
 }
 
 // Runs CLI11 over the arguments. The finished command line when that is
@@ -239,6 +246,18 @@ std::optional<std::string> ReadCommand(const TypedOptions& typed, RenderOptions&
     options.command = FindRenderCommand(typed.command);
     if (options.command == nullptr) {
         return "unknown command '" + typed.command + "' (commands: " + CommandNames(", ") + ")";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadLanguage(const TypedOptions& typed, RenderOptions& options)
+{
+    if (typed.languageOption->count() == 0) {
+        return std::nullopt;
+    }
+    options.language = ParseLanguageName(typed.language);
+    if (!options.language) {
+        return "--lang: '" + typed.language + "' is not a language of Vorlen (sr or en)";
     }
     return std::nullopt;
 }
@@ -353,6 +372,9 @@ CommandLine ParseCommandLine(int argc, const char* const argv[])
     std::optional<std::string> error = ReadCommand(typed, options);
     if (!error) {
         error = designerOptions.Read(typed.command, app, options);
+    }
+    if (!error) {
+        error = ReadLanguage(typed, options);
     }
     if (!error) {
         error = ReadSize(typed, options);

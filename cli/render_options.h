@@ -11,6 +11,7 @@
 #include "cli/picture_options.h"
 #include "cli/render_commands.h"
 #include "dsp/signals.h"
+#include "language/language.h"
 #include "polezero/session.h"
 #include "workspace/params.h"
 
@@ -37,6 +38,8 @@ struct RenderOptions {
     std::vector<polezero::DesignerEvent> designerEvents;
     std::string designFile;  // --design: loaded before the events; empty when not given
     std::string saveDesign;  // --save-design: the design at the end; empty when not given
+    // --lang: the language of the picture's texts; none given, the locale's.
+    std::optional<Language> language;
 };
 
 struct CommandLine {

@@ -9,6 +9,7 @@
 
 #include "dialogs/own_input_gtk.h"
 #include "dialogs/screen_picture.h"
+#include "language/language.h"
 #include "picture/draw_at_scale.h"
 #include "polezero/analysis_picture.h"
 #include "polezero/dialog_face.h"
@@ -17,8 +18,8 @@ static_assert(CDesignAnalysisWindow::kClientWidth == polezero::kAnalysisPictureW
               CDesignAnalysisWindow::kClientHeight == polezero::kAnalysisPictureHeight);
 
 CDesignAnalysisWindow::CDesignAnalysisWindow(wxWindow* designer, const polezero::Design& design)
-    : wxDialog(designer, wxID_ANY, "Analiza dizajna", wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+    : wxDialog(designer, wxID_ANY, wxString::FromUTF8(Tr("Analiza dizajna")), wxDefaultPosition,
+               wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       m_picture(kClientWidth, kClientHeight)
 {
     TakeOwnInput(*this);

@@ -6,12 +6,18 @@
 
 #include <filesystem>
 
+#include "language/language.h"
 #include "output/output_set.h"
 #include "polezero/design_file.h"
 
 namespace {
 
-constexpr const char* kFilter = "Dizajn (*.json)|*.json|All Files (*.*)|*";
+// The chooser's filter: the design files by the name of their kind, then
+// every file.
+wxString Filter()
+{
+    return wxString::FromUTF8(Tr("Dizajn (*.json)")) + "|*.json|All Files (*.*)|*";
+}
 
 // The chosen file. wxGTK answers GetPath() from the native chooser, which
 // is empty when the choice was made without it (as in tests); the folder
@@ -33,8 +39,8 @@ void Report(wxWindow* parent, const wxString& caption, const wxString& message)
 
 std::optional<std::vector<polezero::Marker>> ChooseAndReadDesign(wxWindow* parent)
 {
-    const wxString caption = "Otvori dizajn";
-    wxFileDialog dialog(parent, caption, wxString(), wxString(), kFilter,
+    const wxString caption = wxString::FromUTF8(Tr("Otvori dizajn"));
+    wxFileDialog dialog(parent, caption, wxString(), wxString(), Filter(),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
@@ -45,10 +51,14 @@ std::optional<std::vector<polezero::Marker>> ChooseAndReadDesign(wxWindow* paren
     switch (read.status) {
     case polezero::DesignFileRead::Status::Loaded: return std::move(read.markers);
     case polezero::DesignFileRead::Status::Refused:
-        Report(parent, caption, "Datoteka " + name + " nije dizajn: " + reason);
+        Report(
+            parent, caption,
+            wxString::Format(wxString::FromUTF8(Tr("Datoteka %s nije dizajn: %s")), name, reason));
         break;
     case polezero::DesignFileRead::Status::CannotRead:
-        Report(parent, caption, "Datoteka " + name + " ne moze da se procita: " + reason);
+        Report(parent, caption,
+               wxString::Format(wxString::FromUTF8(Tr("Datoteka %s ne moze da se procita: %s")),
+                                name, reason));
         break;
     }
     return std::nullopt;
@@ -56,9 +66,9 @@ std::optional<std::vector<polezero::Marker>> ChooseAndReadDesign(wxWindow* paren
 
 void ChooseAndSaveDesign(wxWindow* parent, std::span<const polezero::Marker> markers)
 {
-    const wxString caption = "Sacuvaj dizajn";
-    wxFileDialog dialog(parent, caption, wxString(), "dizajn.json", kFilter,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    const wxString caption = wxString::FromUTF8(Tr("Sacuvaj dizajn"));
+    wxFileDialog dialog(parent, caption, wxString(), wxString::FromUTF8(Tr("dizajn.json")),
+                        Filter(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     wxFileName file(ChosenPath(dialog));
@@ -66,7 +76,8 @@ void ChooseAndSaveDesign(wxWindow* parent, std::span<const polezero::Marker> mar
         file.SetExt("json");
     if (const auto failure = WriteDesignFile(file.GetFullPath(), polezero::DesignFileText(markers)))
         Report(parent, caption,
-               "Dizajn nije sacuvan u " + file.GetFullName() + ": " + wxString::FromUTF8(*failure));
+               wxString::Format(wxString::FromUTF8(Tr("Dizajn nije sacuvan u %s: %s")),
+                                file.GetFullName(), wxString::FromUTF8(*failure)));
 }
 
 std::optional<std::string> WriteDesignFile(const wxString& path, const std::string& text)

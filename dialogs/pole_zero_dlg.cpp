@@ -14,6 +14,7 @@
 #include "dialogs/repaint_region_gtk.h"
 #include "dialogs/screen_picture.h"
 #include "forms/dialog_forms.h"
+#include "language/language.h"
 #include "polezero/design_edit.h"
 #include "polezero/dialog_face.h"
 #include "polezero/filter_analysis.h"
@@ -170,7 +171,7 @@ void CPoleZeroDlg::OnContextMenu(wxContextMenuEvent& event)
             menu.AppendSeparator();
             continue;
         }
-        wxString label = wxString::FromUTF8(entry.label);
+        wxString label = wxString::FromUTF8(Tr(entry.label));
         if (entry.shortcut)
             label += "\t" + wxString::FromUTF8(entry.shortcut);
         if (entry.check)
@@ -301,7 +302,7 @@ void CPoleZeroDlg::ShowReadout()
         wxListBox& list = List(id);
         list.Clear();
         for (const std::string& line : *lines)
-            list.Append(wxString::FromUTF8(line));
+            list.Append(wxString::FromUTF8(polezero::ShownReadoutLine(line)));
     }
 }
 

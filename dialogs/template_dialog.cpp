@@ -15,6 +15,7 @@
 
 #include "dialogs/embedded_image.h"
 #include "dialogs/template_dialog_gtk.h"
+#include "language/language.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ const wxPoint kSunkenEdge(2, 2);
 }  // namespace
 
 CTemplateDialog::CTemplateDialog(wxWindow* parent, const Form& form, const TemplateStyle& style)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(form.caption), wxDefaultPosition, wxDefaultSize,
-               style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(Tr(form.caption)), wxDefaultPosition,
+               wxDefaultSize, style.closeBox ? wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX : 0),
       m_toPixels(style.toPixels)
 {
     // Set before anything is measured or made: dialog units come from the
@@ -56,26 +57,62 @@ CTemplateDialog::CTemplateDialog(wxWindow* parent, const Form& form, const Templ
 // wider than 1.5 times 8 pixels), nor does every text grow as the average
 // letter: elsewhere the units grow across as the fastest growing text of
 // the dialog does, so that every box fits its text as it does at 96.
+//
+// A translation is measured against the room its box had at 96: the
+// Serbian text's own width, or more where the box is wider than its
+// Serbian text (a short caption on a long group box, a button's word).
 void CTemplateDialog::ScaleUnitsWithText(std::span<const DlgItem> items)
 {
     constexpr double kUsualResolution = 96.0;
     const double resolution = TextResolution();
-    if (m_toPixels || resolution == kUsualResolution)
+    if (m_toPixels || (resolution == kUsualResolution && CurrentLanguage() == Language::kSerbian))
         return;
     const wxFont font = GetFont();
     constexpr const char* kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     const TextSize letters = MeasureText(font, kUsualResolution, kLetters);
     if (letters.width <= 0.0)
         return;
+    const double usualUnit = std::round(letters.width / 52.0) / 4.0;
     double growth = MeasureText(font, resolution, kLetters).width / letters.width;
     for (const DlgItem& item : items) {
         const double usual = item.text ? MeasureText(font, kUsualResolution, item.text).width : 0.0;
-        if (usual > 0.0)
-            growth = std::max(growth, MeasureText(font, resolution, item.text).width / usual);
+        if (usual <= 0.0)
+            continue;
+        const char* shown = Tr(item.text);
+        const double room =
+            shown == item.text ? usual : TextRoomAtUsualSize(item, usual, usualUnit);
+        growth = std::max(growth, MeasureText(font, resolution, shown).width / room);
     }
-    const double usualUnit = std::round(letters.width / 52.0) / 4.0;
     m_unitPixels =
         wxRealPoint(usualUnit * growth, MeasureText(font, resolution, kLetters).height / 8.0);
+}
+
+// The width a translation of `item`'s text may take at 96 dots per inch,
+// given the Serbian text's width there (`usual`, which fits) and the unit
+// in pixels: the box less what the control draws beside its text, and
+// never less than the Serbian text. A static whose Serbian text wraps
+// keeps that text's width, so that the translation takes no more lines.
+double CTemplateDialog::TextRoomAtUsualSize(const DlgItem& item, double usual, double unit)
+{
+    // GTK's (Adwaita's) frame around a button's label, a radio button's
+    // indicator and its spacing, a group box's caption inset, with a margin.
+    double inset = 0.0;
+    switch (item.kind) {
+    case DlgControl::DefaultButton:
+    case DlgControl::Button: inset = 24.0; break;
+    case DlgControl::FirstRadio:
+    case DlgControl::Radio: inset = 32.0; break;
+    case DlgControl::Group:
+    case DlgControl::GroupCentred:
+    case DlgControl::GroupRight: inset = 24.0; break;
+    case DlgControl::Static:
+    case DlgControl::CentredStatic:
+        if (usual > item.box.w * unit)
+            return usual;
+        break;
+    default: return usual;
+    }
+    return std::max(usual, item.box.w * unit - inset);
 }
 
 wxPoint CTemplateDialog::UnitsToPixels(int x, int y) const
@@ -104,7 +141,7 @@ void CTemplateDialog::Build(std::span<const DlgItem> items)
         if (item.id == kNoId)
             item.id = wxID_STATIC;
         const wxRect r = ToPixels(item.box);
-        const wxString text = item.text ? wxString::FromUTF8(item.text) : wxString();
+        const wxString text = item.text ? wxString::FromUTF8(Tr(item.text)) : wxString();
         switch (item.kind) {
         case DlgControl::DefaultButton:
             (new wxButton(this, item.id, text, r.GetPosition(), r.GetSize()))->SetDefault();

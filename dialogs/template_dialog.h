@@ -80,6 +80,7 @@ private:
     wxRect ToPixels(const DlgBox& box) const;
     wxPoint UnitsToPixels(int x, int y) const;
     void ScaleUnitsWithText(std::span<const DlgItem> items);
+    static double TextRoomAtUsualSize(const DlgItem& item, double usual, double unit);
     void Build(std::span<const DlgItem> items);
     void OnCharHook(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "language/language.h"
 #include "plot/plot_axis.h"
 #include "polezero/analysis_panel.h"
 
@@ -116,8 +117,9 @@ double FrequencyStep(const std::vector<double>& values)
     return values.empty() ? 0.0 : 2.0 * kPi / static_cast<double>(values.size());
 }
 
-void DrawTitle(Surface& surface, const PlotFrame& plot, const std::string& title)
+void DrawTitle(Surface& surface, const PlotFrame& plot, const std::string& serbian)
 {
+    const std::string_view title = Tr(serbian);
     surface.TextOut(plot.Box().left, plot.Box().top - kTitleGap - surface.MeasureText(title).height,
                     title);
 }
@@ -179,24 +181,25 @@ void DrawDesignAnalysis(Surface& surface, const FilterAnalysis& analysis)
     // the columns then reaches under the left plot's frame, never over it.
     plots.phase.DrawAxes(surface, frequency);
     plots.phase.DrawCurve(surface, analysis.phase, 0.0, FrequencyStep(analysis.phase));
-    DrawTitle(surface, plots.phase, "Faza, odmotana [rad]");
+    DrawTitle(surface, plots.phase, N_("Faza, odmotana [rad]"));
 
     plots.impulse.DrawAxes(surface, "n");
     plots.impulse.DrawLevel(surface, 0.0, kBlue);
     plots.impulse.DrawStems(surface, RealParts(analysis.impulse));
     DrawTitle(surface, plots.impulse,
-              analysis.realCoefficients ? "Impulsni odziv h(n)" : "Impulsni odziv, Re h(n)");
+              analysis.realCoefficients ? N_("Impulsni odziv h(n)")
+                                        : N_("Impulsni odziv, Re h(n)"));
 
     plots.magnitude.DrawAxes(surface, frequency);
     plots.magnitude.DrawLevel(surface, kHalfPowerDb, kRed);
     const std::vector<double> magnitude = PlottedMagnitude(analysis);
     plots.magnitude.DrawCurve(surface, magnitude, 0.0, FrequencyStep(magnitude));
-    DrawTitle(surface, plots.magnitude, "Amplituda [dB]");
+    DrawTitle(surface, plots.magnitude, N_("Amplituda [dB]"));
     DrawHalfPowerLegend(surface, plots.magnitude);
 
     plots.delay.DrawAxes(surface, frequency);
     plots.delay.DrawCurve(surface, analysis.groupDelay, 0.0, FrequencyStep(analysis.groupDelay));
-    DrawTitle(surface, plots.delay, "Grupno kasnjenje [odbirci]");
+    DrawTitle(surface, plots.delay, N_("Grupno kasnjenje [odbirci]"));
 
     DrawPanel(surface, analysis);
 }

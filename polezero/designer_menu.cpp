@@ -1,5 +1,7 @@
 #include "polezero/designer_menu.h"
 
+#include "language/language.h"
+
 namespace polezero {
 
 namespace {
@@ -7,18 +9,18 @@ namespace {
 using enum DesignerCommand;
 
 constexpr DesignerMenuEntry kMenu[] = {
-    {Undo, "Ponisti", "Ctrl+Z"},
-    {Redo, "Ponovi", "Ctrl+Y"},
+    {Undo, N_("Ponisti"), "Ctrl+Z"},
+    {Redo, N_("Ponovi"), "Ctrl+Y"},
     {None, nullptr, nullptr},
-    {RemoveMarker, "Ukloni marker", "Del"},
-    {ConjugatePairs, "Konjugovani parovi", nullptr, true},
+    {RemoveMarker, N_("Ukloni marker"), "Del"},
+    {ConjugatePairs, N_("Konjugovani parovi"), nullptr, true},
     {None, nullptr, nullptr},
-    {OpenDesign, "Otvori dizajn...", "Ctrl+O"},
-    {SaveDesign, "Sacuvaj dizajn...", "Ctrl+S"},
+    {OpenDesign, N_("Otvori dizajn..."), "Ctrl+O"},
+    {SaveDesign, N_("Sacuvaj dizajn..."), "Ctrl+S"},
     {None, nullptr, nullptr},
-    {CopyCoefficients, "Kopiraj koeficijente", "Ctrl+C"},
+    {CopyCoefficients, N_("Kopiraj koeficijente"), "Ctrl+C"},
     {None, nullptr, nullptr},
-    {DesignAnalysis, "Analiza dizajna...", "Ctrl+A"},
+    {DesignAnalysis, N_("Analiza dizajna..."), "Ctrl+A"},
 };
 
 }  // namespace

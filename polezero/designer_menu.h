@@ -21,6 +21,7 @@ enum class DesignerCommand {
 
 // One line of the context menu: a command with its label and the shortcut
 // shown beside it (nullptr: none), or a separator (DesignerCommand::None).
+// The label is the Serbian text; a menu shows Tr(label).
 struct DesignerMenuEntry {
     DesignerCommand command;
     const char* label;

@@ -2,12 +2,16 @@
 
 #include <cmath>
 
+#include "language/language.h"
 #include "polezero/geometry.h"
 #include "workspace/number_text.h"
 
 namespace polezero {
 
 namespace {
+
+// The labels in Serbian; "x: ", "y: " and "angle: " are read as they are.
+constexpr const char* kModulusLabel = N_("moduo: ");
 
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
@@ -41,7 +45,16 @@ PointerReadout ReadPointer(int x, int y)
     const float Y = static_cast<float>(kOriginY - y) * kUnitsPerPixelFloat;
     const double r = std::sqrt(static_cast<double>(X) * X + static_cast<double>(Y) * Y);
     return {{Line("x: ", X), Line("y: ", Y)},
-            {Line("moduo: ", r), Line("angle: ", AngleDegrees(X, Y))}};
+            {Line(kModulusLabel, r), Line("angle: ", AngleDegrees(X, Y))}};
+}
+
+std::string ShownReadoutLine(std::string_view line)
+{
+    const std::string_view label = kModulusLabel;
+    if (line.starts_with(label)) {
+        return std::string(Tr(label)) + std::string(line.substr(label.size()));
+    }
+    return std::string(line);
 }
 
 }  // namespace polezero

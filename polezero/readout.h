@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace polezero {
@@ -21,5 +22,10 @@ struct PointerReadout {
 // At the centre pixel the angle is 0/0 and reads 0.00. Outside the area
 // both boxes show "Out of range".
 PointerReadout ReadPointer(int x, int y);
+
+// A read-out line as the list boxes show it: its label in the current
+// language, the number as it is. The read-out itself keeps the Serbian
+// labels, so dumps do not depend on the language.
+std::string ShownReadoutLine(std::string_view line);
 
 }  // namespace polezero

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config gettext
   libwxgtk3.2-dev libgtk-3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libpng-dev libcairo2-dev

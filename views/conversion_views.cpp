@@ -10,11 +10,12 @@
 
 namespace {
 
-constexpr std::string_view kInputTitle = "Vremenski oblik ulaznog signala x(n):";
+constexpr std::string_view kInputTitle = N_("Vremenski oblik ulaznog signala x(n):");
 constexpr std::string_view kConverterIntermediateTitle =
-    "Amplitudska karakteristika medjurezultata:";
+    N_("Amplitudska karakteristika medjurezultata:");
 // The filtered and the converted spectrum share one title.
-constexpr std::string_view kConverterOutputTitle = "Amplitudska karakteristika izlaznog signala:";
+constexpr std::string_view kConverterOutputTitle =
+    N_("Amplitudska karakteristika izlaznog signala:");
 
 constexpr int kTimeOutputTitleY = 280;
 constexpr int kTimeOutputBaseline = 420;

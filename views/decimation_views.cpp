@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::string_view kIntermediateTitle = "Vremenski oblik medjurezultata w(n):";
+constexpr std::string_view kIntermediateTitle = N_("Vremenski oblik medjurezultata w(n):");
 constexpr int kTimeOutputTitleY = 245;
 constexpr int kTimeOutputBaseline = 400;
 

@@ -7,8 +7,8 @@
 #include "workspace/workspace.h"
 
 namespace {
-constexpr std::string_view kSignalTitle = "Signal u vremenskom domenu x(n):";
-constexpr std::string_view kSpectrumTitle = "Amplitudska karakteristika | X(k) | :";
+constexpr std::string_view kSignalTitle = N_("Signal u vremenskom domenu x(n):");
+constexpr std::string_view kSpectrumTitle = N_("Amplitudska karakteristika | X(k) | :");
 constexpr int kSignalTitleY = 5;
 constexpr int kSignalBaseline = 150;
 constexpr int kSpectrumTitleY = 285;

@@ -7,7 +7,7 @@
 #include "workspace/workspace.h"
 
 namespace {
-constexpr std::string_view kFilterTitle = "Spektar impulsnog odziva filtra | H(k) | :";
+constexpr std::string_view kFilterTitle = N_("Spektar impulsnog odziva filtra | H(k) | :");
 }  // namespace
 
 void DrawFilterSpectrumView(Surface& surface, const ViewOptions& options)

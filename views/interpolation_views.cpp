@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr std::string_view kIntermediateTitle = "Vremenski oblik medjurezultata w(m):";
+constexpr std::string_view kIntermediateTitle = N_("Vremenski oblik medjurezultata w(m):");
 // This title has no blank before its colon, unlike the others.
 constexpr std::string_view kInputSpectrumTitleNoBlank =
-    "Amplitudska karakteristika ulaznog signala | X(k) |:";
+    N_("Amplitudska karakteristika ulaznog signala | X(k) |:");
 
 constexpr int kTimeOutputTitleY = 245;
 constexpr int kTimeOutputBaseline = 420;

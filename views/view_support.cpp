@@ -14,7 +14,9 @@ static_assert(kSignalLength * kLargestFactor <= kUpsampledCapacity);
 
 void DrawTitle(Surface& surface, int y, std::string_view text)
 {
-    surface.TextOut(kTitleX, y, text);
+    // The picture shows the title in the current language; the record keeps
+    // the Serbian id.
+    surface.TextOut(kTitleX, y, Tr(text));
 }
 
 void DrawPlot(Surface& surface, const ViewOptions& options, std::string_view title,

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "language/language.h"
 #include "picture/surface.h"
 #include "views/view_options.h"
 
@@ -19,12 +20,12 @@ inline constexpr int kBottomBaseline = 490;
 
 // Titles used by more than one picture.
 inline constexpr std::string_view kInputSpectrumTitle =
-    "Amplitudska karakteristika ulaznog signala | X(k) | :";
+    N_("Amplitudska karakteristika ulaznog signala | X(k) | :");
 inline constexpr std::string_view kIntermediateSpectrumTitle =
-    "Amplitudska karakteristika medjurezultata | W(k) | :";
+    N_("Amplitudska karakteristika medjurezultata | W(k) | :");
 inline constexpr std::string_view kOutputSpectrumTitle =
-    "Amplitudska karakteristika izlaznog signala | Y(k) | :";
-inline constexpr std::string_view kTimeOutputTitle = "Vremenski oblik izlaznog signala y(m):";
+    N_("Amplitudska karakteristika izlaznog signala | Y(k) | :");
+inline constexpr std::string_view kTimeOutputTitle = N_("Vremenski oblik izlaznog signala y(m):");
 
 // Every title starts at x = 250.
 void DrawTitle(Surface& surface, int y, std::string_view text);

@@ -23,6 +23,13 @@ status=0
 "$VORLEN" --no-such-option >"$E2E_HOME/usage.log" 2>&1 || status=$?
 [[ $status == 2 ]] || fail "bad usage gave status $status"
 grep -q "no-such-option" "$E2E_HOME/usage.log" || fail "bad usage does not name the option"
+grep -q -- "--lang" "$E2E_HOME/help.log" || fail "--help does not list --lang"
+for language in english EN ""; do
+  status=0
+  "$VORLEN" --lang "$language" >"$E2E_HOME/usage.log" 2>&1 || status=$?
+  [[ $status == 2 ]] || fail "--lang '$language' gave status $status"
+  grep -q -- "--lang" "$E2E_HOME/usage.log" || fail "--lang '$language' is not named as the reason"
+done
 
 # 2. The window opens untitled; the File menu drops down under a click.
 start_vorlen

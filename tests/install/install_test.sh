@@ -22,7 +22,8 @@ prefix=$work/prefix
 
 # 1. The files, no more and no fewer.
 docs=share/doc/vorlen
-expected=(bin/vorlen-render share/man/man1/vorlen-render.1.gz "$docs/copyright" "$docs/changelog.gz")
+expected=(bin/vorlen-render share/man/man1/vorlen-render.1.gz "$docs/copyright" "$docs/changelog.gz"
+          share/locale/en/LC_MESSAGES/vorlen.mo)
 if [[ $gui == ON || $gui == 1 ]]; then
   gui=ON
   expected+=(bin/vorlen share/man/man1/vorlen.1.gz "share/applications/$app_id.desktop"
@@ -39,6 +40,13 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -
   fail "vorlen-render --version: $("$prefix/bin/vorlen-render" --version)"
 "$prefix/bin/vorlen-render" dft -o "$work/dft.png" || fail "the installed vorlen-render cannot draw"
 file "$work/dft.png" | grep -q 'PNG image data, 800 x 600' || fail "dft.png: $(file "$work/dft.png")"
+# In English too, from the catalogue built into it; the installed .mo is
+# gettext's own, for the tools that read it.
+"$prefix/bin/vorlen-render" dft --lang en -o "$work/dft.svg" || fail "vorlen-render --lang en cannot draw"
+grep -qF '>Magnitude spectrum | X(k) | :</text>' "$work/dft.svg" || fail "vorlen-render --lang en draws no English title"
+msgunfmt "$prefix/share/locale/en/LC_MESSAGES/vorlen.mo" >"$work/en.po" &&
+  grep -qF 'msgstr "Decimation"' "$work/en.po" ||
+  fail "the installed vorlen.mo does not translate into English"
 
 # 3. The desktop: a valid entry that starts the program and names its
 #    icon, the icons at their sizes, and the version without a display.

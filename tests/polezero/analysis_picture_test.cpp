@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "language/language.h"
 #include "picture/raster.h"
 #include "picture/surface.h"
 #include "picture/text.h"
@@ -395,6 +396,53 @@ TEST(AnalysisPicture, PanelShowsTheNumbersAndCutsLongLists)
         EXPECT_EQ(lines[i].empty(), ink == 0) << lines[i];
     }
     EXPECT_LE(kAnalysisPanelTop + 38 * lineHeight, kAnalysisPictureHeight);
+}
+
+// The panel in another language: its words from the catalogue, numbers and
+// symbols as they are; a catalogue's pattern that fmt cannot use gives the
+// Serbian line instead of failing the drawing.
+TEST(AnalysisPicture, PanelWordsComeFromTheCatalogue)
+{
+    // Serbian again after the test, whatever it ends with.
+    struct SerbianAfterwards {
+        ~SerbianAfterwards()
+        {
+            SetLanguage(Language::kSerbian);
+            SetCatalogue(std::span<const CatalogueEntry>{});
+        }
+    } restore;
+    const std::vector<std::pair<std::string, std::string>> english = {
+        {"stabilan: ", "stable: "},
+        {"da", "yes"},
+        {"ne", "no"},
+        {"Nule", "Zeros"},
+        {"Polovi", "Poles"},
+        {"nema", "none"},
+        {" ... jos {}", " ... {} more"}};
+    SetCatalogue(english);
+    SetLanguage(Language::kEnglish);
+    std::vector<PixelPoint> many;
+    for (int i = 0; i < 60; ++i) {
+        many.push_back({20 + i, 40});
+    }
+    const std::vector<std::string> lines = AnalysisPanelLines(Analyse(many, {}), 38);
+    for (const char* expected : {"stable: yes", "Zeros (60):", "Poles: none"}) {
+        EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), expected)) << expected;
+    }
+    // Not in this catalogue: still Serbian.
+    EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), "realni koeficijenti: no"));
+    const auto more = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.starts_with(" ... ") && line.ends_with(" more");
+    });
+    ASSERT_NE(lines.end(), more);
+
+    const std::string leftOut = more->substr(5, more->size() - 10);  // " ... K more"
+
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {" ... jos {}", " ... {:q} more"}};
+    SetCatalogue(broken);
+    const std::vector<std::string> fallback = AnalysisPanelLines(Analyse(many, {}), 38);
+    EXPECT_NE(fallback.end(), std::find(fallback.begin(), fallback.end(), " ... jos " + leftOut));
 }
 
 TEST(AnalysisPicture, PanelNumbersAreShortAndExact)

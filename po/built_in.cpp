@@ -1,0 +1,7 @@
+#include "language/built_in.h"
+
+void UseBuiltInLanguage(Language language)
+{
+    SetCatalogue(BuiltInCatalogue(language));
+    SetLanguage(language);
+}
