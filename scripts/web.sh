@@ -44,11 +44,11 @@ source "$root/scripts/emscripten-setup.sh"
 
 # The generators the WebAssembly build runs (the sine tables and the glyph
 # table of the picture font, read with FreeType) are programs of this
-# machine.
+# machine; so is the English catalogue the page loads, po/en.po as JSON.
 echo "== the table generators, native"
 cmake -S "$root" -B "$work/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLEN_GUI=OFF \
   -DVORLEN_CAIRO=OFF -DVORLEN_FREETYPE=ON -DVORLEN_TESTS=OFF -DVORLEN_BENCH=OFF >/dev/null
-cmake --build "$work/native" -j "$jobs" --target vorlen-tables vorlen-glyphs
+cmake --build "$work/native" -j "$jobs" --target vorlen-tables vorlen-glyphs vorlen-json
 
 echo "== vorlen.wasm (emscripten $(emcc --version | sed -n '1s/.* \([0-9.]*\) .*/\1/p'))"
 emcmake cmake -S "$root" -B "$work/wasm" -DCMAKE_BUILD_TYPE=Release -DVORLEN_GUI=OFF \
@@ -63,7 +63,7 @@ next=$work/site.next
 rm -rf "$next"
 mkdir -p "$next/art"
 cp "$root"/web/page/* "$next/"
-cp "$work/wasm/web/vorlen.js" "$work/wasm/web/vorlen.wasm" "$next/"
+cp "$work/wasm/web/vorlen.js" "$work/wasm/web/vorlen.wasm" "$work/native/po/en.json" "$next/"
 cp "$root"/resources/{decimator,interpolator,converter}.bmp "$root"/resources/vorlen-{16,32,48,256}.png \
   "$next/art/"
 # The service worker keeps one cache per build of the site: its name is the

@@ -6,11 +6,16 @@
 // Strings go in as UTF-8 and come back as UTF-8 in a buffer of this file,
 // valid until the next call that returns one.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "dsp/signals.h"
+#include "language/language.h"
 #include "picture/draw_at_scale.h"
 #include "picture/raster.h"
 #include "picture/surface.h"
@@ -155,6 +160,29 @@ const std::uint8_t* vorlen_draw(const char* view, int scale)
 bool vorlen_draw_only(const char* view)
 {
     return DrawOnPicture(view, 1);
+}
+
+// Sets the language of what the core draws and of the catalogue: "sr", or
+// "en" with its translations as JSON, {"Serbian text": "translation", ...}
+// (po/en.po made into en.json). Another name, or a catalogue that is not
+// such an object, leaves Serbian.
+void vorlen_set_language(const char* name, const char* translations)
+{
+    std::vector<std::pair<std::string, std::string>> entries;
+    const nlohmann::json json = nlohmann::json::parse(translations, nullptr, false);
+    const std::optional<Language> language = ParseLanguageName(name);
+    if (!language || !json.is_object()) {
+        SetCatalogue(entries);
+        SetLanguage(Language::kSerbian);
+        return;
+    }
+    for (const auto& [id, text] : json.items()) {
+        if (text.is_string()) {
+            entries.emplace_back(id, text.get<std::string>());
+        }
+    }
+    SetCatalogue(entries);
+    SetLanguage(*language);
 }
 
 // What the page builds itself from, as JSON: the views, the signals, the

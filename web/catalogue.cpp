@@ -7,6 +7,7 @@
 
 #include "dsp/signals.h"
 #include "forms/dialog_forms.h"
+#include "language/language.h"
 #include "polezero/designer_menu.h"
 #include "polezero/dialog_face.h"
 #include "views/analysis_views.h"
@@ -44,14 +45,14 @@ json FormJson(const Form& form)
                    {"id", item.id},
                    {"box", {item.box.x, item.box.y, item.box.w, item.box.h}}};
         if (item.text != nullptr) {
-            entry["text"] = item.text;
+            entry["text"] = Tr(item.text);
         }
         if (const char* file = ImageFileName(item.image)) {
             entry["image"] = file;
         }
         items.push_back(std::move(entry));
     }
-    return {{"caption", form.caption},
+    return {{"caption", Tr(form.caption)},
             {"width", form.width},
             {"height", form.height},
             {"items", std::move(items)}};
@@ -137,7 +138,7 @@ json DesignerFormJson()
             menu.push_back({{"separator", true}});
             continue;
         }
-        json item{{"command", CommandName(entry.command)}, {"label", entry.label}};
+        json item{{"command", CommandName(entry.command)}, {"label", Tr(entry.label)}};
         if (entry.shortcut != nullptr) {
             item["shortcut"] = entry.shortcut;
         }

@@ -32,5 +32,6 @@ inline constexpr std::string_view kBlankView = "blank";
 // "placePoles", "reset", "cartesian", "polar").
 // PARAMS: FORM and "fields": [{"editId", "param"}...] in the order they are
 //          filled, "autoWgFactorEdit" (0 without "Auto wg") and "autoWgButton"
-// Kinds are named as DlgControl's enumerators, first letter small.
+// Kinds are named as DlgControl's enumerators, first letter small. Texts
+// and captions are in the current language (language/language.h).
 std::string CatalogueJson();

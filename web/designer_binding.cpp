@@ -21,6 +21,7 @@
 #include "polezero/event_script.h"
 #include "polezero/filter_analysis.h"
 #include "polezero/octave_text.h"
+#include "polezero/readout.h"
 #include "polezero/response.h"
 #include "polezero/session.h"
 #include "web/page_tools.h"
@@ -66,6 +67,16 @@ const char* Returned(std::string text)
 std::vector<polezero::PixelPoint> MarkersOf(polezero::MarkerKind kind)
 {
     return polezero::MarkersOf(Open().CurrentDesign(), kind);
+}
+
+// The read-out's lines as the list boxes show them, in the current language.
+std::vector<std::string> Shown(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> shown;
+    for (const std::string& line : lines) {
+        shown.push_back(polezero::ShownReadoutLine(line));
+    }
+    return shown;
 }
 
 }  // namespace
@@ -148,8 +159,8 @@ const char* vorlen_designer_state()
         {"dragging", session.Dragging()},
         {"zeros", polezero::CountOf(design, polezero::MarkerKind::Zero)},
         {"poles", polezero::CountOf(design, polezero::MarkerKind::Pole)},
-        {"cartesian", session.Readout().cartesian},
-        {"polar", session.Readout().polar},
+        {"cartesian", Shown(session.Readout().cartesian)},
+        {"polar", Shown(session.Readout().polar)},
     };
     return Returned(state.dump());
 }
