@@ -42,7 +42,7 @@ try {
   // worker answers.
   const firsts = [];
   for (let run = 0; run < 7; run += 1) {
-    const context = await browser.newContext();
+    const context = await browser.newContext({ locale: "sr" });
     const page = await context.newPage();
     await page.goto(`${server.url}#view=conversion-frequency&L=15`);
     await page.waitForFunction(() => window.vorlen?.firstPicture !== undefined);
@@ -52,7 +52,7 @@ try {
   console.log(`navigation to the first picture (conversion-frequency, L=15), cold: median ${format(median(firsts))}, ` +
     `slowest ${format(Math.max(...firsts))} of ${firsts.length}`);
 
-  const context = await browser.newContext();
+  const context = await browser.newContext({ locale: "sr" });
   const page = await context.newPage();
   await page.goto(`${server.url}#view=blank&signal=three-cosines&L=15&M=1&df=0.035`);
   await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
@@ -80,7 +80,7 @@ try {
   await context.close();
 
   // The designer, with the designs of bench/polezero_bench.
-  const designer = await browser.newContext({ viewport: { width: 1700, height: 900 } });
+  const designer = await browser.newContext({ viewport: { width: 1700, height: 900 }, locale: "sr" });
   const designerPage = await designer.newPage();
   await designerPage.goto(`${server.url}#view=polezero&analysis=1`);
   await designerPage.waitForFunction(() => window.vorlen?.designer?.isOpen);

@@ -48,7 +48,7 @@ test("at a device pixel ratio of 2 the picture has twice the pixels, drawn as --
 
 test("after the first visit the page works with the server stopped", async () => {
   const local = await serveSite();
-  const context = await browser.newContext();
+  const context = await browser.newContext({ locale: "sr" });
   const page = await context.newPage();
   await page.goto(`${local.url}#view=dft`);
   await page.waitForFunction(async () => {

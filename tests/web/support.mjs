@@ -49,9 +49,11 @@ export function launchBrowser() {
   });
 }
 
-// A page at `address` in a fresh context, once the core is loaded.
+// A page at `address` in a fresh context, once the core is loaded: a
+// browser that prefers Serbian unless `options` say otherwise, so that the
+// page is in Vorlen's own language, as vorlen-render draws without --lang.
 export async function openPage(browser, address, options = {}) {
-  const context = await browser.newContext({ viewport: { width: 1000, height: 760 }, ...options });
+  const context = await browser.newContext({ viewport: { width: 1000, height: 760 }, locale: "sr", ...options });
   const page = await context.newPage();
   await page.goto(address);
   await page.waitForFunction(() => document.documentElement.dataset.ready === "true");
