@@ -5,7 +5,7 @@
 # Debian's emscripten, runs both (the WebAssembly one under node) and
 # compares what they print: a hash of every analysis picture for every
 # signal and several parameter sets, and the numbers and pictures of a few
-# hundred seeded random designer scripts up to the largest designs. Any
+# hundred random designer scripts (fixed starting states) up to the largest designs. Any
 # difference fails.
 #
 #   scripts/wasm-bits.sh            # builds into build-wasm-bits/
