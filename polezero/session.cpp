@@ -1,5 +1,6 @@
 #include "polezero/session.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "polezero/dialog_face.h"
@@ -60,9 +61,10 @@ PressOutcome DesignerSession::Pair(int x, int y)
     Design before = m_editor.Current();
     const PressOutcome first = PressOnce(x, y);
     PressOutcome second = PressOutcome::Outside;
-    const int mirror = MirrorRow(y);
+    // In 64 bits: the mirror of a row far outside is beyond the range of int.
+    const std::int64_t mirror = 2 * std::int64_t{kOriginY} - y;
     if (y != kOriginY && InDesignArea(x, mirror)) {
-        second = PressOnce(x, mirror);
+        second = PressOnce(x, static_cast<int>(mirror));
     }
     m_editor.Commit(std::move(before));
     if (first == PressOutcome::Placed && second == PressOutcome::TableFull) {

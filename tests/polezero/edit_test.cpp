@@ -5,6 +5,7 @@
 #include "tests/polezero/designer_checks.h"
 
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -265,6 +266,9 @@ TEST_F(EditTest, PairsArePressesAtAPointAndItsMirror)
     EXPECT_EQ(PressOutcome::Placed, session.Pair(160, 130));  // on the axis: one
     EXPECT_EQ(PressOutcome::Placed, session.Pair(200, 17));   // mirror 243: outside
     EXPECT_EQ(PressOutcome::Placed, session.Pair(40, 243));   // outside, its mirror 17 not
+    // Rows at the ends of int: their mirrors lie beyond it, and outside.
+    EXPECT_EQ(PressOutcome::Outside, session.Pair(100, std::numeric_limits<int>::min()));
+    EXPECT_EQ(PressOutcome::Outside, session.Pair(100, std::numeric_limits<int>::max()));
     ExpectFreshWith(
         {{Z, {100, 90}}, {Z, {100, 170}}, {Z, {160, 130}}, {Z, {200, 17}}, {Z, {40, 17}}});
     ASSERT_TRUE(session.Undo());
