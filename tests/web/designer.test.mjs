@@ -8,21 +8,17 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import {
-  canvasHash, canvasPixels, chooseFromMenu, darkShare, decodePng, launchBrowser, openPage, renderer,
-  rgbaHash, serveSite,
+  canvasHash, canvasPixels, chooseFromMenu, darkShare, decodePng, openPage, renderer,
+  rgbaHash,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
+const web = servedSiteAndBrowser();
 let folder;
 before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
   folder = mkdtempSync(join(tmpdir(), "vorlen-designer-"));
 });
 after(async () => {
-  await browser?.close();
-  await server?.stop();
   rmSync(folder, { recursive: true, force: true });
 });
 
@@ -56,7 +52,7 @@ async function click(page, [x, y], modifiers = []) {
 }
 
 test("mouse and keyboard gestures draw what the same events draw", async () => {
-  const page = await openPage(browser, server.url, { viewport: { width: 1300, height: 800 } });
+  const page = await openPage(web.browser, web.server.url, { viewport: { width: 1300, height: 800 } });
   const { dialog, at } = await openDesigner(page);
   await click(page, at(130, 70));
   await dialog.getByRole("radio", { name: "Postavljanje POLOVA" }).click();
@@ -121,7 +117,7 @@ test("mouse and keyboard gestures draw what the same events draw", async () => {
 });
 
 test("touch: a tap places, a finger on a marker drags it, a long press opens the menu", async () => {
-  const page = await openPage(browser, server.url, { viewport: { width: 1300, height: 800 }, hasTouch: true });
+  const page = await openPage(web.browser, web.server.url, { viewport: { width: 1300, height: 800 }, hasTouch: true });
   const { at } = await openDesigner(page);
   const cdp = await page.context().newCDPSession(page);
   const touch = (type, points) => cdp.send("Input.dispatchTouchEvent", {
@@ -133,7 +129,7 @@ test("touch: a tap places, a finger on a marker drags it, a long press opens the
   const drawn = async () => Number(await page.locator("#designer").getAttribute("data-drawn"));
   await touch("touchStart", [at(100, 150)]);
   const before = await drawn();
-  // Each move in a frame of its own: the browser joins moves within a frame.
+  // Each move in a frame of its own: the web.browser joins moves within a frame.
   const frame = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
   for (let i = 1; i <= 5; i += 1) {
     await touch("touchMove", [at(100 + 4 * i, 150 - 2 * i)]);
@@ -160,7 +156,7 @@ test("touch: a tap places, a finger on a marker drags it, a long press opens the
 });
 
 test("design files: open, refusal, save, and the coefficients on the clipboard", async () => {
-  const page = await openPage(browser, server.url, { viewport: { width: 1300, height: 800 } });
+  const page = await openPage(web.browser, web.server.url, { viewport: { width: 1300, height: 800 } });
   await page.context().grantPermissions(["clipboard-read", "clipboard-write"]);
   const { dialog, at } = await openDesigner(page);
   const design = join(folder, "notch.json");
@@ -203,7 +199,7 @@ test("design files: open, refusal, save, and the coefficients on the clipboard",
 });
 
 test("the analysis panel follows every change, closes alone by Escape and with the designer", async () => {
-  const page = await openPage(browser, server.url, { viewport: { width: 1700, height: 900 } });
+  const page = await openPage(web.browser, web.server.url, { viewport: { width: 1700, height: 900 } });
   const { dialog, at } = await openDesigner(page);
   await click(page, at(130, 70));
   await page.keyboard.press("Control+a");
@@ -238,7 +234,7 @@ test("the analysis panel follows every change, closes alone by Escape and with t
 });
 
 test("share links of designs: the address draws the same pictures, also for 499 + 499 markers", async () => {
-  let page = await openPage(browser, `${server.url}#view=polezero&events=press%20130,70;poles;press%20130,76`);
+  let page = await openPage(web.browser, `${web.server.url}#view=polezero&events=press%20130,70;poles;press%20130,76`);
   assert.equal(await canvasHash(page, "designer"),
     renderDesigner(["--events", "press 130,70; poles; press 130,76"]).designer);
   await page.context().close();
@@ -251,7 +247,7 @@ test("share links of designs: the address draws the same pictures, also for 499 
   const big = join(folder, "big.json");
   const template = readFileSync(join(folder, "notch.json"), "utf8");
   writeFileSync(big, template.replace(/"markers": \[[\s\S]*\]/, `"markers": [\n    ${markers.join(",\n    ")}\n  ]`));
-  page = await openPage(browser, server.url, { viewport: { width: 1700, height: 900 } });
+  page = await openPage(web.browser, web.server.url, { viewport: { width: 1700, height: 900 } });
   await openDesigner(page);
   const chooser = page.waitForEvent("filechooser");
   await page.keyboard.press("Control+o");
@@ -264,13 +260,13 @@ test("share links of designs: the address draws the same pictures, also for 499 
   const expected = renderDesigner(["--design", big]);
   assert.deepEqual(pictures, [expected.designer, expected.analysis]);
   console.log(`# the address of 499 + 499 markers: ${address.length} characters`);
-  const elsewhere = await openPage(browser, address, { viewport: { width: 1700, height: 900 } });
+  const elsewhere = await openPage(web.browser, address, { viewport: { width: 1700, height: 900 } });
   await elsewhere.getByRole("dialog", { name: "Analiza dizajna" }).waitFor();
   assert.deepEqual([await canvasHash(elsewhere, "designer"), await canvasHash(elsewhere, "analysis")], pictures);
   await page.context().close();
   await elsewhere.context().close();
 
-  page = await openPage(browser, `${server.url}#view=polezero&events=press%20130`);
+  page = await openPage(web.browser, `${web.server.url}#view=polezero&events=press%20130`);
   assert.equal(await page.locator("#notice").textContent(),
     "Adresa nije procitana: koraci dizajna (events) nisu ispravni.");
   await page.context().close();
@@ -278,7 +274,7 @@ test("share links of designs: the address draws the same pictures, also for 499 
 
 test("at a device pixel ratio of 2 the designer and its analysis are drawn as --scale 2", async () => {
   const script = "press 130,70;press 130,190;poles;press 130,76;press 130,184;move 130,70";
-  const page = await openPage(browser, `${server.url}#view=polezero&events=${encodeURIComponent(script)}&analysis=1`,
+  const page = await openPage(web.browser, `${web.server.url}#view=polezero&events=${encodeURIComponent(script)}&analysis=1`,
     { viewport: { width: 1700, height: 900 }, deviceScaleFactor: 2 });
   await page.getByRole("dialog", { name: "Analiza dizajna" }).waitFor();
   const designer = await canvasPixels(page, "designer");

@@ -2,23 +2,15 @@
 // their labels, the field rules on typed text, and every way of closing
 // (the accept button, Enter, Escape, the close box); then a command draws
 // what vorlen-render draws with the same texts.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  canvasHash, chooseFromMenu, drawings, launchBrowser, openPage, renderPicture, rgbaHash,
-  serveSite, waitForDrawings,
+  canvasHash, chooseFromMenu, drawings, openPage, renderPicture, rgbaHash,
+  waitForDrawings,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const web = servedSiteAndBrowser();
 
 async function draw(page, menu, item, command, options) {
   const before = await drawings(page);
@@ -31,7 +23,7 @@ async function draw(page, menu, item, command, options) {
 const fillPattern = /^ *-?\d+\.\d\d$/;
 
 test("the signal dialog: opening, formulas, the a= field, Escape", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   await chooseFromMenu(page, "Odabir ulaznog signla");
   const dialog = page.getByRole("dialog", { name: "Odabir generatora ulaznog signala" });
   await dialog.waitFor();
@@ -53,7 +45,7 @@ test("the signal dialog: opening, formulas, the a= field, Escape", async () => {
 });
 
 test("the decimator's dialog: fills, typed text, Auto wg, Enter", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   await chooseFromMenu(page, "Decimacija", "Podesavanje parametara");
   const dialog = page.getByRole("dialog", { name: "Parametri decimatora" });
   const df = dialog.getByRole("textbox", { name: "Normalizovana sirina prelazne oblasti df:" });
@@ -75,7 +67,7 @@ test("the decimator's dialog: fills, typed text, Auto wg, Enter", async () => {
 });
 
 test("the other parameter dialogs: the close box, the accept button, field rules", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   await chooseFromMenu(page, "NF Filtar", "Parametri Filtra");
   let dialog = page.getByRole("dialog", { name: "Parametri NF filtra" });
   const lowDf = await dialog.getByRole("textbox", { name: /df:$/ }).inputValue();
@@ -111,7 +103,7 @@ test("the other parameter dialogs: the close box, the accept button, field rules
 });
 
 test("the block diagrams and About show their pictures and close", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   const cases = [
     ["Decimacija", "Blok shema decimatora", "Blok shema decimacije sa celobrojnim faktorom", "Izlaz"],
     ["Interpolacija", "Blok shema interpolatora", "Blok shema Interpolacije sa celobrojnim faktorom", "Izlaz"],

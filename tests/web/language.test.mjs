@@ -2,23 +2,15 @@
 // browser's preferred languages, the SR | EN switch; the page's lang
 // attribute, the menu bar, the dialogs and the pictures follow, and the
 // pictures equal vorlen-render --lang en.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  canvasHash, chooseFromMenu, drawings, launchBrowser, openPage, renderPicture, rgbaHash,
-  serveSite, waitForDrawings,
+  canvasHash, chooseFromMenu, drawings, openPage, renderPicture, rgbaHash,
+  waitForDrawings,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const web = servedSiteAndBrowser();
 
 const menuNames = (page) => page.evaluate(() =>
   [...document.querySelectorAll('[role="menubar"] > li > [role="menuitem"]')].map((e) => e.textContent.trim()));
@@ -28,7 +20,7 @@ const serbianMenus = ["Odabir ulaznog signla", "DFT", "NF Filtar", "Decimacija",
   "Ad Hoc Filter", "Help"];
 
 test("lang=en gives the English menu bar, page language and pictures", async () => {
-  const page = await openPage(browser, `${server.url}#view=decimation-frequency&M=4&lang=en`);
+  const page = await openPage(web.browser, `${web.server.url}#view=decimation-frequency&M=4&lang=en`);
   assert.deepEqual(await menuNames(page), englishMenus);
   assert.equal(await page.evaluate(() => document.documentElement.lang), "en");
   assert.equal(await canvasHash(page), rgbaHash(renderPicture("decimation-frequency", ["--M", "4", "--lang", "en"])));
@@ -52,22 +44,22 @@ test("lang=en gives the English menu bar, page language and pictures", async () 
   await page.context().close();
 });
 
-test("the browser's preferred languages choose, else Serbian", async () => {
+test("the web.browser's preferred languages choose, else Serbian", async () => {
   for (const [locale, menus, lang] of [["en-GB", englishMenus, "en"], ["de-DE", serbianMenus, "sr-Latn"],
     ["sr-Latn-RS", serbianMenus, "sr-Latn"]]) {
-    const page = await openPage(browser, server.url, { locale });
+    const page = await openPage(web.browser, web.server.url, { locale });
     assert.deepEqual(await menuNames(page), menus, locale);
     assert.equal(await page.evaluate(() => document.documentElement.lang), lang);
     await page.context().close();
   }
-  // The address wins over the browser.
-  const page = await openPage(browser, `${server.url}#view=dft&lang=sr`, { locale: "en-US" });
+  // The address wins over the web.browser.
+  const page = await openPage(web.browser, `${web.server.url}#view=dft&lang=sr`, { locale: "en-US" });
   assert.deepEqual(await menuNames(page), serbianMenus);
   await page.context().close();
 });
 
 test("the SR | EN switch turns the page, its picture and its address", async () => {
-  const page = await openPage(browser, `${server.url}#view=conversion-time&L=3`, { locale: "sr" });
+  const page = await openPage(web.browser, `${web.server.url}#view=conversion-time&L=3`, { locale: "sr" });
   const switchGroup = page.getByRole("group", { name: "Jezik" });
   const before = await drawings(page);
   await switchGroup.getByRole("button", { name: "EN" }).click();

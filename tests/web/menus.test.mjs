@@ -1,22 +1,14 @@
 // The menu bar by role and name, with the mouse and with the keyboard
 // alone; each command draws what vorlen-render draws after the same steps.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  canvasHash, chooseFromMenu, drawings, launchBrowser, openPage, renderPicture, rgbaHash,
-  serveSite, waitForDrawings,
+  canvasHash, chooseFromMenu, drawings, openPage, renderPicture, rgbaHash,
+  waitForDrawings,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const web = servedSiteAndBrowser();
 
 const expectedMenus = [
   ["Odabir ulaznog signla", []],
@@ -33,7 +25,7 @@ const expectedMenus = [
 ];
 
 test("the menu bar has the desktop's menus, items, names and order", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   const found = await page.evaluate(() =>
     [...document.querySelectorAll('[role="menubar"] > li')].map((li) => [
       // "Konverzija " keeps the desktop's blank; the name is trimmed.
@@ -52,7 +44,7 @@ test("the menu bar has the desktop's menus, items, names and order", async () =>
 });
 
 test("the mouse opens a menu, moves across the bar and runs a command", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   await chooseFromMenu(page, "Decimacija");
   // Moving over the bar with a menu open opens the next one.
   await page.getByRole("menuitem", { name: "Interpolacija", exact: true }).hover();
@@ -72,7 +64,7 @@ test("the mouse opens a menu, moves across the bar and runs a command", async ()
 });
 
 test("the keyboard alone reaches every menu: F10, arrows, Enter, Escape", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   const focused = () => page.evaluate(() => document.activeElement.textContent);
   await page.keyboard.press("F10");
   assert.equal(await focused(), "Odabir ulaznog signla");

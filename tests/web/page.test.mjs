@@ -1,30 +1,22 @@
 // The page as a whole: sharp on a screen with twice the pixels, working
 // offline after the first visit, installable, and accessible by axe-core's
 // rules.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import http from "node:http";
 import { createRequire } from "node:module";
 import { join } from "node:path";
 import {
-  canvasHash, canvasPixels, chooseFromMenu, darkMask, darkShare, launchBrowser, openPage,
-  renderPicture, serveSite, site,
+  canvasHash, canvasPixels, chooseFromMenu, darkMask, darkShare, openPage,
+  renderPicture, site,
+  serveSite, servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const web = servedSiteAndBrowser();
 
 test("at a device pixel ratio of 2 the picture has twice the pixels, drawn as --scale 2", async () => {
-  const page = await openPage(browser, `${server.url}#view=decimation-time&M=3`, {
+  const page = await openPage(web.browser, `${web.server.url}#view=decimation-time&M=3`, {
     deviceScaleFactor: 2,
   });
   const drawn = await canvasPixels(page);
@@ -48,7 +40,7 @@ test("at a device pixel ratio of 2 the picture has twice the pixels, drawn as --
 
 test("after the first visit the page works with the server stopped", async () => {
   const local = await serveSite();
-  const context = await browser.newContext({ locale: "sr" });
+  const context = await web.browser.newContext({ locale: "sr" });
   const page = await context.newPage();
   await page.goto(`${local.url}#view=dft`);
   await page.waitForFunction(async () => {
@@ -76,7 +68,7 @@ test("the manifest makes it installable with the program's icons", async () => {
   assert.ok(large);
   const png = readFileSync(join(site, large.src));
   assert.equal(png.readUInt32BE(16), 256);  // the width in the PNG header
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   assert.equal(await page.locator('link[rel="manifest"]').getAttribute("href"), "manifest.webmanifest");
   await page.context().close();
 });
@@ -84,7 +76,7 @@ test("the manifest makes it installable with the program's icons", async () => {
 test("axe-core finds no serious or critical violation, with a menu or a dialog open", async () => {
   const require = createRequire(import.meta.url);
   const axe = readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
-  const page = await openPage(browser, `${server.url}#view=dft`);
+  const page = await openPage(web.browser, `${web.server.url}#view=dft`);
   await page.addScriptTag({ content: axe });
   const check = async (state) => {
     const result = await page.evaluate(() => window.axe.run());
@@ -138,8 +130,8 @@ test("the whole site is at most 2 MB, and 800 KB gzip-compressed", async () => {
 
 test("the local server answers a bad or escaping path with an error and goes on", async () => {
   const get = (path) => new Promise((resolve, reject) => {
-    // Raw paths, as a browser would never send them.
-    const request = http.request(`${server.url}`, { path, method: "GET" }, (response) => {
+    // Raw paths, as a web.browser would never send them.
+    const request = http.request(`${web.server.url}`, { path, method: "GET" }, (response) => {
       response.resume();
       resolve(response.statusCode);
     });

@@ -1,29 +1,25 @@
 // The canvas shows exactly what vorlen-render draws, over every view, every
 // test signal and parameter sets from the fields' edges to their middles,
 // at a device pixel ratio of 1.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  canvasHash, difference, canvasPixels, launchBrowser, openPage, renderAll,
-  renderPicture, rgbaHash, serveSite,
+  canvasHash, difference, canvasPixels, openPage, renderAll,
+  renderPicture, rgbaHash,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
-let server;
-let browser;
+const web = servedSiteAndBrowser();
+// One page for every picture, opened by the first test that needs it.
 let page;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-  page = await openPage(browser, server.url);
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+async function openOnce() {
+  page ??= await openPage(web.browser, web.server.url);
+}
 
 // Opens a fragment in the page (as a person edits the address) and waits
 // for its picture.
 async function showFragment(fragment) {
+  await openOnce();
   await page.evaluate(async (fragment) => {
     const before = window.vorlen.picture.drawn;
     location.hash = fragment;

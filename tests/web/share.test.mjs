@@ -1,29 +1,21 @@
 // Share links: the address holds the view and the fields after every
 // change, opens the same picture in a fresh browser context, and a
 // fragment that cannot be read gets a notice while the page keeps working.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  canvasHash, chooseFromMenu, drawings, launchBrowser, openPage, renderPicture, rgbaHash,
-  serveSite, waitForDrawings,
+  canvasHash, chooseFromMenu, drawings, openPage, renderPicture, rgbaHash,
+  waitForDrawings,
+  servedSiteAndBrowser,
 } from "./support.mjs";
 
 // The address's fragment as the page has it now.
 const fragment = (page) => page.evaluate(() => location.hash);
 
-let server;
-let browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const web = servedSiteAndBrowser();
 
 test("an address with a view and fields draws what vorlen-render draws", async () => {
-  const page = await openPage(browser, `${server.url}#view=decimation-frequency&M=4`);
+  const page = await openPage(web.browser, `${web.server.url}#view=decimation-frequency&M=4`);
   assert.equal(await canvasHash(page), rgbaHash(renderPicture("decimation-frequency", ["--M", "4"])));
   assert.equal(await page.locator("#picture").getAttribute("aria-label"),
     "Decimacija: Frekvencijski Domen");
@@ -31,7 +23,7 @@ test("an address with a view and fields draws what vorlen-render draws", async (
 });
 
 test("the address follows every change and opens the same picture elsewhere", async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(web.browser, web.server.url);
   assert.equal(await fragment(page), "");
   await chooseFromMenu(page, "Odabir ulaznog signla");
   const signal = page.getByRole("dialog", { name: "Odabir generatora ulaznog signala" });
@@ -49,11 +41,11 @@ test("the address follows every change and opens the same picture elsewhere", as
   const before = await drawings(page);
   await chooseFromMenu(page, "Konverzija", "Vremenski domen");
   await waitForDrawings(page, before + 1);
-  const address = `${server.url}${await fragment(page)}`;
+  const address = `${web.server.url}${await fragment(page)}`;
   assert.match(new URL(address).hash, /^#view=conversion-time&signal=triangular&a=0\.3&df=0\.10&fg=1\.57&M=3&L=7$/);
   const picture = await canvasHash(page);
 
-  const elsewhere = await openPage(browser, address);
+  const elsewhere = await openPage(web.browser, address);
   assert.equal(await canvasHash(elsewhere), picture);
   assert.equal(picture, rgbaHash(renderPicture("conversion-time",
     ["--signal", "triangular", "--a", "0.3", "--df", "0.10", "--fg", "1.57", "--M", "3", "--L", "7"])));
@@ -62,7 +54,7 @@ test("the address follows every change and opens the same picture elsewhere", as
 });
 
 test("a fragment that cannot be read gets a notice and changes nothing", async () => {
-  const page = await openPage(browser, `${server.url}#view=dft&signal=cosine&a=0.2`);
+  const page = await openPage(web.browser, `${web.server.url}#view=dft&signal=cosine&a=0.2`);
   const good = await canvasHash(page);
   const notice = page.locator("#notice");
   for (const [fragment, reason] of [

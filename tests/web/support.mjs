@@ -7,6 +7,7 @@ import { createHash } from "node:crypto";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
+import { after, before } from "node:test";
 import { fileURLToPath } from "node:url";
 import { chromium } from "playwright-core";
 import { PNG } from "pngjs";
@@ -38,6 +39,22 @@ export async function serveSite() {
         server.kill();
       }),
   };
+}
+
+// The site served and a browser, for the tests of one file: started before
+// the first, stopped after the last. Read `server` and `browser` of the
+// object returned once the tests run.
+export function servedSiteAndBrowser() {
+  const shared = { server: null, browser: null };
+  before(async () => {
+    shared.server = await serveSite();
+    shared.browser = await launchBrowser();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    await shared.server?.stop();
+  });
+  return shared;
 }
 
 // Chromium headless as the design asks: a fresh profile (playwright's
