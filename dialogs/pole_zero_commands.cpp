@@ -1,7 +1,5 @@
 #include "dialogs/pole_zero_commands.h"
 
-#include <vector>
-
 #include <wx/defs.h>
 
 #include "polezero/designer_menu.h"
@@ -47,19 +45,6 @@ int IdOf(polezero::DesignerCommand command)
     case DesignAnalysis: return kDesignAnalysis;
     }
     return 0;
-}
-
-std::span<const MenuEntry> ContextMenu()
-{
-    // The core's table (polezero/designer_menu.h) with the menu ids.
-    static const std::vector<MenuEntry> menu = [] {
-        std::vector<MenuEntry> entries;
-        for (const polezero::DesignerMenuEntry& entry : polezero::DesignerMenu()) {
-            entries.push_back({IdOf(entry.command), entry.label, entry.shortcut, entry.check});
-        }
-        return entries;
-    }();
-    return menu;
 }
 
 int CommandForKey(int key, int modifiers)

@@ -166,8 +166,9 @@ void CPoleZeroDlg::OnContextMenu(wxContextMenuEvent& event)
     m_menuAt = screen == wxDefaultPosition ? PointerPosition() : ScreenToClient(screen);
 
     wxMenu menu;
-    for (const designer_cmd::MenuEntry& entry : designer_cmd::ContextMenu()) {
-        if (entry.id == 0) {
+    for (const polezero::DesignerMenuEntry& entry : polezero::DesignerMenu()) {
+        const int id = designer_cmd::IdOf(entry.command);
+        if (id == 0) {
             menu.AppendSeparator();
             continue;
         }
@@ -175,9 +176,9 @@ void CPoleZeroDlg::OnContextMenu(wxContextMenuEvent& event)
         if (entry.shortcut)
             label += "\t" + wxString::FromUTF8(entry.shortcut);
         if (entry.check)
-            menu.AppendCheckItem(entry.id, label);
+            menu.AppendCheckItem(id, label);
         else
-            menu.Append(entry.id, label);
+            menu.Append(id, label);
     }
     const auto& markers = m_session.CurrentDesign().markers;
     menu.Enable(designer_cmd::kUndo, m_session.CanUndo());

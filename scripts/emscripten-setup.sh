@@ -3,24 +3,9 @@
 # `emscripten_cmake_args` for emcmake cmake. Needs `root` (the source tree)
 # and `work` (a build folder of the caller's).
 
-# install_missing PACKAGE...: apt-get installs those not installed, through
-# sudo when not root.
-install_missing() {
-  local missing=() p status
-  for p in "$@"; do
-    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$p")
-  done
-  [[ ${#missing[@]} -eq 0 ]] && return 0
-  echo "Installing missing packages: ${missing[*]}"
-  local sudo=()
-  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
-
-install_missing emscripten nodejs cmake make g++ pkg-config libfreetype-dev fontconfig \
-  fonts-dejavu-core nlohmann-json3-dev libfmt-dev libfast-float-dev
+# Everything the builds need, emscripten and node included, comes from the
+# project's one list of packages.
+"$root/scripts/install-deps.sh"
 
 # emscripten's CMake looks for packages in its own sysroot only. fmt,
 # fast_float and nlohmann/json are header-only: each gets a package file

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config gettext
   libwxgtk3.2-dev libgtk-3-dev
-  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
   libpng-dev libcairo2-dev
   nlohmann-json3-dev libcli11-dev libfmt-dev libfast-float-dev
   libgtest-dev libbenchmark-dev
